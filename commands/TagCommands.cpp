@@ -1,0 +1,44 @@
+// Tag commands of the main window.
+#include "core/Tolva.h"
+
+void Tolva::buildTagCommands() {}
+void Tolva::bold_Click() {}
+void Tolva::italic_Click() {}
+void Tolva::Underline_Click() {}
+void Tolva::sup_Click() {}
+void Tolva::Subs_Click() {}
+void Tolva::highlight_Click() {}
+void Tolva::quickformat_Click() {}
+void Tolva::mnuindent_Click() {}
+void Tolva::mnutabby_Click() {}
+void Tolva::mnurectbox_Click() {}
+void Tolva::InsertLineBreak() {}
+void Tolva::InsertWordBreak() {}
+void Tolva::InsertNoBreak() {}
+void Tolva::formesh_Click() {}
+void Tolva::buttoner_Click() {}
+void Tolva::Textbox_Click() {}
+void Tolva::passwords_Click() {}
+void Tolva::radios_Click() {}
+void Tolva::Checkbox_Click() {}
+void Tolva::Submitter_Click() {}
+void Tolva::resettor_Click() {}
+void Tolva::textarea_Click() {}
+void Tolva::puller_Click() {}
+void Tolva::legend_Click() {}
+void Tolva::fieldset_Click() {}
+void Tolva::selecter_Click() {}
+void Tolva::sound_Click() {}
+void Tolva::music_Click() {}
+void Tolva::clipper_Click() {}
+void Tolva::comment_Click() {}
+void Tolva::defn_Click() {}
+void Tolva::P_Click() {}
+void Tolva::Column_Click() {}
+void Tolva::header_Click() {}
+void Tolva::Strike_Click() {}
+void Tolva::Abbr_Click() {}
+void Tolva::big_Click() {}
+void Tolva::small_Click() {}
+void Tolva::marquee_Click() {}
+void Tolva::Blink_Click() {}

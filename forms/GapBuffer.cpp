@@ -1,0 +1,210 @@
+// Gap buffer storage and the model/display offset map.
+#include "forms/GapBuffer.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+
+namespace forms {
+
+String GapBuffer::mid(int32_t pos, int32_t len) const {
+    String out;
+    if (len <= 0 || pos < 0 || pos >= size()) return out;
+    len = std::min(len, size() - pos);
+    out.resize(static_cast<size_t>(len));
+    auto p = static_cast<size_t>(pos);
+    auto n = static_cast<size_t>(len);
+    size_t first = p < gapStart_ ? std::min(n, gapStart_ - p) : 0;
+    if (first) std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(p), first, out.begin());
+    if (n > first) {
+        size_t from = p + first + gapLen();
+        std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(from), n - first,
+                    out.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+    return out;
+}
+
+void GapBuffer::assign(StringView text) {
+    buf_.assign(text.begin(), text.end());
+    buf_.resize(text.size() + 64);
+    gapStart_ = text.size();
+    gapEnd_ = buf_.size();
+    pairs_ = crs_ = lfs_ = 0;
+    countBreaks(0, size(), +1);
+    pairs_ = countPairs(0, size());
+    anchor_ = {};
+}
+
+void GapBuffer::moveGap(size_t pos) {
+    if (pos < gapStart_) {
+        size_t n = gapStart_ - pos;
+        std::copy_backward(buf_.begin() + static_cast<std::ptrdiff_t>(pos),
+                           buf_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
+                           buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_));
+        gapStart_ -= n;
+        gapEnd_ -= n;
+    } else if (pos > gapStart_) {
+        size_t n = pos - gapStart_;
+        std::copy(buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_),
+                  buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_ + n),
+                  buf_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
+        gapStart_ += n;
+        gapEnd_ += n;
+    }
+}
+
+void GapBuffer::ensureGap(size_t need) {
+    if (gapLen() >= need) return;
+    size_t used = buf_.size() - gapLen();
+    size_t newSize = std::max(used + need + 64, buf_.size() * 2);
+    size_t tail = buf_.size() - gapEnd_;
+    std::vector<char16_t> grown(newSize);
+    std::copy_n(buf_.begin(), gapStart_, grown.begin());
+    std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_), tail,
+                grown.end() - static_cast<std::ptrdiff_t>(tail));
+    buf_.swap(grown);
+    gapEnd_ = buf_.size() - tail;
+}
+
+int32_t GapBuffer::countPairs(int32_t a, int32_t b) const {
+    int32_t n = 0;
+    a = std::max(a, 0);
+    b = std::min(b, size());
+    for (int32_t i = a; i + 1 < b; ++i)
+        if (at(i) == CR && at(i + 1) == LF) ++n;
+    return n;
+}
+
+void GapBuffer::countBreaks(int32_t a, int32_t b, int32_t sign) {
+    for (int32_t i = a; i < b; ++i) {
+        char16_t c = at(i);
+        if (c == CR)
+            crs_ += sign;
+        else if (c == LF)
+            lfs_ += sign;
+    }
+}
+
+void GapBuffer::replace(int32_t pos, int32_t len, StringView text) {
+    // Keep the anchor valid: anything at or before pos is untouched by the edit.
+    if (anchor_.pos > pos) anchor_ = {pos, toDisplay(pos)};
+    int32_t lo = std::max(pos - 1, 0);
+    pairs_ -= countPairs(lo, std::min(pos + len + 1, size()));
+    countBreaks(pos, pos + len, -1);
+
+    moveGap(static_cast<size_t>(pos));
+    gapEnd_ += static_cast<size_t>(len);
+    ensureGap(text.size());
+    std::copy(text.begin(), text.end(), buf_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
+    gapStart_ += text.size();
+
+    auto n = static_cast<int32_t>(text.size());
+    countBreaks(pos, pos + n, +1);
+    pairs_ += countPairs(lo, std::min(pos + n + 1, size()));
+}
+
+int32_t GapBuffer::find(StringView needle, int32_t from) const {
+    from = std::max(from, 0);
+    auto m = static_cast<int32_t>(needle.size());
+    if (m == 0) return from <= size() ? from : -1;
+    if (from + m > size()) return -1;
+    auto gs = static_cast<int32_t>(gapStart_);
+    // Before the gap.
+    if (from < gs) {
+        StringView head(buf_.data(), gapStart_);
+        auto r = head.find(needle, static_cast<size_t>(from));
+        if (r != StringView::npos) return static_cast<int32_t>(r);
+        // Matches that straddle the gap.
+        for (int32_t s = std::max(from, gs - m + 1); s < gs && s + m <= size(); ++s) {
+            int32_t k = 0;
+            while (k < m && at(s + k) == needle[static_cast<size_t>(k)])
+                ++k;
+            if (k == m) return s;
+        }
+    }
+    StringView tail(buf_.data() + gapEnd_, buf_.size() - gapEnd_);
+    auto start = static_cast<size_t>(std::max(from, gs) - gs);
+    auto r = tail.find(needle, start);
+    return r == StringView::npos ? -1 : static_cast<int32_t>(r) + gs;
+}
+
+int32_t GapBuffer::rfind(StringView needle, int32_t limit) const {
+    limit = std::min(limit, size());
+    auto m = static_cast<int32_t>(needle.size());
+    if (m == 0) return limit >= 0 ? limit : -1;
+    if (limit < m) return -1;
+    auto gs = static_cast<int32_t>(gapStart_);
+    // After the gap first, since we look for the last occurrence.
+    if (limit > gs) {
+        StringView tail(buf_.data() + gapEnd_, static_cast<size_t>(limit - gs));
+        auto r = tail.rfind(needle);
+        if (r != StringView::npos) return static_cast<int32_t>(r) + gs;
+        for (int32_t s = std::min(gs - 1, limit - m); s > gs - m && s >= 0; --s) {
+            int32_t k = 0;
+            while (k < m && at(s + k) == needle[static_cast<size_t>(k)])
+                ++k;
+            if (k == m) return s;
+        }
+    }
+    StringView head(buf_.data(), static_cast<size_t>(std::min(limit, gs)));
+    auto r = head.rfind(needle);
+    return r == StringView::npos ? -1 : static_cast<int32_t>(r);
+}
+
+GapBuffer::Anchor GapBuffer::nearest(int32_t pos) const {
+    Anchor end{size(), displaySize()};
+    Anchor best{};
+    int32_t dist = pos;
+    if (std::abs(anchor_.pos - pos) < dist) {
+        best = anchor_;
+        dist = std::abs(anchor_.pos - pos);
+    }
+    if (end.pos - pos < dist) best = end;
+    return best;
+}
+
+int32_t GapBuffer::toDisplay(int32_t pos) const {
+    pos = std::clamp(pos, 0, size());
+    Anchor a = nearest(pos);
+    int32_t d = a.disp;
+    // The display advances by one per character, except over the LF of a CR LF pair.
+    if (pos >= a.pos) {
+        for (int32_t i = a.pos; i < pos; ++i)
+            if (!(at(i) == LF && i > 0 && at(i - 1) == CR)) ++d;
+    } else {
+        for (int32_t i = a.pos - 1; i >= pos; --i)
+            if (!(at(i) == LF && i > 0 && at(i - 1) == CR)) --d;
+    }
+    anchor_ = {pos, d};
+    return d;
+}
+
+int32_t GapBuffer::fromDisplay(int32_t dpos) const {
+    dpos = std::clamp(dpos, 0, displaySize());
+    Anchor a{};
+    int32_t best = dpos;
+    if (std::abs(anchor_.disp - dpos) < best) {
+        a = anchor_;
+        best = std::abs(anchor_.disp - dpos);
+    }
+    if (displaySize() - dpos < best) a = {size(), displaySize()};
+    int32_t pos = a.pos;
+    int32_t d = a.disp;
+    // The character at i takes no display room when it is the LF of a CR LF pair.
+    auto zeroWidth = [this](int32_t i) {
+        return i > 0 && i < size() && at(i) == LF && at(i - 1) == CR;
+    };
+    while (d < dpos) {
+        if (!zeroWidth(pos)) ++d;
+        ++pos;
+    }
+    while (d > dpos) {
+        --pos;
+        if (!zeroWidth(pos)) --d;
+    }
+    if (zeroWidth(pos)) ++pos;
+    anchor_ = {pos, dpos};
+    return pos;
+}
+
+} // namespace forms

@@ -1,0 +1,113 @@
+// The platform services the program talks to, one small interface per concern.
+// The front end hands in Qt implementations; tests hand in scripted doubles.
+#pragma once
+
+#include "forms/Text.h"
+
+#include <optional>
+#include <vector>
+
+namespace forms {
+
+class Timer;
+
+// Message box flags and answers of the classic toolkit.
+enum MsgBoxFlags : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
+
+struct FileDialogRequest {
+    bool save = false;
+    String fileName;   // the name the dialog shows first (it keeps its last one)
+    String defaultExt; // appended to a typed name without an extension
+    String title;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Modal. title is never empty here: the program puts in the application title.
+    virtual int messageBox(StringView prompt, int flags, StringView title) = 0;
+    // Modal. "" on cancel.
+    virtual String inputBox(StringView prompt, StringView title, StringView defaultText) = 0;
+    // Modal. The chosen full path, or nothing when cancelled.
+    virtual std::optional<String> fileDialog(const FileDialogRequest& request) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setText(StringView text) = 0;
+    virtual String text() = 0;
+};
+
+class Fonts {
+public:
+    virtual ~Fonts() = default;
+    // The installed screen fonts, in the platform's order.
+    virtual std::vector<String> screenFonts() = 0;
+};
+
+// Runs timers: told whenever a timer's enabled state or interval changes, and when it goes.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual void timerChanged(Timer& t) = 0;
+    virtual void timerGone(Timer& t) = 0;
+};
+
+// Ends the whole program at once.
+class Session {
+public:
+    virtual ~Session() = default;
+    virtual void end() = 0;
+};
+
+// The embedded browser of the preview window.
+class Browser {
+public:
+    virtual ~Browser() = default;
+    virtual void navigate(StringView url) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void goHome() = 0;
+    virtual void goSearch() = 0;
+    virtual void stop() = 0;
+    virtual void refresh() = 0;
+    virtual String locationName() = 0;
+    virtual String locationURL() = 0;
+    virtual bool busy() = 0;
+};
+
+// The services handed to the program. Does not own them; they outlive the program.
+struct Platform {
+    Dialogs& dialogs;
+    Clipboard& clipboard;
+    Fonts& fonts;
+    Clock& clock;
+    Session& session;
+    Browser* browser = nullptr;
+};
+
+} // namespace forms

@@ -1,0 +1,133 @@
+// String conversions and case mapping of the window model.
+#include "forms/Text.h"
+
+namespace forms {
+
+String fromUtf8(std::string_view s) {
+    String out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        char32_t cp = 0;
+        int extra = 0;
+        if (c < 0x80) {
+            cp = c;
+        } else if ((c & 0xE0) == 0xC0) {
+            cp = c & 0x1F;
+            extra = 1;
+        } else if ((c & 0xF0) == 0xE0) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else {
+            cp = c & 0x07;
+            extra = 3;
+        }
+        ++i;
+        for (int k = 0; k < extra && i < s.size(); ++k, ++i)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string toUtf8(StringView s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        char32_t cp = s[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+            s[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+String number(int64_t n) {
+    std::string s = std::to_string(n);
+    return String(s.begin(), s.end());
+}
+
+namespace {
+// Case pairs of the scripts a hand-written page is likely to hold; enough for Latin-1,
+// Latin Extended-A, Greek and Cyrillic without depending on the process locale.
+char16_t mapCase(char16_t c, bool toUpper) {
+    if (c < 0x80) {
+        if (toUpper) return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+        return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+    }
+    auto range = [&](char16_t lo, char16_t hi, int delta) -> int {
+        // lo..hi upper case; lower case is +delta.
+        if (!toUpper && c >= lo && c <= hi) return c + delta;
+        if (toUpper && c >= lo + delta && c <= hi + delta) return c - delta;
+        return -1;
+    };
+    int r;
+    if (c != 0xD7 && c != 0xF7 && (r = range(0xC0, 0xDE, 0x20)) >= 0)
+        return static_cast<char16_t>(r);
+    if (c == 0xFF && toUpper) return 0x178;
+    if (c == 0x178 && !toUpper) return 0xFF;
+    if (c == 0xB5 || c == 0xDF) return c;
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
+        bool isUpper = (c % 2) == 0;
+        if (toUpper && !isUpper) return static_cast<char16_t>(c - 1);
+        if (!toUpper && isUpper) return static_cast<char16_t>(c + 1);
+        return c;
+    }
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+        bool isUpper = (c % 2) == 1;
+        if (toUpper && !isUpper) return static_cast<char16_t>(c - 1);
+        if (!toUpper && isUpper) return static_cast<char16_t>(c + 1);
+        return c;
+    }
+    if (c != 0x3A2 && (r = range(0x391, 0x3AB, 0x20)) >= 0) return static_cast<char16_t>(r);
+    if ((r = range(0x410, 0x42F, 0x20)) >= 0) return static_cast<char16_t>(r);
+    if ((r = range(0x400, 0x40F, 0x50)) >= 0) return static_cast<char16_t>(r);
+    return c;
+}
+} // namespace
+
+char16_t lowerChar(char16_t c) {
+    return mapCase(c, false);
+}
+char16_t upperChar(char16_t c) {
+    return mapCase(c, true);
+}
+
+String lower(StringView s) {
+    String out(s);
+    for (auto& c : out)
+        c = lowerChar(c);
+    return out;
+}
+
+String upper(StringView s) {
+    String out(s);
+    for (auto& c : out)
+        c = upperChar(c);
+    return out;
+}
+
+} // namespace forms

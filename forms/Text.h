@@ -1,0 +1,30 @@
+// Strings of the window model: sequences of 16-bit characters, as the program sees them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+using String = std::u16string;
+using StringView = std::u16string_view;
+
+inline constexpr char16_t CR = u'\r';
+inline constexpr char16_t LF = u'\n';
+inline constexpr StringView CRLF = u"\r\n";
+
+// Widens UTF-8 (ASCII in practice) to the model's 16-bit strings.
+String fromUtf8(std::string_view s);
+std::string toUtf8(StringView s);
+
+// Decimal text of a number, with no leading blank (the classic Str would add one).
+String number(int64_t n);
+
+// Lower/upper case of letters, as the platform maps them (Latin-1 and beyond where simple).
+char16_t lowerChar(char16_t c);
+char16_t upperChar(char16_t c);
+String lower(StringView s);
+String upper(StringView s);
+
+} // namespace forms

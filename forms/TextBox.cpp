@@ -1,0 +1,257 @@
+// Text box semantics: selection rules, change events, user edits and undo.
+#include "forms/TextBox.h"
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+constexpr size_t kUndoDepth = 2000;
+
+int keyCodeOf(char16_t c) {
+    if (c >= u'a' && c <= u'z') return c - 32;
+    return c;
+}
+
+String displayForm(StringView s) {
+    String out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == CR) {
+            out.push_back(LF);
+            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
+        } else {
+            out.push_back(s[i]);
+        }
+    }
+    return out;
+}
+} // namespace
+
+TextBox::TextBox(Form& owner, std::string name, int index)
+    : Control(owner, std::move(name), index) {}
+
+String TextBox::before(int32_t end, int32_t n) const {
+    end = std::clamp(end, 0, length());
+    int32_t start = std::max(0, end - n);
+    return buf_.mid(start, end - start);
+}
+
+void TextBox::setText(StringView t) {
+    // Send the smallest replacement that turns the old text into the new one, so the
+    // view re-lays out only what changed; the caret still goes to the start.
+    int32_t oldLen = length();
+    auto newLen = static_cast<int32_t>(t.size());
+    int32_t prefix = 0;
+    int32_t maxPrefix = std::min(oldLen, newLen);
+    while (prefix < maxPrefix && buf_.at(prefix) == t[static_cast<size_t>(prefix)])
+        ++prefix;
+    int32_t suffix = 0;
+    while (suffix < maxPrefix - prefix &&
+           buf_.at(oldLen - 1 - suffix) == t[static_cast<size_t>(newLen - 1 - suffix)])
+        ++suffix;
+    selStart_ = 0;
+    selLength_ = 0;
+    replace(prefix, oldLen - prefix - suffix,
+            t.substr(static_cast<size_t>(prefix), static_cast<size_t>(newLen - prefix - suffix)),
+            false, true);
+}
+
+void TextBox::setSelStart(int64_t v) {
+    if (v < 0) throw RuntimeError("Invalid property value");
+    selStart_ = static_cast<int32_t>(std::min<int64_t>(v, length()));
+    selLength_ = 0;
+    notify(Prop::Selection);
+}
+
+void TextBox::setSelLength(int64_t v) {
+    if (v < 0) throw RuntimeError("Invalid property value");
+    selLength_ = static_cast<int32_t>(std::min<int64_t>(v, length() - selStart_));
+    notify(Prop::Selection);
+}
+
+void TextBox::select(int32_t start, int32_t len) {
+    selStart_ = std::clamp(start, 0, length());
+    selLength_ = std::clamp(len, 0, length() - selStart_);
+}
+
+void TextBox::setSelText(StringView t) {
+    replace(selStart_, selLength_, t, false, false);
+}
+
+void TextBox::setLocked(bool on) {
+    locked_ = on;
+    notify(Prop::Enabled);
+}
+
+void TextBox::setFontName(StringView f) {
+    fontName_ = String(f);
+    notify(Prop::Font);
+}
+
+void TextBox::setBackColor(Color c) {
+    back_ = c;
+    notify(Prop::Colors);
+}
+
+void TextBox::setForeColor(Color c) {
+    fore_ = c;
+    notify(Prop::Colors);
+}
+
+int32_t TextBox::lineCount() const {
+    return lineCounter ? lineCounter() : buf_.lineBreaks() + 1;
+}
+
+void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart) {
+    pos = std::clamp(pos, 0, length());
+    len = std::clamp(len, 0, length() - pos);
+
+    // The display window takes in a CR just before and an LF just after, since the
+    // edit may join or split a CR LF pair there.
+    int32_t a = pos;
+    int32_t b = pos + len;
+    int32_t dA = 0;
+    int32_t dB = 0;
+    if (displayEdit) {
+        if (a > 0 && buf_.at(a - 1) == CR) --a;
+        if (b < length() && buf_.at(b) == LF) ++b;
+        dA = buf_.toDisplay(a);
+        dB = buf_.toDisplay(b);
+    }
+
+    if (!undoing_) record(pos, buf_.mid(pos, len), t, typed);
+    buf_.replace(pos, len, t);
+    auto n = static_cast<int32_t>(t.size());
+    if (caretToStart) {
+        selStart_ = 0;
+    } else {
+        selStart_ = pos + n;
+    }
+    selLength_ = 0;
+
+    if (displayEdit) {
+        int32_t newB = b - len + n;
+        displayEdit(DisplayEdit{dA, dB - dA, displayForm(buf_.mid(a, newB - a))});
+    }
+    notify(Prop::Text);
+    notify(Prop::Selection);
+    if (Change) Change();
+}
+
+void TextBox::record(int32_t pos, String removed, StringView inserted, bool typed) {
+    redo_.clear();
+    if (typed && removed.empty() && !undo_.empty()) {
+        Step& last = undo_.back();
+        if (last.typed && last.removed.empty() &&
+            last.pos + static_cast<int32_t>(last.inserted.size()) == pos &&
+            !(inserted.size() == 1 && (inserted[0] == u' ' || inserted[0] == CR))) {
+            last.inserted += inserted;
+            return;
+        }
+    }
+    undo_.push_back(Step{pos, std::move(removed), String(inserted), typed});
+    if (undo_.size() > kUndoDepth) undo_.erase(undo_.begin());
+}
+
+void TextBox::apply(const Step& s, bool forward) {
+    undoing_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{undoing_};
+    const String& remove = forward ? s.removed : s.inserted;
+    const String& insert = forward ? s.inserted : s.removed;
+    replace(s.pos, static_cast<int32_t>(remove.size()), insert, false, false);
+}
+
+bool TextBox::undo() {
+    if (undo_.empty()) return false;
+    Step s = std::move(undo_.back());
+    undo_.pop_back();
+    apply(s, false);
+    redo_.push_back(std::move(s));
+    return true;
+}
+
+bool TextBox::redo() {
+    if (redo_.empty()) return false;
+    Step s = std::move(redo_.back());
+    redo_.pop_back();
+    apply(s, true);
+    undo_.push_back(std::move(s));
+    return true;
+}
+
+void TextBox::keyDown(int keyCode, int shift) {
+    if (KeyDown) KeyDown(keyCode, shift);
+}
+
+void TextBox::keyUp(int keyCode, int shift) {
+    if (KeyUp) KeyUp(keyCode, shift);
+}
+
+void TextBox::keyPress(char16_t c) {
+    int ascii = c;
+    if (KeyPress) KeyPress(ascii);
+    if (ascii == 0 || locked_ || !enabled()) return;
+    auto ch = static_cast<char16_t>(ascii);
+    if (ch == 8) {
+        if (selLength_ > 0) {
+            replace(selStart_, selLength_, u"", true, false);
+        } else if (selStart_ > 0) {
+            int32_t n =
+                (selStart_ >= 2 && buf_.at(selStart_ - 1) == LF && buf_.at(selStart_ - 2) == CR)
+                    ? 2
+                    : 1;
+            replace(selStart_ - n, n, u"", true, false);
+        }
+        return;
+    }
+    if (ch == 13) {
+        if (multiLine_) userInsert(CRLF);
+        return;
+    }
+    if (ch < 32 && ch != 9) return;
+    if (maxLength_ > 0 && length() - selLength_ + 1 > maxLength_) return;
+    String s(1, ch);
+    replace(selStart_, selLength_, s, true, false);
+}
+
+void TextBox::deleteKey() {
+    if (locked_ || !enabled()) return;
+    if (selLength_ > 0) {
+        replace(selStart_, selLength_, u"", true, false);
+    } else if (selStart_ < length()) {
+        int32_t n =
+            (buf_.at(selStart_) == CR && selStart_ + 1 < length() && buf_.at(selStart_ + 1) == LF)
+                ? 2
+                : 1;
+        replace(selStart_, n, u"", true, false);
+    }
+}
+
+void TextBox::type(char16_t c) {
+    int code = keyCodeOf(c);
+    keyDown(code);
+    keyPress(c);
+    keyUp(code);
+}
+
+void TextBox::userInsert(StringView t) {
+    if (locked_ || !enabled()) return;
+    String s(t);
+    if (!multiLine_) {
+        // A one-line box keeps the first line only, as the platform's edit control does.
+        auto br = s.find_first_of(u"\r\n");
+        if (br != String::npos) s.resize(br);
+    }
+    if (maxLength_ > 0) {
+        int32_t room = maxLength_ - (length() - selLength_);
+        if (room <= 0) return;
+        if (static_cast<int32_t>(s.size()) > room) s.resize(static_cast<size_t>(room));
+    }
+    replace(selStart_, selLength_, s, false, false);
+}
+
+} // namespace forms

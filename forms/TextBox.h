@@ -1,0 +1,128 @@
+// The text box of the window model: text, selection and the events the program relies on.
+#pragma once
+
+#include "forms/Control.h"
+#include "forms/GapBuffer.h"
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+namespace forms {
+
+// A property given an invalid value (a negative SelStart): stops the running command.
+struct RuntimeError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// One replacement as the display shows it: CR LF is one character there, and so is a
+// lone CR or LF. Reported after the storage changed and before Change is raised.
+struct DisplayEdit {
+    int32_t pos;
+    int32_t removed;
+    String text; // line breaks as LF
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& owner, std::string name, int index = -1);
+
+    // --- content ---------------------------------------------------------------------
+    int32_t length() const { return buf_.size(); }
+    String text() const { return buf_.str(); }
+    void setText(StringView t);
+    char16_t at(int32_t i) const { return buf_.at(i); }
+    String mid(int32_t pos, int32_t len) const { return buf_.mid(pos, len); }
+    // The up to n characters just before offset end.
+    String before(int32_t end, int32_t n) const;
+    int32_t find(StringView needle, int32_t from = 0) const { return buf_.find(needle, from); }
+    int32_t rfind(StringView needle, int32_t limit) const { return buf_.rfind(needle, limit); }
+    const GapBuffer& storage() const { return buf_; }
+
+    // --- selection -------------------------------------------------------------------
+    int32_t selStart() const { return selStart_; }
+    int32_t selLength() const { return selLength_; }
+    void setSelStart(int64_t v);  // RuntimeError when negative; clamps at the end
+    void setSelLength(int64_t v); // RuntimeError when negative; clamps at the end
+    String selText() const { return buf_.mid(selStart_, selLength_); }
+    void setSelText(StringView t);
+    // Both at once, without raising anything (the view copies user caret moves this way).
+    void select(int32_t start, int32_t length);
+
+    // --- properties ------------------------------------------------------------------
+    int32_t maxLength() const { return maxLength_; }
+    void setMaxLength(int32_t n) { maxLength_ = n; }
+    bool multiLine() const { return multiLine_; }
+    void setMultiLine(bool on) { multiLine_ = on; }
+    bool locked() const { return locked_; }
+    void setLocked(bool on);
+    const String& fontName() const { return fontName_; }
+    void setFontName(StringView f);
+    Color backColor() const { return back_; }
+    Color foreColor() const { return fore_; }
+    void setBackColor(Color c);
+    void setForeColor(Color c);
+
+    // Display lines of the wrapped text; the view supplies the real count.
+    int32_t lineCount() const;
+    std::function<int32_t()> lineCounter;
+
+    // --- user input (what the view turns keys and mouse into) ------------------------
+    void keyDown(int keyCode, int shift = 0);
+    void keyUp(int keyCode, int shift = 0);
+    // KeyPress, then the character's own action: insert it, Backspace (8) deletes,
+    // Enter (13) breaks the line in a multi-line box, Tab (9) inserts a tab.
+    void keyPress(char16_t c);
+    // The Delete key's action (it raises no KeyPress).
+    void deleteKey();
+    // One whole typed character: KeyDown, KeyPress with its action, KeyUp.
+    void type(char16_t c);
+    // Paste, drop or an input-method commit: replaces the selection as one edit.
+    void userInsert(StringView t);
+    bool undo();
+    bool redo();
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    // True while an undo or redo is being applied (the assistant stays quiet then).
+    bool undoing() const { return undoing_; }
+
+    // --- events ----------------------------------------------------------------------
+    Handler Change;
+    Handler Click;
+    Handler DblClick;
+    std::function<void(int keyCode, int shift)> KeyDown;
+    std::function<void(int keyCode, int shift)> KeyUp;
+    std::function<void(int& keyAscii)> KeyPress;
+
+    // The view's mirror of edits; set only by a view.
+    std::function<void(const DisplayEdit&)> displayEdit;
+
+private:
+    void replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart);
+
+    struct Step {
+        int32_t pos;
+        String removed;
+        String inserted;
+        bool typed;
+    };
+    void record(int32_t pos, String removed, StringView inserted, bool typed);
+    void apply(const Step& s, bool forward);
+
+    GapBuffer buf_;
+    int32_t selStart_ = 0;
+    int32_t selLength_ = 0;
+    int32_t maxLength_ = 0;
+    bool multiLine_ = false;
+    bool locked_ = false;
+    String fontName_;
+    Color back_ = vbWindowBackground;
+    Color fore_ = vbWindowFrame;
+
+    std::vector<Step> undo_;
+    std::vector<Step> redo_;
+    bool undoing_ = false;
+};
+
+} // namespace forms

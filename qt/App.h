@@ -1,0 +1,6 @@
+// The front end's entry point.
+#pragma once
+
+namespace tolva::qt {
+int runApplication(int argc, char** argv);
+}

@@ -1,0 +1,192 @@
+// The main window's start-up state, status refresh, timers, exit and close box.
+#include "core/InitialPage.h"
+#include "dialogs/PageProps.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+using forms::String;
+
+namespace {
+const String kUntitled = u"Untitled[]: Tolva -By Quendry";
+}
+
+TEST(InitialPageTest, IsTheThirtySevenLinePageByteForByte) {
+    String page = initialPage();
+    String expected = u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n<HTML>\r\n<HEAD>\r\n"
+                      u"\t<TITLE>My web page!</TITLE>\r\n</HEAD>\r\n"
+                      u"<body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
+                      u"alink=\"maroon\">\r\n";
+    expected += String(27 * 2, u'\0');
+    for (size_t i = expected.size() - 54; i < expected.size(); i += 2) {
+        expected[i] = u'\r';
+        expected[i + 1] = u'\n';
+    }
+    expected += u"</BODY>\r\n</HTML>\r\n\r\n\t\t<!--This page has been created by using Quendry's "
+                u"Tolva--> \r\n";
+    EXPECT_EQ(show(expected), show(page));
+    size_t lines = 0;
+    for (size_t i = 0; i + 1 < page.size(); ++i)
+        lines += page[i] == u'\r' && page[i + 1] == u'\n';
+    EXPECT_EQ(lines, 37u);
+}
+
+class MainWindowTest : public ProgramTest {};
+
+TEST_F(MainWindowTest, LoadingInitialisesThePageState) {
+    Tolva& w = main();
+    EXPECT_TEXT(kUntitled, w.caption());
+    EXPECT_TEXT(u"", w.star);
+    EXPECT_EQ(w.Text1.selStart(), 97);
+    EXPECT_EQ(w.Text1.selLength(), 84);
+    EXPECT_TEXT(u"</HEAD>\r\n<body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
+                u"alink=\"maroon\">",
+                w.Text1.selText());
+    EXPECT_TEXT(u"Character 97", w.Label1[1].caption());
+    EXPECT_TEXT(u"Character 97", w.Label1[0].caption());
+    EXPECT_TEXT(u"Number of lines: 38", w.nooflines[1].caption());
+    ASSERT_NE(program.pagepropsIfLoaded(), nullptr);
+    EXPECT_TRUE(program.pagepropsIfLoaded()->visible());
+    EXPECT_TEXT(w.Text1.text(), w.attempt.text());
+}
+
+TEST_F(MainWindowTest, EveryChangeRefreshesTheStatus) {
+    Tolva& w = main();
+    run([&] { w.tevcmd.setText(u"tevb"); });
+    w.Text1.lineCounter = [] { return 123; };
+    typeChars(w.Text1, u"x");
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"Character 98", w.Label1[1].caption());
+    EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
+    EXPECT_TEXT(u"", w.tevcmd.text()) << "the command box is emptied";
+    run([&] { w.Text1.setText(u"new page"); });
+    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"Character 0", w.Label1[1].caption());
+}
+
+TEST_F(MainWindowTest, CaptionFormsFollowTheFileName) {
+    Tolva& w = main();
+    run([&] { w.setSaveme(u"/tmp/page.html"); });
+    EXPECT_TEXT(u"/tmp/page.html:  Tolva - by Quendry", w.caption());
+    run([&] {
+        w.setCaption(u"other");
+        w.setSaveme(u"/tmp/page.html");
+    });
+    EXPECT_TEXT(u"other", w.caption()) << "the same name raises no change";
+    typeChars(w.Text1, u"a");
+    EXPECT_TEXT(u"/tmp/page.html[*]: Tolva -By Quendry", w.caption());
+}
+
+TEST_F(MainWindowTest, KeysAndClicksUpdateTheDisplays) {
+    Tolva& w = main();
+    w.Text1.lineCounter = [] { return 7; };
+    run([&] { w.Text1.setSelStart(5); });
+    EXPECT_TEXT(u"Character 97", w.Label1[1].caption()) << "moving the caret alone updates nothing";
+    run([&] { w.Text1.keyDown(37); });
+    EXPECT_TEXT(u"Character 5", w.Label1[1].caption());
+    EXPECT_TEXT(u"Number of lines: 7", w.nooflines[1].caption());
+    run([&] {
+        w.Text1.setSelStart(9);
+        w.Text1.Click();
+    });
+    EXPECT_TEXT(u"Character 9", w.Label1[1].caption());
+    run([&] { w.Text1.MouseMove(); });
+    EXPECT_TEXT(u"Ready: Tolva-by Quendry", w.helper.text());
+}
+
+TEST_F(MainWindowTest, EmptyBufferCountsOneLine) {
+    Tolva& w = main();
+    run([&] {
+        w.Text1.setText(u"");
+        w.Text1.keyDown(65);
+    });
+    EXPECT_TEXT(u"Number of lines: 1", w.nooflines[1].caption());
+}
+
+TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
+    Tolva& w = main();
+    int raised = 0;
+    program.pageprops().listen(
+        [&](forms::Form::Change c) { raised += c == forms::Form::Change::Raise; });
+    sp.clock.advance(999);
+    EXPECT_EQ(raised, 0);
+    sp.clock.advance(1);
+    EXPECT_EQ(raised, 1);
+    EXPECT_FALSE(w.Timer3.enabled());
+    sp.clock.advance(5000);
+    EXPECT_EQ(raised, 1);
+}
+
+TEST_F(MainWindowTest, AutosaveTogglesItsTimer) {
+    Tolva& w = main();
+    run([&] { w.mnuautosave.click(); });
+    EXPECT_TRUE(w.mnuautosave.checked());
+    EXPECT_TRUE(w.Timer1.enabled());
+    run([&] { w.mnuautosave.click(); });
+    EXPECT_FALSE(w.mnuautosave.checked());
+    EXPECT_FALSE(w.Timer1.enabled());
+}
+
+TEST_F(MainWindowTest, ExitWithACleanPageEndsAtOnce) {
+    Tolva& w = main();
+    run([&] { w.menu("exit").click(); });
+    EXPECT_TRUE(sp.session.ended);
+}
+
+TEST_F(MainWindowTest, ExitWithAModifiedPageAsksFirst) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"z");
+    String before = w.Text1.text();
+    String caption = w.caption();
+    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                             u"Assistant: Tolva - Reminder to save", forms::vbNo);
+    run([&] { w.exit_Click(); });
+    EXPECT_FALSE(sp.session.ended);
+    EXPECT_TEXT(before, w.Text1.text());
+    EXPECT_TEXT(caption, w.caption());
+    EXPECT_TEXT(u"*", w.star);
+    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                             u"Assistant: Tolva - Reminder to save", forms::vbYes);
+    run([&] { w.exit_Click(); });
+    EXPECT_TRUE(sp.session.ended);
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksWithItsOwnTitleAndCanBeCancelled) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"z");
+    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                             u"Reminder to save", forms::vbNo);
+    run([&] { w.userClose(); });
+    EXPECT_FALSE(sp.session.ended);
+    EXPECT_TRUE(program.tolvaIfLoaded() != nullptr);
+    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                             u"Reminder to save", forms::vbYes);
+    run([&] { w.userClose(); });
+    EXPECT_TRUE(sp.session.ended);
+}
+
+TEST_F(MainWindowTest, CloseBoxWithACleanPageEndsWithoutAQuestion) {
+    Tolva& w = main();
+    run([&] { w.userClose(); });
+    EXPECT_TRUE(sp.session.ended);
+}
+
+TEST_F(MainWindowTest, MenuTreeHasItsInitialStates) {
+    Tolva& w = main();
+    EXPECT_FALSE(w.preview.enabled());
+    EXPECT_TRUE(w.mnuautocorrect.checked());
+    EXPECT_TRUE(w.mnuassistant.checked());
+    EXPECT_TRUE(w.mnualphasort.checked());
+    EXPECT_FALSE(w.mnualphasort.enabled());
+    EXPECT_EQ(w.menuBar.size(), 8u);
+    EXPECT_TEXT(u"&File", w.menuBar[0]->caption());
+    EXPECT_EQ(w.menu("mnusmartselect").shortcut(), "Ctrl+F12");
+    EXPECT_EQ(w.menu("mnucrestore1").parent()->name(), "mnucrestore");
+    EXPECT_TRUE(w.menu("mnudashh").separator());
+}
+
+TEST_F(MainWindowTest, AboutShowsTitleAndVersion) {
+    Tolva& w = main();
+    run([&] { w.menu("about").click(); });
+    ASSERT_NE(program.aboutIfLoaded(), nullptr);
+}

@@ -1,0 +1,66 @@
+// The splash window's timed sequence and its early exit.
+#include "core/Splash.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+
+class SplashTest : public ProgramTest {
+protected:
+    Splash& splash() { return *program.splashIfLoaded(); }
+};
+
+TEST_F(SplashTest, StepsThroughItsTimersThenShowsTheMainWindow) {
+    program.start();
+    ASSERT_NE(program.splashIfLoaded(), nullptr);
+    EXPECT_TEXT(u"Version 1.0.0", splash().lblVersion.caption());
+    EXPECT_TEXT(u"Tolva", splash().lblProductName.caption());
+    sp.clock.advance(75);
+    EXPECT_EQ(splash().ProgressBar1.value(), 2);
+    EXPECT_TEXT(u"Loading Tolva.....", splash().loader.caption());
+    sp.clock.advance(150); // 225
+    EXPECT_EQ(splash().ProgressBar1.value(), 14);
+    EXPECT_TEXT(u"T", splash().lblProductName.caption());
+    sp.clock.advance(129); // 354
+    EXPECT_EQ(splash().ProgressBar1.value(), 29);
+    EXPECT_TEXT(u"To", splash().lblProductName.caption());
+    sp.clock.advance(131); // 485
+    EXPECT_EQ(splash().ProgressBar1.value(), 43);
+    EXPECT_TEXT(u"Initializing preview browser", splash().loader.caption());
+    sp.clock.advance(165); // 650
+    EXPECT_EQ(splash().ProgressBar1.value(), 61);
+    sp.clock.advance(250); // 900
+    EXPECT_EQ(splash().ProgressBar1.value(), 79);
+    EXPECT_TEXT(u"Tolva", splash().lblProductName.caption());
+    EXPECT_TEXT(u"Loading default page", splash().loader.caption());
+    sp.clock.advance(300); // 1200
+    EXPECT_EQ(splash().ProgressBar1.value(), 87);
+    EXPECT_TEXT(u"Please wait....", splash().loader.caption());
+    EXPECT_EQ(program.tolvaIfLoaded(), nullptr);
+    sp.clock.advance(1299);
+    EXPECT_EQ(program.tolvaIfLoaded(), nullptr);
+    sp.clock.advance(1); // 2500
+    EXPECT_EQ(program.splashIfLoaded(), nullptr) << "the splash closes";
+    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
+    EXPECT_TRUE(program.tolvaIfLoaded()->visible());
+    EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", program.tolvaIfLoaded()->caption());
+}
+
+TEST_F(SplashTest, AKeyInTheFirstMomentSkipsStraightToTheMainWindow) {
+    program.start();
+    sp.clock.advance(50);
+    EXPECT_EQ(splash().ProgressBar1.value(), 0);
+    run([&] {
+        int k = 'a';
+        splash().KeyPress(k);
+    });
+    EXPECT_EQ(program.splashIfLoaded(), nullptr);
+    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
+    EXPECT_TRUE(program.tolvaIfLoaded()->visible());
+    sp.clock.advance(5000); // no splash timer is left to fire
+}
+
+TEST_F(SplashTest, AClickOnTheFrameSkipsToo) {
+    program.start();
+    run([&] { splash().Frame1.Click(); });
+    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
+}

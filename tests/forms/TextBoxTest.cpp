@@ -1,0 +1,180 @@
+// The text box's selection rules, change events, undo, and the display mirror.
+#include "forms/TextBox.h"
+#include "forms/Form.h"
+#include "forms/Runtime.h"
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace forms;
+using testing_support::ScriptedPlatform;
+using testing_support::show;
+
+namespace {
+
+struct Box : ::testing::Test {
+    ScriptedPlatform sp;
+    Runtime rt{sp.platform};
+    Form form{rt, "f"};
+    TextBox box{form, "Text1"};
+    void SetUp() override { box.setMultiLine(true); }
+};
+
+String displayOf(StringView s) {
+    String out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == CR) {
+            out.push_back(LF);
+            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
+        } else {
+            out.push_back(s[i]);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_F(Box, SelectionRulesFollowTheClassicTextBox) {
+    box.setText(u"hello world");
+    EXPECT_EQ(box.selStart(), 0);
+    box.setSelStart(6);
+    box.setSelLength(100); // clamps at the end
+    EXPECT_EQ(show(box.selText()), show(u"world"));
+    box.setSelStart(99);
+    EXPECT_EQ(box.selStart(), 11);
+    EXPECT_EQ(box.selLength(), 0);
+    box.setSelStart(0);
+    box.setSelLength(5);
+    box.setSelText(u"HELLO!");
+    EXPECT_EQ(show(box.text()), show(u"HELLO! world"));
+    EXPECT_EQ(box.selStart(), 6);
+    EXPECT_EQ(box.selLength(), 0);
+    box.setSelStart(3);
+    box.setText(u"new");
+    EXPECT_EQ(box.selStart(), 0) << "assigning Text puts the caret at 0";
+}
+
+TEST_F(Box, NegativeSelectionStopsTheRunningCommandOnly) {
+    box.setText(u"abc");
+    bool after = false;
+    rt.invoke([&] {
+        box.setSelStart(-1);
+        after = true;
+    });
+    EXPECT_FALSE(after);
+    EXPECT_FALSE(rt.lastError.empty());
+    rt.invoke([&] { box.setSelLength(-5); });
+    bool next = false;
+    rt.invoke([&] { next = true; });
+    EXPECT_TRUE(next) << "the program goes on after the error";
+}
+
+TEST_F(Box, ChangeIsRaisedInsideTheAssignmentAndReenters) {
+    box.setText(u"0123456789");
+    std::vector<String> seen;
+    box.Change = [&] {
+        seen.push_back(box.text());
+        // A handler edit nests one level.
+        if (box.text().ends_with(u"<b>")) {
+            box.setSelStart(box.selStart() - 3);
+            box.setSelLength(3);
+            box.setSelText(u"<B></B>");
+        }
+    };
+    box.setSelStart(10);
+    box.setSelText(u"<b>");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(show(seen[0]), show(u"0123456789<b>"));
+    EXPECT_EQ(show(box.text()), show(u"0123456789<B></B>"));
+}
+
+TEST_F(Box, TypingRaisesKeyDownPressChangeKeyUpInOrder) {
+    std::string order;
+    box.KeyDown = [&](int, int) { order += "D"; };
+    box.KeyPress = [&](int&) { order += "P"; };
+    box.Change = [&] { order += "C"; };
+    box.KeyUp = [&](int, int) { order += "U"; };
+    box.type(u'x');
+    EXPECT_EQ(order, "DPCU");
+    box.type(u'\r');
+    EXPECT_EQ(show(box.text()), show(u"x\r\n")) << "Enter breaks the line with CR LF";
+    box.type(8);
+    EXPECT_EQ(show(box.text()), show(u"x")) << "Backspace takes the whole line break";
+}
+
+TEST_F(Box, MaxLengthRefusesTypingButNotCode) {
+    box.setMultiLine(false);
+    box.setMaxLength(3);
+    for (char16_t c : StringView(u"abcd"))
+        box.type(c);
+    EXPECT_EQ(show(box.text()), show(u"abc"));
+    box.setText(u"longer");
+    EXPECT_EQ(show(box.text()), show(u"longer"));
+}
+
+TEST_F(Box, UndoAndRedoRestoreTextAndFlagTheChanges) {
+    box.setText(u"");
+    for (char16_t c : StringView(u"abc"))
+        box.type(c);
+    box.setSelText(u"XYZ");
+    bool flagged = false;
+    box.Change = [&] { flagged = box.undoing(); };
+    EXPECT_TRUE(box.undo());
+    EXPECT_EQ(show(box.text()), show(u"abc"));
+    EXPECT_TRUE(flagged);
+    EXPECT_TRUE(box.undo()) << "typed characters undo as one step";
+    EXPECT_EQ(show(box.text()), show(u""));
+    EXPECT_TRUE(box.redo());
+    EXPECT_TRUE(box.redo());
+    EXPECT_EQ(show(box.text()), show(u"abcXYZ"));
+    EXPECT_FALSE(box.redo());
+}
+
+// Every edit reported to the display, replayed on a plain string, must keep it equal to
+// the display form of the model text; offsets must map both ways.
+TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
+    String display;
+    box.displayEdit = [&](const DisplayEdit& e) {
+        ASSERT_LE(e.pos + e.removed, static_cast<int32_t>(display.size()));
+        display.replace(static_cast<size_t>(e.pos), static_cast<size_t>(e.removed), e.text);
+    };
+    std::mt19937 rng(7);
+    const StringView pieces[] = {u"a", u"\r", u"\n", u"\r\n", u"xy\r\nz", u"", u"\n\r", u"<b>"};
+    box.setText(u"start\r\nline\rlone\nend");
+    ASSERT_EQ(show(display), show(displayOf(box.text())));
+    for (int i = 0; i < 3000; ++i) {
+        int32_t n = box.length();
+        std::uniform_int_distribution<int32_t> pos(0, n);
+        int32_t a = pos(rng);
+        int32_t len = std::uniform_int_distribution<int32_t>(0, std::min(3, n - a))(rng);
+        box.select(a, len);
+        box.setSelText(pieces[rng() % 8]);
+        ASSERT_EQ(show(display), show(displayOf(box.text()))) << "after edit " << i;
+        int32_t p = pos(rng) % (box.length() + 1);
+        int32_t d = box.storage().toDisplay(p);
+        int32_t back = box.storage().fromDisplay(d);
+        bool midPair = p > 0 && p < box.length() && box.at(p - 1) == CR && box.at(p) == LF;
+        EXPECT_EQ(back, midPair ? p + 1 : p) << "offset " << p;
+    }
+    EXPECT_EQ(box.storage().crlfPairs(), static_cast<int32_t>(box.length() - display.size()));
+}
+
+TEST(GapBufferTest, FindsAcrossTheGapBothWays) {
+    GapBuffer b(u"abcdefabcdef");
+    b.replace(4, 0, u"");   // gap at 4
+    b.replace(4, 0, u"XY"); // "abcdXYefabcdef", gap after XY
+    b.replace(3, 0, u"");
+    EXPECT_EQ(b.find(u"dXYe"), 3);
+    EXPECT_EQ(b.find(u"abc", 1), 8);
+    EXPECT_EQ(b.rfind(u"abc", 14), 8);
+    EXPECT_EQ(b.rfind(u"abc", 10), 0);
+    EXPECT_EQ(b.rfind(u"dXY", 6), 3);
+    EXPECT_EQ(b.find(u"zz"), -1);
+    EXPECT_EQ(b.lineBreaks(), 0);
+    b.replace(0, 0, u"\r\n\r\n\n");
+    EXPECT_EQ(b.lineBreaks(), 3);
+    EXPECT_EQ(b.crlfPairs(), 2);
+}

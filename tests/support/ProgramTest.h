@@ -1,0 +1,32 @@
+// Fixture for tests of the program's windows: a program on the scripted platform, and
+// helpers that act as a user would.
+#pragma once
+
+#include "core/Program.h"
+#include "core/Tolva.h"
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ScriptedPlatform sp;
+    Program program{sp.platform};
+
+    // Runs f as an event of the platform (queued keystrokes arrive after it returns).
+    void run(const std::function<void()>& f) { program.runtime().invoke(f); }
+    // The main window, loaded (and initialised) on first use.
+    Tolva& main();
+    // Types each character into the box as a user would: KeyDown, KeyPress, KeyUp.
+    void typeChars(forms::TextBox& box, StringView s);
+    // Puts the page into the buffer and the caret (and selection) where asked.
+    void setPage(StringView page, int32_t selStart = 0, int32_t selLength = 0);
+};
+
+} // namespace testing_support
+
+// Compares 16-bit strings with readable failure output.
+#define EXPECT_TEXT(expected, actual)                                                              \
+    EXPECT_EQ(::testing_support::show(expected), ::testing_support::show(actual))

@@ -1,0 +1,128 @@
+// Scripted platform doubles.
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace testing_support {
+
+std::string show(StringView s) {
+    std::string out = "\"";
+    for (char16_t c : s) {
+        if (c == u'\r')
+            out += "\\r";
+        else if (c == u'\n')
+            out += "\\n";
+        else if (c == u'\t')
+            out += "\\t";
+        else if (c < 0x80)
+            out += static_cast<char>(c);
+        else
+            out += forms::toUtf8(StringView(&c, 1));
+    }
+    return out + "\"";
+}
+
+ScriptedDialogs::~ScriptedDialogs() {
+    if (!script_.empty())
+        ADD_FAILURE() << script_.size() << " scripted dialog(s) never appeared; first prompt: "
+                      << show(script_.front().prompt);
+}
+
+void ScriptedDialogs::expectMessage(StringView prompt, int flags, StringView title, int answer) {
+    script_.push_back(
+        Step{Kind::Message, String(prompt), String(title), {}, flags, answer, false, {}});
+}
+
+void ScriptedDialogs::expectInput(StringView prompt, StringView title, StringView defaultText,
+                                  StringView answer) {
+    script_.push_back(Step{Kind::Input, String(prompt), String(title), String(defaultText), 0, 0,
+                           false, String(answer)});
+}
+
+void ScriptedDialogs::expectAnyInput(StringView answer) {
+    script_.push_back(Step{Kind::AnyInput, {}, {}, {}, 0, 0, false, String(answer)});
+}
+
+void ScriptedDialogs::expectFile(bool save, std::optional<String> answer) {
+    script_.push_back(Step{Kind::File, {}, {}, {}, 0, 0, save, std::move(answer)});
+}
+
+int ScriptedDialogs::messageBox(StringView prompt, int flags, StringView title) {
+    if (whileOpen) whileOpen();
+    if (script_.empty() || script_.front().kind != Kind::Message) {
+        ADD_FAILURE() << "unexpected message box " << show(prompt) << " flags " << flags
+                      << " title " << show(title);
+        return forms::vbCancel;
+    }
+    Step s = script_.front();
+    script_.pop_front();
+    EXPECT_EQ(show(s.prompt), show(prompt));
+    EXPECT_EQ(s.flags, flags) << "flags of " << show(prompt);
+    EXPECT_EQ(show(s.title), show(title)) << "title of " << show(prompt);
+    return s.answer;
+}
+
+String ScriptedDialogs::inputBox(StringView prompt, StringView title, StringView defaultText) {
+    if (whileOpen) whileOpen();
+    if (script_.empty() ||
+        (script_.front().kind != Kind::Input && script_.front().kind != Kind::AnyInput)) {
+        ADD_FAILURE() << "unexpected input box " << show(prompt) << " title " << show(title);
+        return {};
+    }
+    Step s = script_.front();
+    script_.pop_front();
+    if (s.kind == Kind::Input) {
+        EXPECT_EQ(show(s.prompt), show(prompt));
+        EXPECT_EQ(show(s.title), show(title)) << "title of " << show(prompt);
+        EXPECT_EQ(show(s.defaultText), show(defaultText)) << "default of " << show(prompt);
+    }
+    return *s.text;
+}
+
+std::optional<String> ScriptedDialogs::fileDialog(const forms::FileDialogRequest& request) {
+    lastFileRequest = request;
+    if (whileOpen) whileOpen();
+    if (script_.empty() || script_.front().kind != Kind::File) {
+        ADD_FAILURE() << "unexpected " << (request.save ? "save" : "open") << " file dialog";
+        return std::nullopt;
+    }
+    Step s = script_.front();
+    script_.pop_front();
+    EXPECT_EQ(s.save, request.save) << "open or save dialog";
+    return s.text;
+}
+
+void VirtualClock::timerChanged(forms::Timer& t) {
+    if (!order_.count(&t)) order_[&t] = made_++;
+    if (t.enabled() && t.interval() > 0)
+        due_[&t] = Due{now_ + t.interval(), order_[&t]};
+    else
+        due_.erase(&t);
+}
+
+void VirtualClock::timerGone(forms::Timer& t) {
+    due_.erase(&t);
+    order_.erase(&t);
+}
+
+void VirtualClock::advance(int ms) {
+    long target = now_ + ms;
+    for (;;) {
+        forms::Timer* next = nullptr;
+        Due best{std::numeric_limits<long>::max(), 0};
+        for (auto& [t, d] : due_)
+            if (d.when < best.when || (d.when == best.when && d.order < best.order)) {
+                best = d;
+                next = t;
+            }
+        if (!next || best.when > target) break;
+        now_ = best.when;
+        due_[next] = Due{best.when + next->interval(), best.order};
+        next->fire();
+    }
+    now_ = target;
+}
+
+} // namespace testing_support

@@ -1,0 +1,111 @@
+// Test doubles of the platform services: dialogs answered from a script (an unexpected
+// dialog fails the test), an in-memory clipboard, a font list, a virtual clock and End.
+#pragma once
+
+#include "forms/Controls.h"
+#include "forms/Platform.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+using forms::String;
+using forms::StringView;
+
+// Readable output of 16-bit strings in test failures.
+std::string show(StringView s);
+
+class ScriptedDialogs : public forms::Dialogs {
+public:
+    ~ScriptedDialogs() override;
+    // The next message box must have exactly this prompt, flags and title; it answers.
+    void expectMessage(StringView prompt, int flags, StringView title, int answer);
+    // The next input box must have this prompt, title and default; it answers.
+    void expectInput(StringView prompt, StringView title, StringView defaultText,
+                     StringView answer);
+    // The next file dialog (open or save) answers a path, or cancels with nothing.
+    void expectFile(bool save, std::optional<String> answer);
+    // Any input box, whatever its texts (for tests about something else).
+    void expectAnyInput(StringView answer);
+
+    bool done() const { return script_.empty(); }
+    // What the last file dialog was asked.
+    forms::FileDialogRequest lastFileRequest;
+
+    int messageBox(StringView prompt, int flags, StringView title) override;
+    String inputBox(StringView prompt, StringView title, StringView defaultText) override;
+    std::optional<String> fileDialog(const forms::FileDialogRequest& request) override;
+
+    // Called while a dialog is "on screen" (lets a test fire timers meanwhile).
+    std::function<void()> whileOpen;
+
+private:
+    enum class Kind { Message, Input, AnyInput, File };
+    struct Step {
+        Kind kind;
+        String prompt, title, defaultText;
+        int flags = 0;
+        int answer = 0;
+        bool save = false;
+        std::optional<String> text;
+    };
+    std::deque<Step> script_;
+};
+
+class MemoryClipboard : public forms::Clipboard {
+public:
+    void clear() override { text_.reset(); }
+    void setText(StringView t) override { text_ = String(t); }
+    String text() override { return text_.value_or(String()); }
+    bool empty() const { return !text_.has_value(); }
+
+private:
+    std::optional<String> text_;
+};
+
+class FontList : public forms::Fonts {
+public:
+    std::vector<String> fonts{u"Arial", u"Courier New", u"Georgia", u"Times New Roman", u"Verdana"};
+    std::vector<String> screenFonts() override { return fonts; }
+};
+
+// Timers fire only when the test advances the clock.
+class VirtualClock : public forms::Clock {
+public:
+    void timerChanged(forms::Timer& t) override;
+    void timerGone(forms::Timer& t) override;
+    // Fires every timer that falls due within ms milliseconds, in time order.
+    void advance(int ms);
+    long now() const { return now_; }
+
+private:
+    struct Due {
+        long when;
+        long order; // ties go to the timer made first
+    };
+    std::map<forms::Timer*, Due> due_;
+    std::map<forms::Timer*, long> order_;
+    long now_ = 0;
+    long made_ = 0;
+};
+
+class EndRecorder : public forms::Session {
+public:
+    void end() override { ended = true; }
+    bool ended = false;
+};
+
+struct ScriptedPlatform {
+    ScriptedDialogs dialogs;
+    MemoryClipboard clipboard;
+    FontList fonts;
+    VirtualClock clock;
+    EndRecorder session;
+    forms::Platform platform{dialogs, clipboard, fonts, clock, session};
+};
+
+} // namespace testing_support
