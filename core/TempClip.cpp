@@ -2,7 +2,86 @@
 #include "core/TempClip.h"
 
 #include "core/Program.h"
+#include "core/Tolva.h"
+
+using forms::StringView;
+
+namespace {
+constexpr StringView kWindowHelp =
+    u"Master Temporary Clipboard allows you to manage multiple clipboard data.";
+}
 
 TempClip::TempClip(Program& p) : forms::Form(p.runtime(), "tempclip"), program(p) {
     setCaption(u"Master Temporary Clipboard: Tolva");
+    fullclip.setMultiLine(true);
+    OKButton.setCaption(u"Paste Selected");
+    CancelButton.setCaption(u"Cancel / Return");
+    remselected.setCaption(u"Remove Selected");
+    cleartmp.setCaption(u"Clear Clipboard");
+
+    Load = [this] { Form_Load(); };
+    tmpcmb.Click = [this] { tmpcmb_Click(); };
+    OKButton.Click = [this] { OKButton_Click(); };
+    CancelButton.Click = [this] { CancelButton_Click(); };
+    remselected.Click = [this] { remselected_Click(); };
+    cleartmp.Click = [this] { cleartmp_Click(); };
+
+    auto help = [this](forms::Control& c, StringView sentence) {
+        c.MouseMove = [this, sentence] { StatusBar1.setText(sentence); };
+    };
+    MouseMove = [this] { StatusBar1.setText(kWindowHelp); };
+    help(fullclip, u"Shows preview of selected item. You may alter before pasting. Drag Drop "
+                   u"altered text to the Clipboard to add item.");
+    help(tmpcmb, u"Cipboard: Click on the item you wish to paste or view preview.");
+    help(OKButton, u"Paste the item as shown in the preview.");
+    help(CancelButton, u"Return without making any changes");
+    help(remselected, u"Remove the selected item from the temporary clipboard.");
+    help(cleartmp, u"Clear the temporary clipboard");
+}
+
+void TempClip::Form_Load() {
+    StatusBar1.setText(kWindowHelp);
+    // A window closed with its close box comes back holding the main list's snippets, so
+    // that the two lists still pair up position by position.
+    if (Tolva* w = program.tolvaIfLoaded())
+        for (const forms::String& s : w->tmpcmb.list().items())
+            tmpcmb.addItem(s);
+}
+
+void TempClip::tmpcmb_Click() {
+    fullclip.setText(tmpcmb.text());
+}
+
+void TempClip::tmpcmb_OLEDragDrop() {
+    forms::String s = fullclip.selText();
+    tmpcmb.addItem(s);
+    program.tolva().tmpcmb.addItem(s);
+}
+
+void TempClip::OKButton_Click() {
+    forms::TextBox& buffer = program.tolva().Text1;
+    buffer.setSelText(buffer.selText() + fullclip.text());
+    hide();
+}
+
+void TempClip::CancelButton_Click() {
+    hide();
+}
+
+void TempClip::remselected_Click() {
+    int i = tmpcmb.listIndex();
+    if (i < 0) {
+        runtime().msgBox(u"No item selected to delete", forms::vbOKOnly);
+        return;
+    }
+    tmpcmb.removeItem(i);
+    program.tolva().tmpcmb.removeItem(i);
+}
+
+void TempClip::cleartmp_Click() {
+    if (runtime().msgBox(u"This will clear the temporary clipboard. Proceed?", 292,
+                         u"Confirm Clear") != forms::vbYes)
+        return;
+    tmpcmb.clear();
+    program.tolva().tmpcmb.clear();
 }

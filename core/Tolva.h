@@ -200,6 +200,18 @@ public:
     void mnuReplace_Click();
     void selectfound();
     // @@editing-tools-members@@ (more members of this section go below)
+private:
+    void createRestore(int n);
+    void useRestore(int n);
+    // Adds a snippet to the main list and to the master list, keeping them paired.
+    void addSnippet(forms::StringView s);
+    // Replaces the selection by its conversion and selects the result.
+    void replaceSelection(const std::function<forms::String(forms::String)>& convert);
+    void replaceSelectionPadded(const std::function<void(forms::String&)>& convert);
+    // Characters F3 selects at its match.
+    int32_t findNextLength = 0;
+
+public:
 
     // --- commands whose windows arrive later (core/Pending.cpp) ------------------------
     void preview_Click();

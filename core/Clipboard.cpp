@@ -1,0 +1,94 @@
+// The platform clipboard commands and the main window's side of the temporary clipboard.
+#include "core/Program.h"
+#include "core/TempClip.h"
+#include "core/Tolva.h"
+
+using forms::String;
+using forms::StringView;
+
+// --- platform clipboard ---------------------------------------------------------------
+
+void Tolva::mnucopy_Click() {
+    if (Text1.selLength() == 0) return;
+    forms::Clipboard& clip = runtime().platform().clipboard;
+    clip.clear();
+    clip.setText(Text1.selText());
+    Text1.setFocus();
+}
+
+void Tolva::mnucut_Click() {
+    if (Text1.selLength() == 0) return;
+    forms::Clipboard& clip = runtime().platform().clipboard;
+    clip.clear();
+    clip.setText(Text1.selText());
+    Text1.setSelText(u"");
+    Text1.setFocus();
+}
+
+void Tolva::mnupaste_Click() {
+    Text1.setSelText(runtime().platform().clipboard.text());
+}
+
+void Tolva::mnuselectall_Click() {
+    Text1.setFocus();
+    Text1.setSelStart(0);
+    Text1.setSelLength(Text1.length());
+}
+
+void Tolva::mnuslowpaste_Click() {
+    mnuslowpaste.setChecked(!mnuslowpaste.checked());
+}
+
+// --- temporary clipboard ----------------------------------------------------------------
+
+void Tolva::addSnippet(StringView s) {
+    // Loading the master window copies the main list, so load it before adding.
+    TempClip& master = program.tempclip();
+    tmpcmb.addItem(s);
+    master.tmpcmb.addItem(s);
+}
+
+void Tolva::mnucopytotemp_Click() {
+    addSnippet(Text1.selText());
+}
+
+// What was dropped is not read: the buffer's selection is what was dragged.
+void Tolva::tmpcmb_OLEDragDrop() {
+    addSnippet(Text1.selText());
+}
+
+void Tolva::tmpcmb_Click() {
+    Text1.setFocus();
+    if (mnuslowpaste.checked())
+        runtime().sendKeys(tmpcmb.text());
+    else
+        Text1.setSelText(tmpcmb.text());
+}
+
+void Tolva::mnupastetmp_Click() {
+    tmpcmb_Click();
+}
+
+void Tolva::mnutmprem_Click() {
+    program.tempclip().show();
+    runtime().msgBox(u"Select item to be deleted and remove", forms::vbOKOnly);
+}
+
+void Tolva::mnucleartemp_Click() {
+    if (runtime().msgBox(u"This will clear the temporary clipboard. Proceed",
+                         forms::vbYesNo + forms::vbQuestion, u"Assistant: Tolva") != forms::vbYes) {
+        Text1.setFocus();
+        return;
+    }
+    // Both lists go, so that removal by position keeps pairing the same snippets.
+    tmpcmb.clear();
+    if (TempClip* master = program.tempclipIfLoaded()) master->tmpcmb.clear();
+}
+
+void Tolva::mnuMaster_Click() {
+    program.tempclip().show();
+}
+
+void Tolva::mastertmpclip_Click() {
+    program.tempclip().show();
+}

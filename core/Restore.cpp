@@ -1,0 +1,63 @@
+// Restore points: three named snapshots of the page, kept in memory for the run.
+#include "core/Tolva.h"
+#include "forms/Runtime.h"
+
+#include <string>
+
+using forms::String;
+
+namespace {
+std::string item(const char* kind, int n) {
+    return kind + std::to_string(n);
+}
+} // namespace
+
+void Tolva::createRestore(int n) {
+    String fallback = u"Restore Point " + forms::number(n);
+    String name =
+        runtime().inputBox(u"Enter the name of the restore point", u"Assistant: Tolva", fallback);
+    if (name.empty()) name = fallback;
+    forms::MenuItem& create = menu(item("mnucrestore", n));
+    create.setCaption(name);
+    menu(item("mnurrestore", n)).setCaption(name);
+    restorePoint[static_cast<size_t>(n)] = Text1.text();
+    create.setChecked(true);
+}
+
+void Tolva::useRestore(int n) {
+    const String& slot = restorePoint[static_cast<size_t>(n)];
+    if (slot.empty()) {
+        String prompt = n == 3 ? u"Restore point 3 not set, would you like to set it now?"
+                               : u"Restore point not set, would you like to set it now?";
+        if (runtime().msgBox(prompt, forms::vbYesNo, u"Assistant: Restore point") == forms::vbYes)
+            createRestore(n);
+        else
+            Text1.setFocus();
+        return;
+    }
+    if (runtime().msgBox(u"Using restore point is going to take your page back to the last time "
+                         u"restore point was created. Proceed?",
+                         forms::vbYesNo, u"Assistant : Confirm restore") == forms::vbYes)
+        Text1.setText(slot);
+    else
+        Text1.setFocus();
+}
+
+void Tolva::mnucrestore1_Click() {
+    createRestore(1);
+}
+void Tolva::mnucrestore2_Click() {
+    createRestore(2);
+}
+void Tolva::mnucrestore3_Click() {
+    createRestore(3);
+}
+void Tolva::mnurrestore1_Click() {
+    useRestore(1);
+}
+void Tolva::mnurrestore2_Click() {
+    useRestore(2);
+}
+void Tolva::mnurrestore3_Click() {
+    useRestore(3);
+}
