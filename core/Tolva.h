@@ -166,6 +166,78 @@ public:
     void marquee_Click();
     void Blink_Click();
     // @@tag-commands-members@@ (more controls and handlers of this section go below)
+    // Frames of the button groups. Which control sits in which frame, and its caption,
+    // is the panel table (commands/Panel.h).
+    forms::Frame General{*this, "General"}, misc{*this, "misc"}, tabular{*this, "tabular"},
+        fonter{*this, "fonter"}, align{*this, "align"}, former{*this, "former"},
+        extras{*this, "extras"}, special{*this, "special"};
+    // General
+    forms::Button numberings{*this, "numberings"}, Bullet{*this, "Bullet"}, Points{*this, "Points"},
+        linker{*this, "linker"}, Mail{*this, "Mail"}, Images{*this, "Images"}, rule{*this, "rule"},
+        comment{*this, "comment"}, highlight{*this, "highlight"}, tt{*this, "tt"},
+        music{*this, "music"}, object{*this, "object"}, KBD{*this, "KBD"}, P{*this, "P"},
+        Pre{*this, "Pre"}, Subs{*this, "Subs"}, sup{*this, "sup"};
+    // Fonts
+    forms::Button BeginFont{*this, "BeginFont"}, bold{*this, "bold"}, italic{*this, "italic"},
+        Underline{*this, "Underline"};
+    // Forms
+    forms::Button formesh{*this, "formesh"}, Textbox{*this, "Textbox"},
+        passwords{*this, "passwords"}, textarea{*this, "textarea"}, buttoner{*this, "buttoner"},
+        browse{*this, "browse"}, Checkbox{*this, "Checkbox"}, radios{*this, "radios"},
+        resettor{*this, "resettor"}, Submitter{*this, "Submitter"}, selecter{*this, "selecter"},
+        fieldset{*this, "fieldset"}, legend{*this, "legend"}, puller{*this, "puller"};
+    // Table
+    forms::Button Table{*this, "Table"}, Row{*this, "Row"}, Column{*this, "Column"},
+        header{*this, "header"};
+    // Extras
+    forms::Button Strike{*this, "Strike"}, sound{*this, "sound"}, clipper{*this, "clipper"},
+        quote{*this, "quote"}, code{*this, "code"}, big{*this, "big"}, small{*this, "small"},
+        strong{*this, "strong"}, Abbr{*this, "Abbr"}, emphasis{*this, "emphasis"};
+    // Misc
+    forms::Button applet{*this, "applet"}, framz{*this, "framz"}, script{*this, "script"},
+        style{*this, "style"}, address{*this, "address"}, fileupload{*this, "fileupload"},
+        defn{*this, "defn"}, InsertHead{*this, "InsertHead"};
+    forms::ComboBox headin{*this, "headin"};
+    // Align
+    forms::Button left{*this, "left"}, centre{*this, "centre"}, right{*this, "right"},
+        justify{*this, "justify"};
+    // Special
+    forms::Button marquee{*this, "marquee"}, Blink{*this, "Blink"},
+        quickformat{*this, "quickformat"}, specialcharacter{*this, "specialcharacter"};
+    forms::ComboBox Combo3{*this, "Combo3"};
+    // The mouse-action link: its combo and its picture.
+    forms::ComboBox Combo4{*this, "Combo4"};
+    forms::Button insert{*this, "insert"};
+
+    void address_Click();
+    void centre_Click();
+    void code_Click();
+    void emphasis_Click();
+    void justify_Click();
+    void KBD_Click();
+    void left_Click();
+    void right_Click();
+    void Pre_Click();
+    void quote_Click();
+    void strong_Click();
+    void tt_Click();
+    void framz_Click();
+    void Points_Click();
+    void applet_Click();
+    void style_Click();
+    void script_Click();
+    void fileupload_Click();
+    void browse_Click();
+    void InsertHead_Click();
+    void insert_Click();
+    void specialcharacter_Click();
+    void Combo3_Click();
+
+    // How the page's file was read (a pagefile::Encoding, core/PageFile.h); saving writes
+    // it back the same way.
+    uint8_t pageEncoding = 0;
+    // Writes the buffer to path; on failure tells the user and returns false.
+    bool writePage(const forms::String& path);
 
     // --- editing tools: smart select, auto delete, restore points, clipboards, case,
     //     find (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) ---------------
