@@ -1,7 +1,106 @@
 // Page files: new, open, save and save as.
+#include "commands/Bookeeper.h"
+#include "core/PageFile.h"
+#include "core/Program.h"
 #include "core/Tolva.h"
+#include "dialogs/PageProps.h"
+#include "forms/Runtime.h"
 
-void Tolva::new_Click() {}
-void Tolva::open_Click() {}
-void Tolva::save_Click() {}
-void Tolva::saveas_Click() {}
+using forms::String;
+
+namespace {
+
+pagefile::Encoding encodingOf(const Tolva& w) {
+    return static_cast<pagefile::Encoding>(w.pageEncoding);
+}
+
+// The bookmarks belong to the page that is going away.
+void closeBookmarks(Program& program) {
+    if (auto* b = program.bookeeperIfLoaded()) b->unload();
+}
+
+} // namespace
+
+bool Tolva::writePage(const String& path) {
+    String text = Text1.text();
+    pagefile::Encoding enc = pagefile::choose(text, encodingOf(*this));
+    std::string error;
+    if (!pagefile::writeAtomically(forms::toUtf8(path), pagefile::encode(text, enc), error)) {
+        runtime().msgBox(u"The page could not be saved to " + path + u"\r\n\r\n" +
+                             forms::fromUtf8(error) +
+                             u"\r\n\r\nNothing was written; the page is not saved.",
+                         forms::vbExclamation);
+        return false;
+    }
+    // The file now holds this encoding; later saves keep it.
+    pageEncoding = static_cast<uint8_t>(enc);
+    return true;
+}
+
+void Tolva::open_Click() {
+    if (star == u"*") {
+        int r =
+            runtime().msgBox(u"File not saved. Save it now?", forms::vbYesNo + forms::vbQuestion,
+                             u"Assistant: Tolva - Confirm Save");
+        if (r == forms::vbYes) {
+            Text1.setFocus();
+            return;
+        }
+    }
+    if (CommonDialog1.showOpen()) {
+        String path = CommonDialog1.FileName;
+        std::string error;
+        if (auto page = pagefile::load(forms::toUtf8(path), error)) {
+            Text1.setText(page->text);
+            star = u"";
+            pageEncoding = static_cast<uint8_t>(page->encoding);
+            setCaption(path + u"[" + star + u"]  - TevPad");
+            setSaveme(path);
+            preview.setEnabled(true);
+            pictprev.setVisible(true);
+            closeBookmarks(program);
+        }
+    }
+    Text1.setFocus();
+}
+
+void Tolva::save_Click() {
+    if (saveme() == u"Untitled") {
+        saveas_Click();
+        return;
+    }
+    if (!writePage(saveme())) return;
+    star = u"";
+    setCaption(statusCaption());
+}
+
+void Tolva::saveas_Click() {
+    CommonDialog1.DefaultExt = u"html";
+    if (!CommonDialog1.showSave()) return;
+    String path = CommonDialog1.FileName;
+    if (!writePage(path)) return;
+    setSaveme(path);
+    pictprev.setVisible(true);
+    preview.setEnabled(true);
+    setCaption(saveme() + u"[]: Tolva -By Quendry");
+    star = u"";
+    Text1.setFocus();
+}
+
+void Tolva::new_Click() {
+    bool reset =
+        star != u"*" || runtime().msgBox(u"File not saved. Proceed?", 292,
+                                         u"Assistant: Tolva - Reminder to save") == forms::vbYes;
+    if (reset) {
+        pictprev.setVisible(false);
+        preview.setEnabled(false);
+        Text1.setText(attempt.text());
+        star = u"";
+        pageEncoding = static_cast<uint8_t>(pagefile::Encoding::Windows1252);
+        Form_Load();
+        setSaveme(u"Untitled");
+        setCaption(saveme() + u"[]: Tolva -By Quendry");
+    }
+    program.pageprops().firsttime.setText(u"True");
+    closeBookmarks(program);
+}

@@ -1,0 +1,335 @@
+// Page files on real temporary files: what open reads, what save writes, save failures,
+// captions and the confirmations of open and new.
+#include "commands/Bookeeper.h"
+#include "core/InitialPage.h"
+#include "core/PageFile.h"
+#include "dialogs/PageProps.h"
+#include "support/ProgramTest.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace testing_support;
+using forms::String;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeBytes(const fs::path& p, std::string_view bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+String pathOf(const fs::path& p) {
+    return forms::fromUtf8(p.string());
+}
+
+String saveFailure(const fs::path& p, std::string_view reason) {
+    return u"The page could not be saved to " + pathOf(p) + u"\r\n\r\n" + forms::fromUtf8(reason) +
+           u"\r\n\r\nNothing was written; the page is not saved.";
+}
+
+class FilesTest : public ProgramTest {
+protected:
+    fs::path dir;
+
+    void SetUp() override {
+        static std::atomic<int> serial{0};
+        dir = fs::temp_directory_path() /
+              ("tolva-files-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        if (fs::exists(dir, ec))
+            fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir, ec);
+    }
+
+    void open(const fs::path& p) {
+        sp.dialogs.expectFile(false, pathOf(p));
+        run([&] { main().open_Click(); });
+    }
+    void save() {
+        run([&] { main().save_Click(); });
+    }
+    void saveAs(const fs::path& p) {
+        sp.dialogs.expectFile(true, pathOf(p));
+        run([&] { main().saveas_Click(); });
+    }
+    size_t filesIn(const fs::path& d) {
+        size_t n = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(d))
+            ++n;
+        return n;
+    }
+};
+
+struct RoundTrip {
+    const char* name;
+    std::string bytes;
+    String buffer;     // what open puts into the buffer
+    std::string saved; // what saving it unchanged writes
+};
+
+TEST_F(FilesTest, OpenAndSaveLoseNothingAndGrowAtMostOnce) {
+    std::string high;
+    String highText;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        high.push_back(static_cast<char>(b));
+    highText = pagefile::decode(high, pagefile::Encoding::Windows1252);
+    ASSERT_EQ(highText.size(), 128u);
+    EXPECT_EQ(highText[0], u'\u20AC');
+    EXPECT_EQ(highText[1], u'\u0081') << "undefined bytes keep their value";
+    EXPECT_EQ(highText[0x9F - 0x80], u'\u0178');
+
+    const RoundTrip cases[] = {
+        {"crlf", "a\r\nb\r\n", u"a\r\nb\r\n", "a\r\nb\r\n"},
+        {"no final break", "a\r\nb", u"a\r\nb\r\n", "a\r\nb\r\n"},
+        {"lf only", "a\nb\n", u"a\nb\n\r\n", "a\nb\n\r\n"},
+        {"cr only", "a\rb\r", u"a\r\nb\r\n", "a\r\nb\r\n"},
+        {"empty", "", u"", ""},
+        {"empty lines", "\r\n\r\n", u"\r\n\r\n", "\r\n\r\n"},
+        {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC\r\n", u"café €\r\n", "caf\xC3\xA9 \xE2\x82\xAC\r\n"},
+        {"utf-8 bom", "\xEF\xBB\xBFx\r\n", u"x\r\n", "\xEF\xBB\xBFx\r\n"},
+        {"utf-8 astral", "\xF0\x9F\x98\x80\r\n", u"\U0001F600\r\n", "\xF0\x9F\x98\x80\r\n"},
+        {"windows-1252", high + "\r\n", highText + u"\r\n", high + "\r\n"},
+        {"invalid utf-8", "\xC3(\xC0\xAF\r\n", u"\u00C3(\u00C0\u00AF\r\n", "\xC3(\xC0\xAF\r\n"},
+    };
+    for (const RoundTrip& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::path p = dir / (std::string(c.name) + ".html");
+        writeBytes(p, c.bytes);
+        open(p);
+        EXPECT_TEXT(c.buffer, main().Text1.text());
+        EXPECT_TEXT(u"", main().star);
+        save();
+        EXPECT_EQ(readBytes(p), c.saved);
+        open(p);
+        save();
+        EXPECT_EQ(readBytes(p), c.saved) << "a second cycle changes nothing";
+    }
+    EXPECT_EQ(filesIn(dir), std::size(cases)) << "no temporary files are left behind";
+}
+
+TEST_F(FilesTest, PagesAreWrittenInWindows1252OnlyWhenEveryCharacterFits) {
+    Tolva& w = main();
+    fs::path fits = dir / "fits.html";
+    run([&] { w.Text1.setText(u"caf\u00E9 \u20AC"); });
+    saveAs(fits);
+    EXPECT_EQ(readBytes(fits), "caf\xE9 \x80");
+
+    fs::path wide = dir / "wide.html";
+    run([&] { w.Text1.setText(u"\u03A9 caf\u00E9"); });
+    saveAs(wide);
+    EXPECT_EQ(readBytes(wide), "\xEF\xBB\xBF\xCE\xA9 caf\xC3\xA9");
+    open(wide);
+    EXPECT_TEXT(u"\u03A9 caf\u00E9\r\n", w.Text1.text());
+
+    // A page that once needed UTF-8 stays UTF-8, so its file does not change encoding.
+    run([&] { w.Text1.setText(u"plain \u00E9"); });
+    save();
+    EXPECT_EQ(readBytes(wide), "\xEF\xBB\xBFplain \xC3\xA9");
+}
+
+TEST_F(FilesTest, SavingKeepsThePermissionsOfTheFile) {
+    fs::path p = dir / "page.html";
+    writeBytes(p, "old\r\n");
+    ::chmod(p.c_str(), 0640);
+    open(p);
+    typeChars(main().Text1, u"x");
+    save();
+    struct stat st {};
+    ASSERT_EQ(::stat(p.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(readBytes(p), "xold\r\n");
+}
+
+TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsTheOldFileAndTheModifiedPage) {
+    Tolva& w = main();
+    fs::path ro = dir / "readonly.html";
+    writeBytes(ro, "old\r\n");
+    ::chmod(ro.c_str(), 0444);
+    open(ro);
+    typeChars(w.Text1, u"x");
+    sp.dialogs.expectMessage(saveFailure(ro, "Permission denied"), forms::vbExclamation, u"Tolva",
+                             forms::vbOK);
+    save();
+    EXPECT_EQ(readBytes(ro), "old\r\n");
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(pathOf(ro) + u"[*]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"xold\r\n", w.Text1.text());
+    EXPECT_EQ(filesIn(dir), 1u);
+
+    fs::path sub = dir / "gone";
+    fs::create_directories(sub);
+    fs::path vanished = sub / "page.html";
+    writeBytes(vanished, "v\r\n");
+    sp.dialogs.expectMessage(u"File not saved. Save it now?", 36,
+                             u"Assistant: Tolva - Confirm Save", forms::vbNo);
+    open(vanished);
+    typeChars(w.Text1, u"y");
+    fs::remove_all(sub);
+    sp.dialogs.expectMessage(saveFailure(vanished, "No such file or directory"),
+                             forms::vbExclamation, u"Tolva", forms::vbOK);
+    save();
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"yv\r\n", w.Text1.text());
+
+    // Save as into a vanished folder leaves the name and the marker as they were.
+    sp.dialogs.expectFile(true, pathOf(sub / "new.html"));
+    sp.dialogs.expectMessage(saveFailure(sub / "new.html", "No such file or directory"),
+                             forms::vbExclamation, u"Tolva", forms::vbOK);
+    run([&] { w.saveas_Click(); });
+    EXPECT_TEXT(pathOf(vanished), w.saveme());
+    EXPECT_TEXT(u"*", w.star);
+}
+
+TEST_F(FilesTest, CaptionsAfterOpenReopenSaveAndSaveAs) {
+    Tolva& w = main();
+    fs::path p = dir / "a.html";
+    writeBytes(p, "a\r\n");
+    program.bookeeper();
+    open(p);
+    EXPECT_TEXT(pathOf(p) + u":  Tolva - by Quendry", w.caption());
+    EXPECT_TEXT(pathOf(p), w.saveme());
+    EXPECT_TRUE(w.preview.enabled());
+    EXPECT_TRUE(w.pictprev.visible());
+    EXPECT_TRUE(w.Text1.hasFocus());
+    EXPECT_EQ(program.bookeeperIfLoaded(), nullptr) << "the bookmark list is closed";
+
+    open(p);
+    EXPECT_TEXT(pathOf(p) + u"[]  - TevPad", w.caption()) << "the same file again";
+
+    typeChars(w.Text1, u"z");
+    save();
+    EXPECT_TEXT(pathOf(p) + u"[]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"", w.star);
+
+    fs::path q = dir / "b.html";
+    typeChars(w.Text1, u"z");
+    saveAs(q);
+    EXPECT_EQ(sp.dialogs.lastFileRequest.defaultExt, u"html");
+    EXPECT_TEXT(pathOf(q) + u"[]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(pathOf(q), w.saveme());
+    EXPECT_EQ(readBytes(q), "zza\r\n");
+}
+
+TEST_F(FilesTest, SavingAnUntitledPageAsksForANameAndCancelChangesNothing) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"x");
+    sp.dialogs.expectFile(true, std::nullopt);
+    save();
+    EXPECT_TEXT(u"Untitled", w.saveme());
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_FALSE(w.preview.enabled());
+    EXPECT_FALSE(w.pictprev.visible());
+}
+
+TEST_F(FilesTest, OpenCancelledOrUnreadableChangesNothing) {
+    Tolva& w = main();
+    String before = w.Text1.text();
+    String caption = w.caption();
+    sp.dialogs.expectFile(false, std::nullopt);
+    run([&] { w.open_Click(); });
+    open(dir / "missing.html");
+    EXPECT_TEXT(before, w.Text1.text());
+    EXPECT_TEXT(caption, w.caption());
+    EXPECT_TEXT(u"Untitled", w.saveme());
+    EXPECT_TRUE(w.Text1.hasFocus());
+}
+
+TEST_F(FilesTest, OpenAsksFirstWhenThePageIsModified) {
+    Tolva& w = main();
+    fs::path p = dir / "a.html";
+    writeBytes(p, "a\r\n");
+    typeChars(w.Text1, u"x");
+    String modified = w.Text1.text();
+
+    sp.dialogs.expectMessage(u"File not saved. Save it now?", 36,
+                             u"Assistant: Tolva - Confirm Save", forms::vbYes);
+    run([&] { w.open_Click(); });
+    EXPECT_TEXT(modified, w.Text1.text()) << "Yes lets the user save first";
+    EXPECT_TRUE(w.Text1.hasFocus());
+
+    sp.dialogs.expectMessage(u"File not saved. Save it now?", 36,
+                             u"Assistant: Tolva - Confirm Save", forms::vbNo);
+    open(p);
+    EXPECT_TEXT(u"a\r\n", w.Text1.text()) << "No discards the changes";
+}
+
+TEST_F(FilesTest, NewAsksFirstAndAlwaysClosesTheBookmarks) {
+    Tolva& w = main();
+    fs::path p = dir / "a.html";
+    writeBytes(p, "a\r\n");
+    open(p);
+    typeChars(w.Text1, u"x");
+    run([&] {
+        w.buttonNo = 5;
+        program.bookeeper();
+        program.pageprops().firsttime.setText(u"False");
+    });
+
+    sp.dialogs.expectMessage(u"File not saved. Proceed?", 292,
+                             u"Assistant: Tolva - Reminder to save", forms::vbNo);
+    run([&] { w.new_Click(); });
+    EXPECT_TEXT(u"xa\r\n", w.Text1.text());
+    EXPECT_TEXT(pathOf(p), w.saveme());
+    EXPECT_EQ(program.bookeeperIfLoaded(), nullptr);
+    EXPECT_TEXT(u"True", program.pageprops().firsttime.text());
+
+    sp.dialogs.expectMessage(u"File not saved. Proceed?", 292,
+                             u"Assistant: Tolva - Reminder to save", forms::vbYes);
+    run([&] { w.new_Click(); });
+    EXPECT_TEXT(initialPage(), w.Text1.text());
+    EXPECT_TEXT(u"Untitled", w.saveme());
+    EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"", w.star);
+    EXPECT_EQ(w.buttonNo, 1);
+    EXPECT_EQ(w.Text1.selStart(), 97);
+    EXPECT_EQ(w.Text1.selLength(), 84);
+    EXPECT_FALSE(w.preview.enabled());
+    EXPECT_FALSE(w.pictprev.visible());
+
+    run([&] { w.new_Click(); });
+    EXPECT_TEXT(initialPage(), w.Text1.text()) << "a clean page is reset without a question";
+}
+
+TEST_F(FilesTest, AutosaveNeverStacksASecondSaveDialog) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"x");
+    run([&] { w.mnuautosave.click(); });
+    int ticksWhileOpen = 0;
+    // Ticks that fall due while the save dialog is on screen.
+    sp.dialogs.whileOpen = [&] {
+        for (; ticksWhileOpen < 3; ++ticksWhileOpen)
+            w.Timer1.fire();
+    };
+    sp.dialogs.expectFile(true, std::nullopt);
+    sp.clock.advance(5000);
+    EXPECT_EQ(ticksWhileOpen, 3);
+    EXPECT_TRUE(sp.dialogs.done());
+
+    fs::path p = dir / "auto.html";
+    sp.dialogs.expectFile(true, pathOf(p));
+    sp.clock.advance(5000);
+    EXPECT_EQ(readBytes(p), forms::toUtf8(w.Text1.text()));
+    typeChars(w.Text1, u"y");
+    sp.clock.advance(5000);
+    EXPECT_TEXT(u"", w.star) << "a page with a file is saved by the tick";
+    EXPECT_EQ(readBytes(p), forms::toUtf8(w.Text1.text()));
+}
+
+} // namespace
