@@ -4,5 +4,7 @@
 #include <QWidget>
 
 namespace tolva::qt {
-QWidget* buildButtonPanel(Tolva&, Binder&, QWidget* parent) { return new QWidget(parent); }
+QWidget* buildButtonPanel(Tolva&, Binder&, QWidget* parent) {
+    return new QWidget(parent);
+}
 } // namespace tolva::qt

@@ -1,0 +1,74 @@
+// Binds model controls to Qt widgets of the same name: copies model changes into the
+// widget and turns user input into model events. Widgets keep no state of their own.
+#pragma once
+
+#include "forms/Controls.h"
+#include "forms/Form.h"
+#include "forms/TextBox.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QRadioButton;
+class QStatusBar;
+class QWidget;
+
+namespace tolva::qt {
+
+QString toQt(forms::StringView s);
+forms::String fromQt(const QString& s);
+
+// One binder per view. Does not own the controls or the widgets; it must be destroyed
+// before either (views own their binder and go before their window is unloaded).
+class Binder : public QObject {
+    Q_OBJECT
+public:
+    explicit Binder(forms::Runtime& runtime, QObject* parent = nullptr);
+    ~Binder() override;
+
+    forms::Runtime& runtime() const { return runtime_; }
+    // Runs a model handler as a platform event (errors stop it; queued keys follow).
+    void invoke(const std::function<void()>& f);
+
+    void button(forms::Button& c, QAbstractButton* w);
+    void label(forms::Label& c, QLabel* w);
+    void lineEdit(forms::TextBox& c, QLineEdit* w);      // one-line text box
+    void textEdit(forms::TextBox& c, QPlainTextEdit* w); // small multi-line box (not the buffer)
+    void combo(forms::ComboBox& c, QComboBox* w);
+    void list(forms::ListBox& c, QListWidget* w);
+    void check(forms::CheckBox& c, QCheckBox* w);
+    void option(forms::OptionButton& c, QRadioButton* w);
+    void frame(forms::Frame& c, QGroupBox* w);
+    void status(forms::StatusBar& c, QStatusBar* w);
+    void progress(forms::ProgressBar& c, QProgressBar* w);
+    // Enabled, visible, tooltip, focus and mouse-move for any control and widget.
+    void common(forms::Control& c, QWidget* w);
+    // A control whose listeners the caller set itself: they go with the binder.
+    void track(forms::Control& c) { bound_.push_back({&c, nullptr}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    forms::Runtime& runtime_;
+    struct Bound {
+        forms::Control* control;
+        QWidget* widget;
+    };
+    std::vector<Bound> bound_;
+    bool pushing_ = false; // true while copying model values into widgets
+};
+
+} // namespace tolva::qt

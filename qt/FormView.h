@@ -1,0 +1,61 @@
+// A top-level window bound to a model form, and the registry that makes a view for each
+// window as the program loads it.
+#pragma once
+
+#include "forms/Form.h"
+#include "qt/Binder.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class Program;
+
+namespace tolva::qt {
+
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    // Does not own the form; the view goes before the form is unloaded.
+    FormView(forms::Form& form, QWidget* parent = nullptr);
+    ~FormView() override;
+
+    forms::Form& form() const { return form_; }
+    Binder& binder() { return binder_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    forms::Form& form_;
+    Binder binder_;
+    bool placed_ = false;
+};
+
+using ViewFactory = std::function<FormView*(forms::Form&, Program&)>;
+
+// Declares, at namespace scope in a view's file, which window the view shows:
+//   static ViewRegistration reg("tempclip", [](forms::Form& f, Program&) { ... });
+struct ViewRegistration {
+    ViewRegistration(const char* formName, ViewFactory factory);
+};
+
+// Keeps one view per loaded window. Clears the program's hooks when it goes.
+class ViewManager {
+public:
+    explicit ViewManager(Program& program);
+    ~ViewManager();
+    FormView* view(const std::string& formName) const;
+
+private:
+    Program& program_;
+    std::map<forms::Form*, std::unique_ptr<FormView>> views_;
+};
+
+} // namespace tolva::qt

@@ -1,0 +1,217 @@
+// Main window view and its binding.
+#include "qt/MainView.h"
+
+#include "core/Program.h"
+#include "core/Tolva.h"
+#include "qt/BufferEdit.h"
+#include "qt/ButtonPanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+namespace {
+
+ViewRegistration registration("tolva", [](forms::Form& f, Program&) -> FormView* {
+    return new MainView(static_cast<Tolva&>(f));
+});
+
+// Icons the desktop theme may lack fall back to the style's own.
+QIcon pictureIcon(QWidget* w, const std::string& name) {
+    static const std::map<std::string, QStyle::StandardPixmap> fallback{
+        {"document-new", QStyle::SP_FileIcon},
+        {"document-open", QStyle::SP_DialogOpenButton},
+        {"document-save", QStyle::SP_DialogSaveButton},
+        {"document-save-as", QStyle::SP_DriveFDIcon},
+        {"document-print-preview", QStyle::SP_FileDialogContentsView},
+        {"bookmark-new", QStyle::SP_DialogApplyButton},
+        {"edit-undo", QStyle::SP_ArrowBack},
+        {"view-refresh", QStyle::SP_BrowserReload},
+        {"view-fullscreen", QStyle::SP_TitleBarMaxButton},
+        {"color-management", QStyle::SP_DesktopIcon},
+        {"help-contents", QStyle::SP_DialogHelpButton},
+    };
+    QIcon icon = QIcon::fromTheme(QString::fromStdString(name));
+    if (icon.isNull()) {
+        auto it = fallback.find(name);
+        icon = w->style()->standardIcon(it != fallback.end() ? it->second : QStyle::SP_FileIcon);
+    }
+    return icon;
+}
+
+} // namespace
+
+MainView::MainView(Tolva& w) : FormView(w), window_(w) {
+    Binder& b = binder();
+    resize(1200, 820);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(4, 4, 4, 4);
+    root->setSpacing(4);
+
+    menuBar_ = new QMenuBar(this);
+    std::vector<QKeySequence> keys;
+    for (forms::MenuItem* top : w.menuBar)
+        menuBar_->addMenu(buildMenu(*top, keys));
+    root->setMenuBar(menuBar_);
+
+    // The buffer with the button groups beside it.
+    auto* middle = new QHBoxLayout;
+    buffer_ = new BufferEdit(w.Text1, b, this);
+    b.common(w.Text1, buffer_);
+    buffer_->yieldShortcuts(keys);
+    middle->addWidget(buffer_, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("buttonPanel");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(buildButtonPanel(w, b, scroll));
+    scroll->setMinimumWidth(scroll->widget()->sizeHint().width() + 16);
+    middle->addWidget(scroll, 0);
+    root->addLayout(middle, 1);
+
+    // The foot: toolbar pictures, snippets, command box, caret and line labels.
+    auto* foot = new QHBoxLayout;
+    for (forms::Button* pict :
+         {&w.pictnew, &w.pictopen, &w.pictsave, &w.pictsaveas, &w.pictprev, &w.pictrest,
+          &w.picturest, &w.pictrefresh, &w.pictinformation, &w.pictcontrast, &w.picthelpfile}) {
+        auto* t = new QToolButton(this);
+        t->setAutoRaise(true);
+        t->setIconSize(QSize(22, 22));
+        b.button(*pict, t);
+        t->setIcon(pictureIcon(this, pict->picture()));
+        t->setText(QString());
+        if (t->toolTip().isEmpty()) t->setToolTip(toQt(pict->caption()));
+        foot->addWidget(t);
+    }
+    foot->addSpacing(12);
+
+    auto* clip = new QGroupBox(this);
+    b.frame(w.Frame1, clip);
+    auto* clipRow = new QHBoxLayout(clip);
+    clipRow->setContentsMargins(6, 2, 6, 2);
+    auto* snippets = new QComboBox(clip);
+    snippets->setMinimumWidth(220);
+    b.combo(w.tmpcmb, snippets);
+    snippets->setAcceptDrops(true);
+    snippets->installEventFilter(this);
+    snippets_ = snippets;
+    clipRow->addWidget(snippets, 1);
+    auto* more = new QPushButton(clip);
+    b.button(w.mastertmpclip, more);
+    clipRow->addWidget(more);
+    foot->addWidget(clip, 1);
+
+    auto* cmd = new QLineEdit(this);
+    cmd->setFixedWidth(cmd->fontMetrics().horizontalAdvance(QStringLiteral("tevbtnXX")) + 12);
+    cmd->setPlaceholderText(QStringLiteral("F4"));
+    b.lineEdit(w.tevcmd, cmd);
+    foot->addWidget(cmd);
+
+    auto* labels = new QVBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        auto* lines = new QLabel(this);
+        b.label(w.nooflines[i], lines);
+        lines->setAlignment(Qt::AlignRight);
+        labels->addWidget(lines);
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto* caret = new QLabel(this);
+        b.label(w.Label1[i], caret);
+        caret->setAlignment(Qt::AlignRight);
+        labels->addWidget(caret);
+    }
+    foot->addLayout(labels);
+    root->addLayout(foot);
+
+    auto* help = new QLineEdit(this);
+    help->setFont(QFont(QStringLiteral("Courier New")));
+    help->setFocusPolicy(Qt::NoFocus);
+    b.lineEdit(w.helper, help);
+    root->addWidget(help);
+
+    buffer_->setFocus();
+}
+
+QMenu* MainView::buildMenu(forms::MenuItem& item, std::vector<QKeySequence>& keys) {
+    auto* menu = new QMenu(toQt(item.caption()), this);
+    menu->setObjectName(QString::fromStdString(item.name()));
+    menu->menuAction()->setObjectName(QString::fromStdString(item.name()));
+    bindAction(item, menu->menuAction());
+    for (forms::MenuItem* child : item.children()) {
+        if (child->separator()) {
+            QAction* sep = menu->addSeparator();
+            sep->setObjectName(QString::fromStdString(child->name()));
+        } else if (!child->children().empty()) {
+            menu->addMenu(buildMenu(*child, keys));
+        } else {
+            auto* action = new QAction(toQt(child->caption()), this);
+            action->setObjectName(QString::fromStdString(child->name()));
+            if (!child->shortcut().empty()) {
+                QKeySequence key(QString::fromStdString(child->shortcut()));
+                action->setShortcut(key);
+                keys.push_back(key);
+            }
+            bindAction(*child, action);
+            connect(action, &QAction::triggered, this, [this, child, action] {
+                binder().invoke([child] { child->click(); });
+                action->setChecked(child->checked());
+            });
+            menu->addAction(action);
+            addAction(action); // shortcuts work while the menu is closed
+        }
+    }
+    return menu;
+}
+
+void MainView::bindAction(forms::MenuItem& item, QAction* action) {
+    auto sync = [&item, action] {
+        action->setText(toQt(item.caption()));
+        action->setEnabled(item.enabled());
+        action->setVisible(item.visible());
+        if (item.checked()) action->setCheckable(true);
+        action->setChecked(item.checked());
+    };
+    sync();
+    item.listen([sync](forms::Prop) { sync(); });
+    binder().track(item);
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == snippets_) {
+        // Dragging the buffer's selection onto the snippet list adds it there.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* e = static_cast<QDragMoveEvent*>(event);
+            if (e->mimeData()->hasText()) {
+                e->setDropAction(Qt::CopyAction);
+                e->accept();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* e = static_cast<QDropEvent*>(event);
+            e->setDropAction(Qt::CopyAction);
+            e->accept();
+            binder().invoke([this] { window_.tmpcmb_OLEDragDrop(); });
+            return true;
+        }
+    }
+    return FormView::eventFilter(watched, event);
+}
+
+} // namespace tolva::qt

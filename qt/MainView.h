@@ -1,0 +1,39 @@
+// The main window's view: menu bar, document buffer, button groups, toolbar pictures,
+// snippet list, command box, help line and the caret and line labels.
+#pragma once
+
+#include "qt/FormView.h"
+
+class QMenu;
+class QMenuBar;
+class Tolva;
+
+namespace forms {
+class MenuItem;
+}
+
+namespace tolva::qt {
+
+class BufferEdit;
+
+class MainView : public FormView {
+    Q_OBJECT
+public:
+    explicit MainView(Tolva& window);
+    BufferEdit* buffer() const { return buffer_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QMenu* buildMenu(forms::MenuItem& item, std::vector<QKeySequence>& keys);
+    void bindAction(forms::MenuItem& item, QAction* action);
+
+    Tolva& window_;
+    BufferEdit* buffer_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* snippets_ = nullptr;
+};
+
+} // namespace tolva::qt

@@ -1,0 +1,161 @@
+// Qt implementations of the platform services.
+#include "qt/QtPlatform.h"
+
+#include "forms/Controls.h"
+#include "qt/Binder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tolva::qt {
+
+namespace {
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
+} // namespace
+
+int QtDialogs::messageBox(forms::StringView prompt, int flags, forms::StringView title) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(toQt(title));
+    box.setText(toQt(prompt));
+    switch (flags & 0x70) {
+    case forms::vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case forms::vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case forms::vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case forms::vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    struct Choice {
+        QMessageBox::StandardButton button;
+        int answer;
+    };
+    std::vector<Choice> choices;
+    switch (flags & 7) {
+    case forms::vbOKCancel:
+        choices = {{QMessageBox::Ok, forms::vbOK}, {QMessageBox::Cancel, forms::vbCancel}};
+        break;
+    case forms::vbAbortRetryIgnore:
+        choices = {{QMessageBox::Abort, forms::vbAbort},
+                   {QMessageBox::Retry, forms::vbRetry},
+                   {QMessageBox::Ignore, forms::vbIgnore}};
+        break;
+    case forms::vbYesNoCancel:
+        choices = {{QMessageBox::Yes, forms::vbYes},
+                   {QMessageBox::No, forms::vbNo},
+                   {QMessageBox::Cancel, forms::vbCancel}};
+        break;
+    case forms::vbYesNo:
+        choices = {{QMessageBox::Yes, forms::vbYes}, {QMessageBox::No, forms::vbNo}};
+        break;
+    case forms::vbRetryCancel:
+        choices = {{QMessageBox::Retry, forms::vbRetry}, {QMessageBox::Cancel, forms::vbCancel}};
+        break;
+    default:
+        choices = {{QMessageBox::Ok, forms::vbOK}};
+        break;
+    }
+    QMessageBox::StandardButtons set;
+    for (const Choice& c : choices)
+        set |= c.button;
+    box.setStandardButtons(set);
+    size_t def = (flags & forms::vbDefaultButton3) ? 2 : (flags & forms::vbDefaultButton2) ? 1 : 0;
+    if (def < choices.size()) box.setDefaultButton(choices[def].button);
+    box.setEscapeButton(choices.back().button);
+    box.exec();
+    auto clicked = box.standardButton(box.clickedButton());
+    for (const Choice& c : choices)
+        if (c.button == clicked) return c.answer;
+    return choices.back().answer;
+}
+
+forms::String QtDialogs::inputBox(forms::StringView prompt, forms::StringView title,
+                                  forms::StringView defaultText) {
+    bool ok = false;
+    QString text = QInputDialog::getText(dialogParent(), toQt(title), toQt(prompt),
+                                         QLineEdit::Normal, toQt(defaultText), &ok);
+    return ok ? fromQt(text) : forms::String();
+}
+
+std::optional<forms::String> QtDialogs::fileDialog(const forms::FileDialogRequest& request) {
+    QFileDialog dialog(dialogParent());
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.title.empty()) dialog.setWindowTitle(toQt(request.title));
+    if (!request.defaultExt.empty()) dialog.setDefaultSuffix(toQt(request.defaultExt));
+    if (!request.fileName.empty()) {
+        QFileInfo last(toQt(request.fileName));
+        dialog.setDirectory(last.absolutePath());
+        dialog.selectFile(last.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return fromQt(dialog.selectedFiles().first());
+}
+
+void QtClipboard::clear() {
+    QApplication::clipboard()->clear();
+}
+void QtClipboard::setText(forms::StringView text) {
+    QApplication::clipboard()->setText(toQt(text));
+}
+forms::String QtClipboard::text() {
+    return fromQt(QApplication::clipboard()->text());
+}
+
+std::vector<forms::String> QtFonts::screenFonts() {
+    std::vector<forms::String> out;
+    for (const QString& f : QFontDatabase::families())
+        out.push_back(fromQt(f));
+    return out;
+}
+
+QtClock::~QtClock() {
+    for (auto& [t, q] : timers_)
+        delete q;
+}
+
+void QtClock::timerChanged(forms::Timer& t) {
+    QTimer*& q = timers_[&t];
+    if (!q) {
+        q = new QTimer(this);
+        connect(q, &QTimer::timeout, this, [&t] { t.fire(); });
+    }
+    if (t.enabled() && t.interval() > 0)
+        q->start(t.interval());
+    else
+        q->stop();
+}
+
+void QtClock::timerGone(forms::Timer& t) {
+    auto it = timers_.find(&t);
+    if (it == timers_.end()) return;
+    // The timer may be going from inside its own timeout.
+    it->second->stop();
+    it->second->disconnect();
+    it->second->deleteLater();
+    timers_.erase(it);
+}
+
+void QtSession::end() {
+    ended = true;
+    QCoreApplication::exit(0);
+}
+
+} // namespace tolva::qt

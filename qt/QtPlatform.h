@@ -1,0 +1,65 @@
+// The platform services of the real window: Qt dialogs, clipboard, fonts, timers, End.
+#pragma once
+
+#include "forms/Platform.h"
+
+#include <QObject>
+
+#include <map>
+
+class QTimer;
+class QWidget;
+
+namespace tolva::qt {
+
+class QtDialogs : public forms::Dialogs {
+public:
+    int messageBox(forms::StringView prompt, int flags, forms::StringView title) override;
+    forms::String inputBox(forms::StringView prompt, forms::StringView title,
+                           forms::StringView defaultText) override;
+    std::optional<forms::String> fileDialog(const forms::FileDialogRequest& request) override;
+};
+
+class QtClipboard : public forms::Clipboard {
+public:
+    void clear() override;
+    void setText(forms::StringView text) override;
+    forms::String text() override;
+};
+
+class QtFonts : public forms::Fonts {
+public:
+    std::vector<forms::String> screenFonts() override;
+};
+
+// One QTimer per model timer.
+class QtClock : public QObject, public forms::Clock {
+    Q_OBJECT
+public:
+    ~QtClock() override;
+    void timerChanged(forms::Timer& t) override;
+    void timerGone(forms::Timer& t) override;
+
+private:
+    std::map<forms::Timer*, QTimer*> timers_;
+};
+
+class QtSession : public forms::Session {
+public:
+    void end() override;
+    bool ended = false;
+};
+
+// The services of one running program. The dialogs can be replaced (tests script them).
+struct QtPlatform {
+    QtDialogs dialogs;
+    QtClipboard clipboard;
+    QtFonts fonts;
+    QtClock clock;
+    QtSession session;
+    forms::Platform platform(forms::Dialogs* scripted = nullptr) {
+        return forms::Platform{scripted ? *scripted : dialogs, clipboard, fonts, clock, session};
+    }
+};
+
+} // namespace tolva::qt

@@ -1,0 +1,111 @@
+// Views of the splash, the about box, and the windows whose contents come later.
+#include "commands/Bookeeper.h"
+#include "core/About.h"
+#include "core/Program.h"
+#include "core/Splash.h"
+#include "dialogs/PageProps.h"
+#include "qt/FormView.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+namespace {
+
+class SplashView : public FormView {
+public:
+    explicit SplashView(Splash& s) : FormView(s) {
+        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        setFixedSize(460, 260);
+        auto* outer = new QVBoxLayout(this);
+        auto* frame = new QGroupBox(this);
+        binder().frame(s.Frame1, frame);
+        auto* lay = new QVBoxLayout(frame);
+        auto* name = new QLabel(frame);
+        QFont big = name->font();
+        big.setPointSize(28);
+        big.setBold(true);
+        name->setFont(big);
+        binder().label(s.lblProductName, name);
+        auto* version = new QLabel(frame);
+        binder().label(s.lblVersion, version);
+        auto* loader = new QLabel(frame);
+        binder().label(s.loader, loader);
+        auto* bar = new QProgressBar(frame);
+        binder().progress(s.ProgressBar1, bar);
+        lay->addWidget(name);
+        lay->addWidget(version);
+        lay->addStretch(1);
+        lay->addWidget(loader);
+        lay->addWidget(bar);
+        outer->addWidget(frame);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
+class AboutView : public FormView {
+public:
+    explicit AboutView(About& a) : FormView(a) {
+        setWindowFlag(Qt::Dialog);
+        auto* lay = new QVBoxLayout(this);
+        auto* head = new QHBoxLayout;
+        auto* help = new QToolButton(this);
+        binder().button(a.picthelp, help);
+        help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+        head->addWidget(help);
+        auto* titles = new QVBoxLayout;
+        auto* title = new QLabel(this);
+        QFont big = title->font();
+        big.setPointSize(18);
+        big.setBold(true);
+        title->setFont(big);
+        binder().label(a.lblTitle, title);
+        auto* version = new QLabel(this);
+        binder().label(a.lblVersion, version);
+        titles->addWidget(title);
+        titles->addWidget(version);
+        head->addLayout(titles, 1);
+        lay->addLayout(head);
+        for (forms::Label* l : {&a.lblDescription, &a.lblDisclaimer}) {
+            auto* text = new QLabel(this);
+            text->setWordWrap(true);
+            binder().label(*l, text);
+            lay->addWidget(text);
+        }
+        auto* ok = new QPushButton(this);
+        binder().button(a.cmdOK, ok);
+        ok->setDefault(true);
+        lay->addWidget(ok, 0, Qt::AlignRight);
+        resize(420, 240);
+    }
+};
+
+// A window whose fields arrive later: caption and nothing else yet.
+class BlankView : public FormView {
+public:
+    explicit BlankView(forms::Form& f) : FormView(f) {
+        setWindowFlag(Qt::Tool);
+        resize(360, 240);
+    }
+};
+
+ViewRegistration splash("frmSplash", [](forms::Form& f, Program&) -> FormView* {
+    return new SplashView(static_cast<Splash&>(f));
+});
+ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
+    return new AboutView(static_cast<About&>(f));
+});
+ViewRegistration pageprops("pageprops",
+                           [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
+ViewRegistration bookeeper("bookeeper",
+                           [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
+
+} // namespace
+
+} // namespace tolva::qt
