@@ -98,6 +98,8 @@ ViewManager::ViewManager(Program& program) : program_(program) {
 ViewManager::~ViewManager() {
     program_.formLoaded = nullptr;
     program_.formUnloading = nullptr;
+    // Windows that float over the main window are its children: they go first.
+    std::erase_if(views_, [](const auto& v) { return v.second->parentWidget() != nullptr; });
     views_.clear();
 }
 
