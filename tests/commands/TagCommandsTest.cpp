@@ -1,0 +1,338 @@
+// The tag commands of the main window: exact output, focus, toggles, numbered form
+// controls with their renaming, file commands and typed commands.
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+using forms::String;
+using forms::StringView;
+
+namespace {
+
+using Handler = void (Tolva::*)();
+
+class TagCommandsTest : public ProgramTest {
+protected:
+    Tolva& w = main();
+
+    // Runs a handler as a click would, with the focus somewhere else first.
+    void click(Handler h) {
+        Tolva& t = w;
+        run([&t] { t.helper.setFocus(); });
+        run([&t, h] { (t.*h)(); });
+    }
+    // Counts the buffer's change events from now on.
+    int* countChanges() {
+        auto n = std::make_shared<int>(0);
+        counter_ = n;
+        auto old = w.Text1.Change;
+        w.Text1.Change = [n, old] {
+            ++*n;
+            old();
+        };
+        return n.get();
+    }
+
+private:
+    std::shared_ptr<int> counter_;
+};
+
+struct Put {
+    const char* name;
+    Handler handler;
+    StringView before; // put before the selection
+    StringView after;  // put after it
+    bool keepsSelection;
+    bool focusFirst;
+};
+
+TEST_F(TagCommandsTest, EveryPutCommandWritesItsExactFragment) {
+    using T = Tolva;
+    const Put cases[] = {
+        {"Abbr", &T::Abbr_Click, u"<ABBR>", u"</ABBR>", true, false},
+        {"address", &T::address_Click, u"<address>", u"</address>", true, false},
+        {"big", &T::big_Click, u"<BIG>", u"</BIG>", true, false},
+        {"Blink", &T::Blink_Click, u"<blink>", u"</blink>", true, true},
+        {"centre", &T::centre_Click, u"<CENTER>", u"</CENTER>", true, false},
+        {"code", &T::code_Click, u"<CODE>", u"</CODE>", true, false},
+        {"comment", &T::comment_Click, u"<!-- ", u" --> ", true, false},
+        {"emphasis", &T::emphasis_Click, u"<EM>", u"</EM>", true, false},
+        {"fieldset", &T::fieldset_Click, u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
+        {"highlight", &T::highlight_Click, u"<span style=\"background-color: #FFFF00\">",
+         u" </span>", true, false},
+        {"justify", &T::justify_Click, u"<p align=\"justify\">", u"</p>", true, false},
+        {"KBD", &T::KBD_Click, u"<KBD>", u"</KBD>", true, false},
+        {"left", &T::left_Click, u"<P align=\"left\">", u"</P>", true, false},
+        {"right", &T::right_Click, u"<P align=\"right\">", u"</P>", true, false},
+        {"marquee", &T::marquee_Click, u"<marquee>", u"</marquee>", true, true},
+        {"Pre", &T::Pre_Click, u"<PRE>", u"</PRE>", true, true},
+        {"quote", &T::quote_Click, u"<Q>", u"</Q>", true, false},
+        {"small", &T::small_Click, u"<SMALL>", u"</SMALL>", true, false},
+        {"Strike", &T::Strike_Click, u"<STRIKE>", u"</STRIKE>", true, false},
+        {"strong", &T::strong_Click, u"<STRONG>", u"</STRONG>", true, false},
+        {"Subs", &T::Subs_Click, u"<SUB>", u"</SUB>", true, false},
+        {"sup", &T::sup_Click, u"<SUP>", u"</SUP>", true, false},
+        {"tt", &T::tt_Click, u"<TT>", u" </TT>", true, true},
+        {"P", &T::P_Click, u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
+        {"framz", &T::framz_Click, u"",
+         u"<FRAMESET>\r\n      <FRAME SRC=\"  \" NAME=\"  \">\r\n      <FRAME SRC=\"   \" "
+         u"NAME=\"   \">\r\n</FRAMESET>",
+         true, true},
+        {"Points", &T::Points_Click, u"<LI>", u"", true, false},
+        {"applet", &T::applet_Click,
+         u"<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">\r<PARAM "
+         u"NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser.\r</APPLET>",
+         u"", false, false},
+        {"style", &T::style_Click, u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
+        {"legend", &T::legend_Click, u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false,
+         true},
+        {"script", &T::script_Click, u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
+        {"defn", &T::defn_Click,
+         u"<DL>\r\n     <DT><B> Title </B>\r\n         <DD>the definition comes "
+         u"here</DD>\r\n</DL>",
+         u"", false, true},
+        {"header", &T::header_Click, u"<TH><B>Heading comes here</B></TH>", u"", false, false},
+        {"Column", &T::Column_Click, u"<TD>Text</TD>", u"", false, false},
+        {"quickformat", &T::quickformat_Click,
+         u"<P ALIGN=\"LEFT\"><FONT COLOR=\"BLACK\" FACE=\"TIMES NEW ROMAN\" SIZE=\"3\">",
+         u"</FONT></P>", true, false},
+        {"mnuindent", &T::mnuindent_Click, u"<blockquote><P>", u"</P></blockquote>", true, false},
+    };
+    for (const Put& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (StringView sel : {StringView(u"x"), StringView(u"")}) {
+            setPage(sel.empty() ? u"[]" : u"[x]", 1, static_cast<int32_t>(sel.size()));
+            click(c.handler);
+            String middle =
+                String(c.before) + String(c.keepsSelection ? sel : u"") + String(c.after);
+            EXPECT_TEXT(u"[" + middle + u"]", w.Text1.text());
+            EXPECT_EQ(w.Text1.selStart(), 1 + static_cast<int32_t>(middle.size()));
+            EXPECT_EQ(w.Text1.selLength(), 0);
+            EXPECT_EQ(w.Text1.hasFocus(), c.focusFirst);
+        }
+    }
+}
+
+struct ToggleCase {
+    const char* name;
+    Handler handler;
+    StringView selected;
+    StringView result; // the whole page afterwards
+};
+
+TEST_F(TagCommandsTest, TogglesWrapOrUnwrap) {
+    using T = Tolva;
+    const ToggleCase cases[] = {
+        {"nothing selected", &T::bold_Click, u"", u"ab"},
+        {"unwrap", &T::bold_Click, u"<B>x</B>", u"axb"},
+        {"last four dropped whatever they are", &T::bold_Click, u"<B>wxyz", u"ab"},
+        {"exactly seven", &T::bold_Click, u"<B></B>", u"ab"},
+        {"lower case wraps again", &T::bold_Click, u"<b>x</b>", u"a<B><b>x</b></B>b"},
+        {"too short to unwrap", &T::bold_Click, u"<B>x", u"a<B>xb"},
+        {"shorter than the tag", &T::bold_Click, u"<B", u"a<B><B</B>b"},
+        {"italic", &T::italic_Click, u"<I>x</I>", u"axb"},
+        {"underline", &T::Underline_Click, u"y", u"a<U>y</U>b"},
+    };
+    for (const ToggleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        setPage(u"a" + String(c.selected) + u"b", 1, static_cast<int32_t>(c.selected.size()));
+        click(c.handler);
+        EXPECT_TEXT(c.result, w.Text1.text());
+        EXPECT_TRUE(w.Text1.hasFocus());
+    }
+    setPage(u"x", 0, 1);
+    run([&] { w.menu("bolda").click(); });
+    EXPECT_TEXT(u"<B>x</B>", w.Text1.text()) << "the menu alias";
+}
+
+TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
+    setPage(u"");
+    click(&Tolva::buttoner_Click);
+    click(&Tolva::buttoner_Click);
+    EXPECT_TEXT(u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
+                u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button2\"  NAME=\"Button2\" > ",
+                w.Text1.text());
+    EXPECT_EQ(w.buttonNo, 3);
+
+    // Older names get an "a", also inside longer names; the caret keeps its offset and
+    // the selection stays in the page.
+    run([&] { w.buttonNo = 1; });
+    setPage(u"Button1 Button12 |sel", 17, 3);
+    click(&Tolva::buttoner_Click);
+    EXPECT_TEXT(u"Button1a Button1a<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
+                u"2 |sel",
+                w.Text1.text());
+
+    setPage(u"platform1 ");
+    click(&Tolva::formesh_Click);
+    EXPECT_TEXT(u"<FORM NAME=\" form1 \" method=\"GET\" ACTION=\"url\">\r\n\r\n\r\n</FORM>\r\n"
+                u"platform1a ",
+                w.Text1.text());
+
+    run([&] { w.pulldownNo = 2; });
+    setPage(u"pulldownList2|", 14);
+    click(&Tolva::puller_Click);
+    EXPECT_TEXT(u"pulldownList2a<SELECT NAME=\"pulldownList2\">\r\n<OPTION> Choice 1\r\n"
+                u"<OPTION> Choice 2\r\n</SELECT>|",
+                w.Text1.text());
+    EXPECT_TRUE(w.Text1.hasFocus());
+}
+
+TEST_F(TagCommandsTest, EveryNumberedControlWritesItsFragment) {
+    struct Case {
+        Handler handler;
+        StringView fragment;
+    };
+    using T = Tolva;
+    const Case cases[] = {
+        {&T::Checkbox_Click, u"<INPUT TYPE=\"CHECKBOX\"  VALUE=\"Checkbox1\"  NAME=\"Checkbox1\">"},
+        {&T::radios_Click, u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio1\"  NAME=\"Radio1\">"},
+        {&T::Textbox_Click, u"<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox1\">"},
+        {&T::passwords_Click, u"<INPUT TYPE=\"PASSWORD\" NAME=\"pass1\">"},
+        {&T::Submitter_Click, u"<INPUT TYPE=\"SUBMIT\"  VALUE=\"SUBMIT\"  NAME=\"submit1\">"},
+        {&T::resettor_Click, u"<INPUT TYPE=\"RESET\"  VALUE=\"RESET\"  NAME=\"reset1\">"},
+        {&T::browse_Click, u"<input type=\"file\" name=\"browse1\">"},
+        {&T::selecter_Click, u"<SELECT NAME=\"Selector1\" size=\"  \" MULTIPLE>\r\n <OPTION "
+                             u"SELECTED>Default option  \r\n <OPTION>option 1 \r\n </SELECT>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(show(c.fragment));
+        setPage(u"");
+        click(c.handler);
+        EXPECT_TEXT(c.fragment, w.Text1.text());
+    }
+
+    setPage(u"area1");
+    sp.dialogs.expectInput(u"Please enter number of columns",
+                           u"Textarea Columns - Assistant: Tolva", u"25", u"40");
+    sp.dialogs.expectInput(u"Please enter number of rows", u"Textarea Rows - Assistant: Tolva",
+                           u"10", u"");
+    click(&Tolva::textarea_Click);
+    EXPECT_TEXT(u"<TEXTAREA Cols=\"40\" rows=\"\" NAME=\"area1\" wrap=\"OFF\">\r\nDefault text of "
+                u"text area\r\n</TEXTAREA>area1a",
+                w.Text1.text());
+
+    setPage(u"file1");
+    click(&Tolva::fileupload_Click);
+    click(&Tolva::fileupload_Click);
+    EXPECT_TEXT(
+        u"<INPUT TYPE=\"FILE\" NAME=\"file1\" > <INPUT TYPE=\"FILE\" NAME=\"file2\" > file1",
+        w.Text1.text())
+        << "file upload renames nothing";
+}
+
+TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
+    String page(40000, u'.');
+    page += u"Radio40000";
+    run([&] { w.radioNo = 40000; });
+    setPage(page, 40000);
+    click(&Tolva::radios_Click);
+    EXPECT_TEXT(u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio40000\"  NAME=\"Radio40000\">Radio40000a",
+                w.Text1.mid(40000, 200));
+    EXPECT_EQ(w.radioNo, 40001);
+}
+
+TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
+    setPage(u"[x]", 1, 1);
+    sp.dialogs.expectFile(false, u"C:\\My Music\\a b.mid");
+    click(&Tolva::sound_Click);
+    EXPECT_TEXT(u"[<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>]", w.Text1.text());
+
+    setPage(u"");
+    sp.dialogs.expectFile(false, u"/m.wav");
+    click(&Tolva::music_Click);
+    EXPECT_TEXT(u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
+                u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
+                w.Text1.text());
+
+    setPage(u"");
+    sp.dialogs.expectFile(false, u"/v.avi");
+    click(&Tolva::clipper_Click);
+    EXPECT_TEXT(u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">", w.Text1.text());
+
+    struct NoFile {
+        Handler handler;
+        StringView message;
+        int flags;
+        StringView title;
+    };
+    const NoFile none[] = {
+        {&Tolva::sound_Click, u"No file was selected.", forms::vbOKOnly, u"Tolva"},
+        {&Tolva::music_Click, u"Invalid filename. Music not inserted.", forms::vbOKOnly, u"Tolva"},
+        {&Tolva::clipper_Click, u"No video file was selected.", forms::vbExclamation,
+         u"Assistant: Tolva"},
+    };
+    for (const NoFile& c : none) {
+        SCOPED_TRACE(show(c.message));
+        setPage(u"[x]", 1, 1);
+        sp.dialogs.expectFile(false, std::nullopt);
+        sp.dialogs.expectMessage(c.message, c.flags, c.title, forms::vbOK);
+        click(c.handler);
+        EXPECT_TEXT(u"[x]", w.Text1.text());
+        EXPECT_TRUE(w.Text1.hasFocus());
+    }
+}
+
+TEST_F(TagCommandsTest, TypedCommandsArriveAfterTheHandlerOneChangeEachAsThemselves) {
+    const String sel = u"a+b^c%d~e{f}(g)[h]";
+    setPage(u"[" + sel + u"]", 1, static_cast<int32_t>(sel.size()));
+    int* changes = countChanges();
+    run([&] {
+        w.InsertLineBreak();
+        EXPECT_EQ(*changes, 0) << "nothing arrives while the handler runs";
+    });
+    EXPECT_TEXT(u"[<BR>" + sel + u"]", w.Text1.text());
+    EXPECT_EQ(*changes, static_cast<int>(sel.size()) + 4);
+
+    setPage(u"[x\r\ny]", 1, 4);
+    run([&] { w.menu("nobra").click(); });
+    EXPECT_TEXT(u"[<NOBR>x\r\ny</NOBR>]", w.Text1.text());
+
+    setPage(u"[x]", 1, 1);
+    run([&] { w.menu("wbreaka").click(); });
+    EXPECT_TEXT(u"[<WBR>]", w.Text1.text());
+}
+
+TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
+    EXPECT_TEXT(u"Insert Heading", w.headin.text());
+    ASSERT_EQ(w.headin.listCount(), 6);
+    setPage(u"[]", 1);
+    run([&] { w.tevcmd.setFocus(); });
+    sp.dialogs.expectMessage(u"Choose a valid value from the list", forms::vbOKOnly, u"Tolva",
+                             forms::vbOK);
+    run([&] { w.InsertHead.click(); });
+    EXPECT_TRUE(w.tevcmd.hasFocus()) << "the message leaves the focus where it was";
+
+    run([&] { w.headin.setListIndex(2); });
+    run([&] { w.InsertHead.click(); });
+    EXPECT_TEXT(u"[<H3 ALIGN=\"LEFT\">Level 3 Heading comes here</H3>]", w.Text1.text());
+
+    setPage(u"");
+    run([&] { w.headin.userEdit(u"<h1>{x}</h1>"); });
+    run([&] { w.InsertHead.click(); });
+    EXPECT_TEXT(u"<h1>{x}</h1>", w.Text1.text());
+}
+
+TEST_F(TagCommandsTest, MouseActionLinkAsksForUrlAndScript) {
+    EXPECT_TEXT(u"Mouse Action", w.Combo4.text());
+    ASSERT_EQ(w.Combo4.listCount(), 3);
+    setPage(u"here", 0, 4);
+    sp.dialogs.expectMessage(u"Invalid action", forms::vbOKOnly, u"Tolva", forms::vbOK);
+    click(&Tolva::insert_Click);
+    EXPECT_TRUE(w.Text1.hasFocus());
+
+    run([&] { w.Combo4.setListIndex(1); });
+    sp.dialogs.expectInput(u"Enter the URL of the link", u"Tolva", u"", u"page.htm");
+    sp.dialogs.expectInput(u"What should happen when the mouse action occurs?", u"Tolva", u"", u"");
+    sp.dialogs.expectMessage(u"Invalid URL or action", forms::vbOKOnly, u"Tolva", forms::vbOK);
+    click(&Tolva::insert_Click);
+    EXPECT_TRUE(w.Combo4.hasFocus());
+    EXPECT_TEXT(u"here", w.Text1.text());
+
+    sp.dialogs.expectInput(u"Enter the URL of the link", u"Tolva", u"", u"page.htm");
+    sp.dialogs.expectInput(u"What should happen when the mouse action occurs?", u"Tolva", u"",
+                           u"show()");
+    run([&] { w.insert.click(); });
+    EXPECT_TEXT(u"<A HREF=\"page.htm\" onMouseOver=\"show()\">here</A>", w.Text1.text());
+}
+
+} // namespace
