@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and runs them; the figures go to build/release/bench-*.txt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target tolva_bench tolva_qt_bench
+./build/release/bench/tolva_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    | tee build/release/bench-model.txt
+QT_QPA_PLATFORM=offscreen ./build/release/bench/tolva_qt_bench --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true | tee build/release/bench-qt.txt

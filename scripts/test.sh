@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tolva with sanitizers and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/deps.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev
