@@ -146,6 +146,10 @@ void Tolva::Text1_Change() {
     tevcmd.setText(u"");
     setCaption(statusCaption());
     positionUpdate();
+    // Undo and redo refresh the status like any change, but the assistant must not react
+    // to text the user is taking back.
+    if (Text1.undoing())
+        return;
     // The typing assistant joins here.
 }
 
