@@ -1,10 +1,114 @@
-// The main window's groups of tag buttons.
+// The main window's groups of tag buttons, laid out from the panel table: one group box
+// per frame, with the loose controls of a group in a row beside its box.
 #include "qt/ButtonPanel.h"
 
-#include <QWidget>
+#include "commands/HelpTexts.h"
+#include "commands/Panel.h"
+#include "core/Tolva.h"
+#include "qt/Binder.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <string>
 
 namespace tolva::qt {
-QWidget* buildButtonPanel(Tolva&, Binder&, QWidget* parent) {
-    return new QWidget(parent);
+
+namespace {
+
+constexpr int kColumns = 4;
+
+// Builds the widget of one panel entry and binds it; nullptr when the window lacks it.
+QWidget* makeControl(Tolva& window, Binder& binder, const panel::Entry& e, QWidget* parent) {
+    forms::Control* c = window.find(std::string(e.control));
+    QWidget* w = nullptr;
+    if (auto* combo = dynamic_cast<forms::ComboBox*>(c)) {
+        auto* box = new QComboBox(parent);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(8);
+        binder.combo(*combo, box);
+        w = box;
+    } else if (auto* button = dynamic_cast<forms::Button*>(c)) {
+        QAbstractButton* b = nullptr;
+        if (button->picture().empty())
+            b = new QPushButton(parent);
+        else
+            b = new QToolButton(parent);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // B, I and U show what they do.
+        QFont f = b->font();
+        f.setBold(e.control == "bold");
+        f.setItalic(e.control == "italic");
+        f.setUnderline(e.control == "Underline");
+        b->setFont(f);
+        binder.button(*button, b);
+        w = b;
+    }
+    if (w) {
+        if (const helpline::Text* t = helpline::find(e.control); t && !t->sentence.empty())
+            w->setAccessibleDescription(toQt(t->sentence));
+    }
+    return w;
 }
+
+} // namespace
+
+QWidget* buildButtonPanel(Tolva& window, Binder& binder, QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QStringLiteral("tagButtons"));
+    // Tight buttons keep every group in view beside the buffer without scrolling.
+    panel->setStyleSheet(QStringLiteral("QPushButton { padding: 2px 4px; }"));
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    for (const panel::Group& g : panel::groups()) {
+        auto* frame = dynamic_cast<forms::Frame*>(window.find(std::string(g.frame)));
+        if (!frame) continue;
+        auto* box = new QGroupBox(panel);
+        binder.frame(*frame, box);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(4, 0, 4, 2);
+        grid->setSpacing(2);
+        auto* loose = new QHBoxLayout;
+        loose->setSpacing(2);
+
+        int cell = 0;
+        for (const panel::Entry& e : panel::entries()) {
+            if (e.frame != g.frame) continue;
+            QWidget* w = makeControl(window, binder, e, e.inFrame ? box : panel);
+            if (!w) continue;
+            if (!e.inFrame) {
+                loose->addWidget(w, qobject_cast<QComboBox*>(w) ? 1 : 0);
+            } else if (qobject_cast<QComboBox*>(w)) {
+                // A combo takes a row of its own, with the button that uses it beside it.
+                cell = (cell + kColumns - 1) / kColumns * kColumns;
+                grid->addWidget(w, cell / kColumns, 0, 1, kColumns - 1);
+                cell += kColumns - 1;
+            } else {
+                grid->addWidget(w, cell / kColumns, cell % kColumns);
+                ++cell;
+            }
+        }
+        if (!loose->count()) {
+            delete loose;
+            column->addWidget(box);
+        } else if (g.frame == "fonter") {
+            // Bold, italic and underline sit beside the font group, where one looks for them.
+            loose->addWidget(box, 1);
+            column->addLayout(loose);
+        } else {
+            column->addWidget(box);
+            column->addLayout(loose);
+        }
+    }
+    column->addStretch(1);
+    return panel;
+}
+
 } // namespace tolva::qt
