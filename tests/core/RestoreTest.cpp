@@ -2,7 +2,6 @@
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
-using forms::String;
 
 namespace {
 constexpr forms::StringView kAsk = u"Enter the name of the restore point";
@@ -10,59 +9,51 @@ constexpr forms::StringView kConfirm = u"Using restore point is going to take yo
                                        u"the last time restore point was created. Proceed?";
 } // namespace
 
-class RestoreTest : public ProgramTest {};
-
-TEST_F(RestoreTest, CreatingNamesBothItemsAndKeepsTheSnapshot) {
+class RestoreTest : public ProgramTest {
+protected:
     Tolva& w = main();
+    void confirm(int answer) {
+        sp.dialogs.expectMessage(kConfirm, forms::vbYesNo, u"Assistant : Confirm restore", answer);
+    }
+};
+
+TEST_F(RestoreTest, CreatingNamesBothItemsAndAnEmptyAnswerGivesTheDefault) {
     setPage(u"first version");
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 2", u"Before tables");
     run([&] { w.menu("mnucrestore2").click(); });
-    EXPECT_TEXT(u"Before tables", w.menu("mnucrestore2").caption());
     EXPECT_TEXT(u"Before tables", w.menu("mnurrestore2").caption());
     EXPECT_TRUE(w.menu("mnucrestore2").checked());
     EXPECT_FALSE(w.menu("mnucrestore1").checked());
-    EXPECT_TEXT(u"Restore Point 1", w.menu("mnurrestore1").caption());
 
-    // An empty answer falls back to the default name, even after a rename.
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 2", u"");
     run([&] { w.mnucrestore2_Click(); });
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnucrestore2").caption());
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnurrestore2").caption());
-    EXPECT_TRUE(w.menu("mnucrestore2").checked());
 }
 
 TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModified) {
-    Tolva& w = main();
     setPage(u"snapshot\r\npage");
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 1", u"");
     run([&] { w.pictrest.click(); });
-    run([&] {
-        w.Text1.setText(u"edited");
-        w.star = u"";
-        w.Text1.setSelStart(3);
-    });
-
-    sp.dialogs.expectMessage(kConfirm, forms::vbYesNo, u"Assistant : Confirm restore", forms::vbNo);
+    setPage(u"edited", 3);
+    w.star = u"";
+    confirm(forms::vbNo);
     run([&] { w.picturest.click(); });
     EXPECT_TEXT(u"edited", w.Text1.text());
-
-    sp.dialogs.expectMessage(kConfirm, forms::vbYesNo, u"Assistant : Confirm restore",
-                             forms::vbYes);
-    run([&] { w.menu("mnurrestore1").click(); });
-    EXPECT_TEXT(u"snapshot\r\npage", w.Text1.text());
-    EXPECT_EQ(w.Text1.selStart(), 0);
-    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
-
-    // The point stays set and can be used again.
-    run([&] { w.Text1.setText(u"again"); });
-    sp.dialogs.expectMessage(kConfirm, forms::vbYesNo, u"Assistant : Confirm restore",
-                             forms::vbYes);
-    run([&] { w.mnurrestore1_Click(); });
-    EXPECT_TEXT(u"snapshot\r\npage", w.Text1.text());
+    for (int i = 0; i < 2; ++i) { // the point stays set
+        confirm(forms::vbYes);
+        run([&] { w.menu("mnurrestore1").click(); });
+        EXPECT_TEXT(u"snapshot\r\npage", w.Text1.text());
+        EXPECT_EQ(w.Text1.selStart(), 0);
+        EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
+        setPage(u"again");
+    }
 }
 
-TEST_F(RestoreTest, UnsetPointOffersToCreateItWithoutRestoring) {
-    Tolva& w = main();
+TEST_F(RestoreTest, UnsetPointsOfferToCreateWithoutRestoring) {
+    setPage(u"");
+    sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 1", u"Empty");
+    run([&] { w.mnucrestore1_Click(); }); // from an empty page: still unset
     setPage(u"now");
     sp.dialogs.expectMessage(u"Restore point not set, would you like to set it now?",
                              forms::vbYesNo, u"Assistant: Restore point", forms::vbYes);
@@ -76,17 +67,4 @@ TEST_F(RestoreTest, UnsetPointOffersToCreateItWithoutRestoring) {
                              forms::vbYesNo, u"Assistant: Restore point", forms::vbNo);
     run([&] { w.mnurrestore3_Click(); });
     EXPECT_FALSE(w.menu("mnucrestore3").checked());
-}
-
-TEST_F(RestoreTest, PointTakenFromAnEmptyPageCountsAsUnset) {
-    Tolva& w = main();
-    setPage(u"");
-    sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 2", u"Empty");
-    run([&] { w.mnucrestore2_Click(); });
-    EXPECT_TRUE(w.menu("mnucrestore2").checked());
-    setPage(u"text");
-    sp.dialogs.expectMessage(u"Restore point not set, would you like to set it now?",
-                             forms::vbYesNo, u"Assistant: Restore point", forms::vbNo);
-    run([&] { w.mnurrestore2_Click(); });
-    EXPECT_TEXT(u"text", w.Text1.text());
 }

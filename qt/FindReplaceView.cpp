@@ -1,0 +1,115 @@
+// Find and replace view and its binding.
+#include "qt/FindReplaceView.h"
+
+#include "tools/FindReplace.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+namespace {
+ViewRegistration registration("findreplace", [](forms::Form& f, Program&) -> FormView* {
+    return new FindReplaceView(static_cast<FindReplace&>(f));
+});
+
+QComboBox* historyCombo(QWidget* parent) {
+    auto* c = new QComboBox(parent);
+    c->setEditable(true);
+    c->setMinimumWidth(240);
+    return c;
+}
+} // namespace
+
+FindReplaceView::FindReplaceView(FindReplace& f) : FormView(f), window_(f) {
+    Binder& b = binder();
+    auto* root = new QVBoxLayout(this);
+    // The window is as tall as the form it shows: the expanded form grows it.
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* findRow = new QHBoxLayout;
+    auto* findLabel = new QLabel(this);
+    b.label(f.Label1, findLabel);
+    findRow->addWidget(findLabel);
+    auto* find = historyCombo(this);
+    b.combo(f.txtfind, find);
+    findLabel->setBuddy(find);
+    searchField_ = find->lineEdit();
+    searchField_->installEventFilter(this);
+    findRow->addWidget(find, 1);
+    auto* findNext = new QPushButton(this);
+    b.button(f.btnfind, findNext);
+    findRow->addWidget(findNext);
+    root->addLayout(findRow);
+
+    auto* options = new QHBoxLayout;
+    auto* matchCase = new QCheckBox(this);
+    b.check(f.casematch, matchCase);
+    options->addWidget(matchCase);
+    for (forms::OptionButton* o : {&f.down, &f.up}) {
+        auto* radio = new QRadioButton(this);
+        b.option(*o, radio);
+        options->addWidget(radio);
+    }
+    options->addStretch(1);
+    replaceLink_ = new QLabel(this);
+    b.label(f.lblreplink, replaceLink_);
+    replaceLink_->setCursor(Qt::PointingHandCursor);
+    QFont underlined = replaceLink_->font();
+    underlined.setUnderline(true);
+    replaceLink_->setFont(underlined);
+    replaceLink_->installEventFilter(this);
+    options->addWidget(replaceLink_);
+    root->addLayout(options);
+
+    auto* frame = new QGroupBox(this);
+    b.frame(f.FrameRep, frame);
+    auto* grid = new QGridLayout(frame);
+    auto* replaceLabel = new QLabel(frame);
+    b.label(f.Label2, replaceLabel);
+    grid->addWidget(replaceLabel, 0, 0);
+    auto* replace = historyCombo(frame);
+    b.combo(f.txtReplace, replace);
+    replaceLabel->setBuddy(replace);
+    grid->addWidget(replace, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    for (forms::Button* button : {&f.btnReplace, &f.btnReplaceAll}) {
+        auto* w = new QPushButton(frame);
+        b.button(*button, w);
+        buttons->addWidget(w);
+    }
+    grid->addLayout(buttons, 1, 1, Qt::AlignRight);
+    root->addWidget(frame);
+
+    find->setFocus();
+}
+
+bool FindReplaceView::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the search field reaches the model as a typed character, and only there:
+    // the combo box would otherwise pass it on.
+    if (watched == searchField_ && event->type() == QEvent::KeyPress) {
+        int k = static_cast<QKeyEvent*>(event)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            binder().invoke([this] { window_.txtfind.type(u'\r'); });
+            return true;
+        }
+    }
+    if (watched == replaceLink_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        binder().invoke([this] { window_.lblreplink_Click(); });
+        return true;
+    }
+    return FormView::eventFilter(watched, event);
+}
+
+} // namespace tolva::qt
