@@ -14,9 +14,39 @@ pagefile::Encoding encodingOf(const Tolva& w) {
     return static_cast<pagefile::Encoding>(w.pageEncoding);
 }
 
+// Marks a save as running for as long as it lasts; false when one already runs.
+class SaveGuard {
+public:
+    explicit SaveGuard(bool& flag) : flag_(flag), owner_(!flag) { flag_ = true; }
+    ~SaveGuard() {
+        if (owner_) flag_ = false;
+    }
+    SaveGuard(const SaveGuard&) = delete;
+    SaveGuard& operator=(const SaveGuard&) = delete;
+    bool first() const { return owner_; }
+
+private:
+    bool& flag_;
+    bool owner_;
+};
+
 // The bookmarks belong to the page that is going away.
 void closeBookmarks(Program& program) {
     if (auto* b = program.bookeeperIfLoaded()) b->unload();
+}
+
+// Save as, for both commands that reach it.
+void saveAs(Tolva& w) {
+    w.CommonDialog1.DefaultExt = u"html";
+    if (!w.CommonDialog1.showSave()) return;
+    String path = w.CommonDialog1.FileName;
+    if (!w.writePage(path)) return;
+    w.setSaveme(path);
+    w.pictprev.setVisible(true);
+    w.preview.setEnabled(true);
+    w.setCaption(w.saveme() + u"[]: Tolva -By Quendry");
+    w.star = u"";
+    w.Text1.setFocus();
 }
 
 } // namespace
@@ -65,8 +95,11 @@ void Tolva::open_Click() {
 }
 
 void Tolva::save_Click() {
+    // A tick of the autosave timer while a save's dialog is on screen would stack another.
+    SaveGuard guard(pageSaving);
+    if (!guard.first()) return;
     if (saveme() == u"Untitled") {
-        saveas_Click();
+        saveAs(*this);
         return;
     }
     if (!writePage(saveme())) return;
@@ -75,16 +108,8 @@ void Tolva::save_Click() {
 }
 
 void Tolva::saveas_Click() {
-    CommonDialog1.DefaultExt = u"html";
-    if (!CommonDialog1.showSave()) return;
-    String path = CommonDialog1.FileName;
-    if (!writePage(path)) return;
-    setSaveme(path);
-    pictprev.setVisible(true);
-    preview.setEnabled(true);
-    setCaption(saveme() + u"[]: Tolva -By Quendry");
-    star = u"";
-    Text1.setFocus();
+    SaveGuard guard(pageSaving);
+    if (guard.first()) saveAs(*this);
 }
 
 void Tolva::new_Click() {

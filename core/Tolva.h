@@ -238,6 +238,8 @@ public:
     uint8_t pageEncoding = 0;
     // Writes the buffer to path; on failure tells the user and returns false.
     bool writePage(const forms::String& path);
+    // Set while a save runs, its dialogs included: an autosave tick then does nothing.
+    bool pageSaving = false;
 
     // --- editing tools: smart select, auto delete, restore points, clipboards, case,
     //     find (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) ---------------

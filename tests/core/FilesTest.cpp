@@ -313,9 +313,13 @@ TEST_F(FilesTest, AutosaveNeverStacksASecondSaveDialog) {
     run([&] { w.mnuautosave.click(); });
     int ticksWhileOpen = 0;
     // Ticks that fall due while the save dialog is on screen.
+    bool inside = false;
     sp.dialogs.whileOpen = [&] {
+        if (inside) return;
+        inside = true;
         for (; ticksWhileOpen < 3; ++ticksWhileOpen)
             w.Timer1.fire();
+        inside = false;
     };
     sp.dialogs.expectFile(true, std::nullopt);
     sp.clock.advance(5000);
@@ -330,6 +334,16 @@ TEST_F(FilesTest, AutosaveNeverStacksASecondSaveDialog) {
     sp.clock.advance(5000);
     EXPECT_TEXT(u"", w.star) << "a page with a file is saved by the tick";
     EXPECT_EQ(readBytes(p), forms::toUtf8(w.Text1.text()));
+
+    // Nor a second failure message while the first is on screen.
+    ::chmod(p.c_str(), 0444);
+    typeChars(w.Text1, u"z");
+    ticksWhileOpen = 0;
+    sp.dialogs.expectMessage(saveFailure(p, "Permission denied"), forms::vbExclamation, u"Tolva",
+                             forms::vbOK);
+    sp.clock.advance(5000);
+    EXPECT_EQ(ticksWhileOpen, 3);
+    EXPECT_TEXT(u"*", w.star);
 }
 
 } // namespace
