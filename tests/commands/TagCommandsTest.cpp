@@ -177,30 +177,7 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     EXPECT_TRUE(w.Text1.hasFocus());
 }
 
-TEST_F(TagCommandsTest, EveryNumberedControlWritesItsFragment) {
-    struct Case {
-        Handler handler;
-        StringView fragment;
-    };
-    using T = Tolva;
-    const Case cases[] = {
-        {&T::Checkbox_Click, u"<INPUT TYPE=\"CHECKBOX\"  VALUE=\"Checkbox1\"  NAME=\"Checkbox1\">"},
-        {&T::radios_Click, u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio1\"  NAME=\"Radio1\">"},
-        {&T::Textbox_Click, u"<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox1\">"},
-        {&T::passwords_Click, u"<INPUT TYPE=\"PASSWORD\" NAME=\"pass1\">"},
-        {&T::Submitter_Click, u"<INPUT TYPE=\"SUBMIT\"  VALUE=\"SUBMIT\"  NAME=\"submit1\">"},
-        {&T::resettor_Click, u"<INPUT TYPE=\"RESET\"  VALUE=\"RESET\"  NAME=\"reset1\">"},
-        {&T::browse_Click, u"<input type=\"file\" name=\"browse1\">"},
-        {&T::selecter_Click, u"<SELECT NAME=\"Selector1\" size=\"  \" MULTIPLE>\r\n <OPTION "
-                             u"SELECTED>Default option  \r\n <OPTION>option 1 \r\n </SELECT>"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(show(c.fragment));
-        setPage(u"");
-        click(c.handler);
-        EXPECT_TEXT(c.fragment, w.Text1.text());
-    }
-
+TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndFileUploadRenamesNothing) {
     setPage(u"area1");
     sp.dialogs.expectInput(u"Please enter number of columns",
                            u"Textarea Columns - Assistant: Tolva", u"25", u"40");
