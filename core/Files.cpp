@@ -10,10 +10,6 @@ using forms::String;
 
 namespace {
 
-pagefile::Encoding encodingOf(const Tolva& w) {
-    return static_cast<pagefile::Encoding>(w.pageEncoding);
-}
-
 // Marks a save as running for as long as it lasts; false when one already runs.
 class SaveGuard {
 public:
@@ -53,7 +49,7 @@ void saveAs(Tolva& w) {
 
 bool Tolva::writePage(const String& path) {
     String text = Text1.text();
-    pagefile::Encoding enc = pagefile::choose(text, encodingOf(*this));
+    pagefile::Encoding enc = pagefile::choose(text, pageEncoding);
     std::string error;
     if (!pagefile::writeAtomically(forms::toUtf8(path), pagefile::encode(text, enc), error)) {
         runtime().msgBox(u"The page could not be saved to " + path + u"\r\n\r\n" +
@@ -63,7 +59,7 @@ bool Tolva::writePage(const String& path) {
         return false;
     }
     // The file now holds this encoding; later saves keep it.
-    pageEncoding = static_cast<uint8_t>(enc);
+    pageEncoding = enc;
     return true;
 }
 
@@ -83,7 +79,7 @@ void Tolva::open_Click() {
         if (auto page = pagefile::load(forms::toUtf8(path), error)) {
             Text1.setText(page->text);
             star = u"";
-            pageEncoding = static_cast<uint8_t>(page->encoding);
+            pageEncoding = page->encoding;
             setCaption(path + u"[" + star + u"]  - TevPad");
             setSaveme(path);
             preview.setEnabled(true);
@@ -121,7 +117,7 @@ void Tolva::new_Click() {
         preview.setEnabled(false);
         Text1.setText(attempt.text());
         star = u"";
-        pageEncoding = static_cast<uint8_t>(pagefile::Encoding::Windows1252);
+        pageEncoding = pagefile::Encoding::Windows1252;
         Form_Load();
         setSaveme(u"Untitled");
         setCaption(saveme() + u"[]: Tolva -By Quendry");

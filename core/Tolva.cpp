@@ -148,8 +148,7 @@ void Tolva::Text1_Change() {
     positionUpdate();
     // Undo and redo refresh the status like any change, but the assistant must not react
     // to text the user is taking back.
-    if (Text1.undoing())
-        return;
+    if (Text1.undoing()) return;
     // The typing assistant joins here.
 }
 

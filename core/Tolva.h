@@ -3,6 +3,7 @@
 // commands/, assistant/, tools/); this header gathers the window's controls.
 #pragma once
 
+#include "core/PageFile.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/TextBox.h"
@@ -123,7 +124,8 @@ public:
     void saveas_Click();
 
     // --- tag commands, formatting helpers, help line (commands/) -----------------------
-    // Controls and tables of this section are added by commands/TagButtons.cpp.
+    // Controls of this section are laid out by commands/Panel.cpp and wired by
+    // commands/TagCommands.cpp.
     void buildTagCommands();
     void bold_Click();
     void italic_Click();
@@ -233,9 +235,8 @@ public:
     void specialcharacter_Click();
     void Combo3_Click();
 
-    // How the page's file was read (a pagefile::Encoding, core/PageFile.h); saving writes
-    // it back the same way.
-    uint8_t pageEncoding = 0;
+    // How the page's file was read; saving writes it back the same way.
+    pagefile::Encoding pageEncoding = pagefile::Encoding::Windows1252;
     // Writes the buffer to path; on failure tells the user and returns false.
     bool writePage(const forms::String& path);
     // Set while a save runs, its dialogs included: an autosave tick then does nothing.
@@ -286,7 +287,6 @@ private:
     int32_t findNextLength = 0;
 
 public:
-
     // --- commands whose windows arrive later (core/Pending.cpp) ------------------------
     void preview_Click();
     void pictinformation_Click();

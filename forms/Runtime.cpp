@@ -54,14 +54,20 @@ void Runtime::drainKeys() {
     if (draining_) return;
     draining_ = true;
     while (!keys_.empty() && !ended_) {
-        char16_t c = keys_.front();
+        String chars(1, keys_.front());
         keys_.pop_front();
+        // A CR LF pair is one line break, typed at once.
+        if (chars[0] == CR && !keys_.empty() && keys_.front() == LF) {
+            chars += LF;
+            keys_.pop_front();
+        }
         Control* target = focus_;
         invoke([&] {
             if (auto* t = dynamic_cast<TextBox*>(target))
-                t->type(c);
+                t->typeLiteral(chars);
             else if (auto* cb = dynamic_cast<ComboBox*>(target))
-                cb->type(c);
+                for (char16_t c : chars)
+                    cb->type(c);
         });
     }
     draining_ = false;

@@ -238,6 +238,21 @@ void TextBox::type(char16_t c) {
     keyUp(code);
 }
 
+void TextBox::typeLiteral(StringView chars) {
+    if (chars.empty()) return;
+    int code = keyCodeOf(chars[0]);
+    keyDown(code);
+    int ascii = chars[0];
+    if (KeyPress) KeyPress(ascii);
+    if (ascii != 0 && !locked_ && enabled()) {
+        String s(chars);
+        s[0] = static_cast<char16_t>(ascii);
+        if (maxLength_ <= 0 || length() - selLength_ + static_cast<int32_t>(s.size()) <= maxLength_)
+            replace(selStart_, selLength_, s, true, false);
+    }
+    keyUp(code);
+}
+
 void TextBox::userInsert(StringView t) {
     if (locked_ || !enabled()) return;
     String s(t);

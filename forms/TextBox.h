@@ -78,6 +78,9 @@ public:
     void deleteKey();
     // One whole typed character: KeyDown, KeyPress with its action, KeyUp.
     void type(char16_t c);
+    // Queued keystrokes: KeyDown, KeyPress, then the characters inserted exactly as they
+    // are (a lone CR or LF stays itself; a CR LF pair comes as one), KeyUp.
+    void typeLiteral(StringView chars);
     // Paste, drop or an input-method commit: replaces the selection as one edit.
     void userInsert(StringView t);
     bool undo();

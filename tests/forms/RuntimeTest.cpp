@@ -57,3 +57,19 @@ TEST(RuntimeTest, EndStopsEverythingAfterIt) {
     rt.invoke([&] { later = true; });
     EXPECT_FALSE(later);
 }
+
+TEST(RuntimeTest, QueuedLineBreaksArriveAsThemselves) {
+    ScriptedPlatform sp;
+    Runtime rt{sp.platform};
+    Form form{rt, "f"};
+    TextBox box{form, "Text1"};
+    box.setMultiLine(true);
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    rt.invoke([&] {
+        box.setFocus();
+        rt.sendKeys(u"a\nb\rc\r\nd");
+    });
+    EXPECT_EQ(show(box.text()), show(u"a\nb\rc\r\nd"));
+    EXPECT_EQ(changes, 7) << "the CR LF pair is one change";
+}
