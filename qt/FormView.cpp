@@ -33,9 +33,11 @@ FormView::FormView(forms::Form& form, QWidget* parent)
             break;
         case forms::Form::Change::Visible:
             if (form_.visible() && !placed_ && parentWidget()) {
-                // A window of the main window opens at its top right, clear of the text.
+                // A window of the main window opens low over the page, clear of the
+                // buttons and of the page's head.
                 QRect owner = parentWidget()->geometry();
-                move(owner.right() - width() - 24, owner.top() + 48);
+                move(owner.left() + (owner.width() - width()) / 3,
+                     owner.bottom() - height() - 160);
             }
             placed_ = placed_ || form_.visible();
             setVisible(form_.visible());
