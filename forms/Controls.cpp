@@ -10,23 +10,38 @@ namespace forms {
 
 // --- ItemList ---------------------------------------------------------------------------
 
-int ItemList::add(StringView s, int index) {
-    if (index < 0 || index > count()) {
-        items_.emplace_back(s);
-        return count() - 1;
-    }
-    items_.insert(items_.begin() + index, String(s));
-    return index;
-}
-
-void ItemList::remove(int i) {
-    if (i >= 0 && i < count()) items_.erase(items_.begin() + i);
-}
-
 int ItemList::find(StringView s) const {
     for (int i = 0; i < count(); ++i)
         if (items_[static_cast<size_t>(i)] == s) return i;
     return -1;
+}
+
+bool ItemList::pick(int i) {
+    int n = (i >= 0 && i < count()) ? i : -1;
+    bool changed = n != index_;
+    index_ = n;
+    return changed;
+}
+
+int ItemList::add(StringView s, int index) {
+    if (index < 0 || index > count()) index = count();
+    items_.insert(items_.begin() + index, String(s));
+    if (index_ >= index) ++index_;
+    return index;
+}
+
+void ItemList::remove(int i) {
+    if (i < 0 || i >= count()) return;
+    items_.erase(items_.begin() + i);
+    if (index_ == i)
+        index_ = -1;
+    else if (index_ > i)
+        --index_;
+}
+
+void ItemList::clear() {
+    items_.clear();
+    index_ = -1;
 }
 
 // --- ComboBox ---------------------------------------------------------------------------
@@ -48,31 +63,24 @@ void ComboBox::select(int32_t start, int32_t length) {
 }
 
 void ComboBox::addItem(StringView s, int index) {
-    int at = list_.add(s, index);
-    if (index_ >= at && index >= 0) ++index_;
+    list_.add(s, index);
     notify(Prop::List);
 }
 
 void ComboBox::removeItem(int i) {
-    if (i < 0 || i >= list_.count()) return;
     list_.remove(i);
-    if (index_ == i)
-        index_ = -1;
-    else if (index_ > i)
-        --index_;
     notify(Prop::List);
 }
 
 void ComboBox::clear() {
     list_.clear();
-    index_ = -1;
     notify(Prop::List);
 }
 
 void ComboBox::setListIndexQuiet(int i) {
-    index_ = (i >= 0 && i < list_.count()) ? i : -1;
-    if (index_ >= 0 && text_ != list_.at(index_)) {
-        text_ = list_.at(index_);
+    list_.pick(i);
+    if (list_.index() >= 0 && text_ != list_.at(list_.index())) {
+        text_ = list_.at(list_.index());
         notify(Prop::Text);
     }
     notify(Prop::List);
@@ -131,33 +139,24 @@ void ListBox::addItem(StringView s, int index) {
         while (index < list_.count() && list_.at(index) < s)
             ++index;
     }
-    int at = list_.add(s, index);
-    if (index_ >= at && index >= 0) ++index_;
+    list_.add(s, index);
     notify(Prop::List);
 }
 
 void ListBox::removeItem(int i) {
-    if (i < 0 || i >= list_.count()) return;
     list_.remove(i);
-    if (index_ == i)
-        index_ = -1;
-    else if (index_ > i)
-        --index_;
     notify(Prop::List);
 }
 
 void ListBox::clear() {
     list_.clear();
-    index_ = -1;
     notify(Prop::List);
 }
 
 void ListBox::setListIndex(int i) {
-    int n = (i >= 0 && i < list_.count()) ? i : -1;
-    bool changed = n != index_;
-    index_ = n;
+    bool changed = list_.pick(i);
     notify(Prop::List);
-    if (changed && index_ >= 0 && Click) Click();
+    if (changed && list_.index() >= 0 && Click) Click();
 }
 
 // --- small controls -----------------------------------------------------------------------

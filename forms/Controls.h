@@ -10,20 +10,26 @@
 
 namespace forms {
 
-// A list of strings with a current index; shared by combo and list boxes.
+// A list of strings with a current item; shared by combo and list boxes.
 class ItemList {
 public:
     int count() const { return static_cast<int>(items_.size()); }
     const String& at(int i) const { return items_[static_cast<size_t>(i)]; }
     const std::vector<String>& items() const { return items_; }
-    // index -1 appends; returns where it went.
-    int add(StringView s, int index = -1);
-    void remove(int i);
-    void clear() { items_.clear(); }
     int find(StringView s) const;
+    // The current item, -1 for none.
+    int index() const { return index_; }
+    // Makes item i current (none when out of range); true when that changed.
+    bool pick(int i);
+    // index -1 appends; returns where it went. The current item stays current.
+    int add(StringView s, int index = -1);
+    // Removing the current item leaves none current.
+    void remove(int i);
+    void clear();
 
 private:
     std::vector<String> items_;
+    int index_ = -1;
 };
 
 class ComboBox : public Control {
@@ -44,7 +50,7 @@ public:
     void addItem(StringView s, int index = -1);
     void removeItem(int i);
     void clear();
-    int listIndex() const { return index_; }
+    int listIndex() const { return list_.index(); }
     // Picks an item (or none with -1): the text follows and Click is raised.
     void setListIndex(int i);
     // Picking without raising Click (the handler that fills the history does this).
@@ -67,7 +73,6 @@ public:
 private:
     String text_;
     ItemList list_;
-    int index_ = -1;
     int32_t selStart_ = 0;
     int32_t selLength_ = 0;
     int maxLength_ = 0;
@@ -84,9 +89,9 @@ public:
     void addItem(StringView s, int index = -1);
     void removeItem(int i);
     void clear();
-    int listIndex() const { return index_; }
+    int listIndex() const { return list_.index(); }
     void setListIndex(int i); // raises Click
-    String text() const { return index_ >= 0 ? list_.at(index_) : String(); }
+    String text() const { return list_.index() >= 0 ? list_.at(list_.index()) : String(); }
     bool sorted() const { return sorted_; }
     void setSorted(bool on) { sorted_ = on; }
 
@@ -95,7 +100,6 @@ public:
 
 private:
     ItemList list_;
-    int index_ = -1;
     bool sorted_ = false;
 };
 

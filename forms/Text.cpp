@@ -38,13 +38,15 @@ String fromUtf8(std::string_view s) {
 
 std::string toUtf8(StringView s) {
     std::string out;
-    out.reserve(s.size());
+    out.reserve(s.size() + s.size() / 2);
     for (size_t i = 0; i < s.size(); ++i) {
         char32_t cp = s[i];
         if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
             s[i + 1] < 0xE000) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
             ++i;
+        } else if (cp >= 0xD800 && cp < 0xE000) {
+            cp = 0xFFFD; // half a surrogate pair is no character; UTF-8 cannot hold it
         }
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));
@@ -60,6 +62,20 @@ std::string toUtf8(StringView s) {
             out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
             out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
             out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+String displayForm(StringView s) {
+    String out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == CR) {
+            out.push_back(LF);
+            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
+        } else {
+            out.push_back(s[i]);
         }
     }
     return out;

@@ -18,6 +18,10 @@ inline constexpr StringView CRLF = u"\r\n";
 String fromUtf8(std::string_view s);
 std::string toUtf8(StringView s);
 
+// The text as an editor widget shows it: every line break (CR LF, lone CR, lone LF) as
+// one LF.
+String displayForm(StringView s);
+
 // Decimal text of a number, with no leading blank (the classic Str would add one).
 String number(int64_t n);
 

@@ -13,19 +13,6 @@ int keyCodeOf(char16_t c) {
     return c;
 }
 
-String displayForm(StringView s) {
-    String out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == CR) {
-            out.push_back(LF);
-            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
-        } else {
-            out.push_back(s[i]);
-        }
-    }
-    return out;
-}
 } // namespace
 
 TextBox::TextBox(Form& owner, std::string name, int index)

@@ -34,21 +34,6 @@ forms::String fromQt(const QString& s) {
 
 namespace {
 
-// Display form of a model text: every line break becomes one LF.
-QString displayText(forms::StringView s) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(s.size()));
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == forms::CR) {
-            out.append(QChar(u'\n'));
-            if (i + 1 < s.size() && s[i + 1] == forms::LF) ++i;
-        } else {
-            out.append(QChar(s[i]));
-        }
-    }
-    return out;
-}
-
 // Smallest replacement turning a into b: (start, removed length, inserted text).
 struct Diff {
     qsizetype start;
@@ -224,10 +209,10 @@ void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
 void Binder::textEdit(forms::TextBox& c, QPlainTextEdit* w) {
     common(c, w);
     w->setReadOnly(c.locked());
-    w->setPlainText(displayText(c.text()));
+    w->setPlainText(toQt(forms::displayForm(c.text())));
     c.listen([this, &c, w](forms::Prop p) {
         if (p == forms::Prop::Text) {
-            QString t = displayText(c.text());
+            QString t = toQt(forms::displayForm(c.text()));
             if (w->toPlainText() != t) {
                 pushing_ = true;
                 w->setPlainText(t);

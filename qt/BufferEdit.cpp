@@ -99,21 +99,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
 
     pushing_ = true;
-    QString text;
-    {
-        const auto& s = box_.storage();
-        forms::String model = box_.text();
-        text.reserve(s.displaySize());
-        for (size_t i = 0; i < model.size(); ++i) {
-            if (model[i] == forms::CR) {
-                text.append(QChar(u'\n'));
-                if (i + 1 < model.size() && model[i + 1] == forms::LF) ++i;
-            } else {
-                text.append(QChar(model[i]));
-            }
-        }
-    }
-    setPlainText(text);
+    setPlainText(toQt(forms::displayForm(box_.text())));
     pushing_ = false;
     pushSelection();
 

@@ -22,19 +22,6 @@ struct Box : ::testing::Test {
     void SetUp() override { box.setMultiLine(true); }
 };
 
-String displayOf(StringView s) {
-    String out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == CR) {
-            out.push_back(LF);
-            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
-        } else {
-            out.push_back(s[i]);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 TEST_F(Box, SelectionRulesFollowTheClassicTextBox) {
@@ -144,7 +131,7 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
     std::mt19937 rng(7);
     const StringView pieces[] = {u"a", u"\r", u"\n", u"\r\n", u"xy\r\nz", u"", u"\n\r", u"<b>"};
     box.setText(u"start\r\nline\rlone\nend");
-    ASSERT_EQ(show(display), show(displayOf(box.text())));
+    ASSERT_EQ(show(display), show(displayForm(box.text())));
     for (int i = 0; i < 3000; ++i) {
         int32_t n = box.length();
         std::uniform_int_distribution<int32_t> pos(0, n);
@@ -152,7 +139,7 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
         int32_t len = std::uniform_int_distribution<int32_t>(0, std::min(3, n - a))(rng);
         box.select(a, len);
         box.setSelText(pieces[rng() % 8]);
-        ASSERT_EQ(show(display), show(displayOf(box.text()))) << "after edit " << i;
+        ASSERT_EQ(show(display), show(displayForm(box.text()))) << "after edit " << i;
         int32_t p = pos(rng) % (box.length() + 1);
         int32_t d = box.storage().toDisplay(p);
         int32_t back = box.storage().fromDisplay(d);

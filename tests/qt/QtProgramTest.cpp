@@ -17,16 +17,7 @@ tolva::qt::MainView& QtProgramTest::startMain() {
 }
 
 void QtProgramTest::expectMirror() {
-    forms::String model = main().Text1.text();
-    QString shown;
-    for (size_t i = 0; i < model.size(); ++i) {
-        if (model[i] == u'\r') {
-            shown.append(QChar(u'\n'));
-            if (i + 1 < model.size() && model[i + 1] == u'\n') ++i;
-        } else {
-            shown.append(QChar(model[i]));
-        }
-    }
+    QString shown = tolva::qt::toQt(forms::displayForm(main().Text1.text()));
     EXPECT_EQ(buffer().toPlainText().toStdString(), shown.toStdString());
     QTextCursor c = buffer().textCursor();
     const auto& s = main().Text1.storage();
