@@ -5,6 +5,8 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
+#include <cstdio>
+
 namespace forms {
 
 void Runtime::invoke(const std::function<void()>& handler) {
@@ -15,6 +17,7 @@ void Runtime::invoke(const std::function<void()>& handler) {
     } catch (const RuntimeError& e) {
         // The classic runtime stops the command that raised the error; the program goes on.
         lastError = e.what();
+        std::fprintf(stderr, "tolva: a command stopped: %s\n", e.what());
     } catch (const EndProgram&) {
         ended_ = true;
     }

@@ -121,3 +121,17 @@ TEST_F(MainWindowViewTest, ShortcutsReachTheMenuFromTheEditor) {
     QTest::keyClick(&buffer(), Qt::Key_E, Qt::ControlModifier); // Exit, clean page
     EXPECT_TRUE(qp.session.ended);
 }
+
+TEST_F(MainWindowViewTest, CloseBoxAsksAndNoKeepsTheWindow) {
+    auto& v = startMain();
+    QTest::keyClicks(&buffer(), "q");
+    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                          u"Reminder to save", forms::vbNo);
+    EXPECT_FALSE(v.close());
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_FALSE(qp.session.ended);
+    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                          u"Reminder to save", forms::vbYes);
+    v.close();
+    EXPECT_TRUE(qp.session.ended);
+}

@@ -94,6 +94,11 @@ std::optional<String> ScriptedDialogs::fileDialog(const forms::FileDialogRequest
     return s.text;
 }
 
+void FakeBrowser::navigate(StringView url) {
+    url_ = String(url);
+    actions.push_back(u"navigate " + url_);
+}
+
 void VirtualClock::timerChanged(forms::Timer& t) {
     if (!order_.count(&t)) order_[&t] = made_++;
     if (t.enabled() && t.interval() > 0)

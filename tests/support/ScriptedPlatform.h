@@ -93,6 +93,26 @@ private:
     long made_ = 0;
 };
 
+// Records where the preview was sent; pages load at once and carry their path as title.
+class FakeBrowser : public forms::Browser {
+public:
+    void navigate(StringView url) override;
+    void goBack() override { actions.push_back(u"back"); }
+    void goForward() override { actions.push_back(u"forward"); }
+    void goHome() override { actions.push_back(u"home"); }
+    void goSearch() override { actions.push_back(u"search"); }
+    void stop() override { actions.push_back(u"stop"); }
+    void refresh() override { actions.push_back(u"refresh"); }
+    String locationName() override { return url_; }
+    String locationURL() override { return url_; }
+    bool busy() override { return isBusy; }
+    std::vector<String> actions;
+    bool isBusy = false;
+
+private:
+    String url_;
+};
+
 class EndRecorder : public forms::Session {
 public:
     void end() override { ended = true; }
@@ -105,7 +125,8 @@ struct ScriptedPlatform {
     FontList fonts;
     VirtualClock clock;
     EndRecorder session;
-    forms::Platform platform{dialogs, clipboard, fonts, clock, session};
+    FakeBrowser browser;
+    forms::Platform platform{dialogs, clipboard, fonts, clock, session, &browser};
 };
 
 } // namespace testing_support
