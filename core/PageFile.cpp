@@ -74,16 +74,6 @@ size_t utf8Length(std::string_view s, size_t i, char32_t& cp) {
     return n;
 }
 
-void appendCodePoint(String& out, char32_t cp) {
-    if (cp >= 0x10000) {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-        out.push_back(static_cast<char16_t>(cp));
-    }
-}
-
 // Valid UTF-8, and whether it holds any non-ASCII byte.
 bool validUtf8(std::string_view s, bool& nonAscii) {
     nonAscii = false;
@@ -166,7 +156,7 @@ String decode(std::string_view bytes, Encoding encoding) {
             ++i;
             continue;
         }
-        appendCodePoint(out, cp);
+        forms::appendCodePoint(out, cp);
         i += n;
     }
     return out;

@@ -16,6 +16,8 @@ inline constexpr StringView CRLF = u"\r\n";
 
 // Widens UTF-8 (ASCII in practice) to the model's 16-bit strings.
 String fromUtf8(std::string_view s);
+// Appends one code point, as a surrogate pair beyond the 16-bit range.
+void appendCodePoint(String& out, char32_t cp);
 std::string toUtf8(StringView s);
 
 // The text as an editor widget shows it: every line break (CR LF, lone CR, lone LF) as

@@ -127,6 +127,8 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
 }
 
 void TextBox::record(int32_t pos, String removed, StringView inserted, bool typed) {
+    // Assigning a box the text it already holds changes nothing worth taking back.
+    if (removed.empty() && inserted.empty()) return;
     redo_.clear();
     if (typed && removed.empty() && !undo_.empty()) {
         Step& last = undo_.back();

@@ -51,6 +51,14 @@ Diff diff(const QString& a, const QString& b) {
     return Diff{p, a.size() - p - s, b.mid(p, b.size() - p - s)};
 }
 
+QStringList itemsOf(const forms::ItemList& list) {
+    QStringList out;
+    out.reserve(list.count());
+    for (const auto& item : list.items())
+        out.append(toQt(item));
+    return out;
+}
+
 } // namespace
 
 Binder::Binder(forms::Runtime& runtime, QObject* parent) : QObject(parent), runtime_(runtime) {}
@@ -261,8 +269,7 @@ void Binder::combo(forms::ComboBox& c, QComboBox* w) {
         pushing_ = true;
         QSignalBlocker block(w);
         w->clear();
-        for (const auto& item : c.list().items())
-            w->addItem(toQt(item));
+        w->addItems(itemsOf(c.list()));
         w->setCurrentIndex(c.listIndex());
         if (w->isEditable()) w->setEditText(toQt(c.text()));
         pushing_ = false;
@@ -299,8 +306,7 @@ void Binder::list(forms::ListBox& c, QListWidget* w) {
         pushing_ = true;
         QSignalBlocker block(w);
         w->clear();
-        for (const auto& item : c.list().items())
-            w->addItem(toQt(item));
+        w->addItems(itemsOf(c.list()));
         w->setCurrentRow(c.listIndex());
         pushing_ = false;
     };
