@@ -3,8 +3,8 @@
 #include "NullPlatform.h"
 #include "core/Program.h"
 #include "core/Tolva.h"
-#include "qt/BufferEdit.h"
 #include "qt/Binder.h"
+#include "qt/BufferEdit.h"
 #include "qt/FormView.h"
 #include "qt/MainView.h"
 
@@ -29,8 +29,8 @@ static void TolvaEditor(benchmark::State& state) {
     forms::Platform platform = services.platform();
     Program program(platform);
     tolva::qt::ViewManager views(program);
-    program.runtime().invoke([&] { program.tolva().show(); });
-    Tolva& w = *program.tolvaIfLoaded();
+    program.runtime().invoke([&] { program.window<Tolva>().show(); });
+    Tolva& w = *program.loaded<Tolva>();
     auto* view = static_cast<tolva::qt::MainView*>(views.view("tolva"));
     view->show();
     program.runtime().invoke([&] {
@@ -61,8 +61,7 @@ static void BareQPlainTextEdit(benchmark::State& state) {
 BENCHMARK(BareQPlainTextEdit)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -10,7 +10,7 @@ static void TypeInTheMiddle(benchmark::State& state) {
     forms::Platform platform = services.platform();
     Program program(platform);
     Tolva* w = nullptr;
-    program.runtime().invoke([&] { w = &program.tolva(); });
+    program.runtime().invoke([&] { w = &program.window<Tolva>(); });
     forms::String page = bigPage(static_cast<size_t>(state.range(0)));
     program.runtime().invoke([&] {
         w->Text1.setText(page);

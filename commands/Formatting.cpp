@@ -48,23 +48,19 @@ void fillSpecialCharacters(forms::ComboBox& combo) {
         combo.addItem(StringView(&c, 1));
 }
 
-void Tolva::specialcharacter_Click() {
-    String c = Combo3.text();
+void formatting::specialCharacter(Tolva& w) {
+    String c = w.Combo3.text();
     if (c.empty() || c == u"Spcl Char") {
-        runtime().msgBox(u"Choose a valid special character from the list");
-        Text1.setFocus();
+        w.runtime().msgBox(u"Choose a valid special character from the list");
+        w.Text1.setFocus();
         return;
     }
-    Text1.setFocus();
-    runtime().sendKeys(c);
+    w.Text1.setFocus();
+    w.runtime().sendKeys(c);
 }
 
-void Tolva::Combo3_Click() {
-    helper.setText(u"Choose a special character");
-}
-
-void Tolva::mnutabby_Click() {
-    String s = Text1.selText();
+void formatting::tabify(Tolva& w) {
+    String s = w.Text1.selText();
     String out(kTab);
     out.reserve(s.size() + kTab.size() * 8);
     for (size_t i = 0; i < s.size(); ++i) {
@@ -74,11 +70,11 @@ void Tolva::mnutabby_Click() {
             out += kTab;
         }
     }
-    Text1.setSelText(out);
+    w.Text1.setSelText(out);
 }
 
-void Tolva::mnurectbox_Click() {
-    String t =
-        runtime().inputBox(u"Enter text to be inserted in the box", u"Assistant: Tolva", u"&nbsp;");
-    Text1.setSelText(String(kBox) + t + u"</div>");
+void formatting::rectangularBox(Tolva& w) {
+    String t = w.runtime().inputBox(u"Enter text to be inserted in the box", u"Assistant: Tolva",
+                                    u"&nbsp;");
+    w.Text1.setSelText(String(kBox) + t + u"</div>");
 }

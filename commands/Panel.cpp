@@ -1,13 +1,14 @@
 // The button groups of the main window.
 #include "commands/Panel.h"
 
+#include "commands/Commands.h"
+#include "commands/Formatting.h"
+#include "commands/HelpTexts.h"
 #include "core/Tolva.h"
 
 namespace panel {
 
 namespace {
-
-using T = Tolva;
 
 const Group kGroups[] = {
     {"General", u"General"}, {"fonter", u"Font Editting"}, {"former", u"Forms"},
@@ -16,82 +17,82 @@ const Group kGroups[] = {
 };
 
 const Entry kEntries[] = {
-    {"numberings", "General", true, u"Numbered", &T::numberings_Click},
-    {"Bullet", "General", true, u"Bullets", &T::Bullet_Click},
-    {"Points", "General", true, u"Point", &T::Points_Click},
-    {"linker", "General", true, u"Link", &T::linker_Click},
-    {"Mail", "General", true, u"Mail", &T::Mail_Click},
-    {"Images", "General", true, u"Image", &T::Images_Click},
-    {"rule", "General", true, u"Rule", &T::rule_Click},
-    {"comment", "General", true, u"Comment", &T::comment_Click},
-    {"highlight", "General", true, u"Highlight", &T::highlight_Click},
-    {"tt", "General", true, u"TT", &T::tt_Click},
-    {"music", "General", true, u"Music", &T::music_Click},
-    {"object", "General", true, u"Object", &T::object_Click},
-    {"KBD", "General", true, u"KBD", &T::KBD_Click},
-    {"P", "General", true, u"P", &T::P_Click},
-    {"Pre", "General", true, u"PRE", &T::Pre_Click},
-    {"Subs", "General", true, u"Sub", &T::Subs_Click},
-    {"sup", "General", true, u"Sup", &T::sup_Click},
-    {"Combo4", "General", false, u"", nullptr},
-    {"insert", "General", false, u"Mouse link", &T::insert_Click, "insert-link"},
+    {"numberings", "General", true, u"Numbered"},
+    {"Bullet", "General", true, u"Bullets"},
+    {"Points", "General", true, u"Point"},
+    {"linker", "General", true, u"Link"},
+    {"Mail", "General", true, u"Mail"},
+    {"Images", "General", true, u"Image"},
+    {"rule", "General", true, u"Rule"},
+    {"comment", "General", true, u"Comment"},
+    {"highlight", "General", true, u"Highlight"},
+    {"tt", "General", true, u"TT"},
+    {"music", "General", true, u"Music"},
+    {"object", "General", true, u"Object"},
+    {"KBD", "General", true, u"KBD"},
+    {"P", "General", true, u"P"},
+    {"Pre", "General", true, u"PRE"},
+    {"Subs", "General", true, u"Sub"},
+    {"sup", "General", true, u"Sup"},
+    {"Combo4", "General", false, u"", false},
+    {"insert", "General", false, u"Mouse link", true, "insert-link"},
 
-    {"bold", "fonter", false, u"B", &T::bold_Click},
-    {"italic", "fonter", false, u"I", &T::italic_Click},
-    {"Underline", "fonter", false, u"U", &T::Underline_Click},
-    {"BeginFont", "fonter", true, u"Fonts editting ......", &T::BeginFont_Click},
+    {"bold", "fonter", false, u"B"},
+    {"italic", "fonter", false, u"I"},
+    {"Underline", "fonter", false, u"U"},
+    {"BeginFont", "fonter", true, u"Fonts editting ......"},
 
-    {"formesh", "former", true, u"Form", &T::formesh_Click},
-    {"Textbox", "former", true, u"Text box", &T::Textbox_Click},
-    {"passwords", "former", true, u"Password", &T::passwords_Click},
-    {"textarea", "former", true, u"Text area", &T::textarea_Click},
-    {"buttoner", "former", true, u"Button", &T::buttoner_Click},
-    {"browse", "former", true, u"Browse", &T::browse_Click},
-    {"Checkbox", "former", true, u"Checkbox", &T::Checkbox_Click},
-    {"radios", "former", true, u"Radio", &T::radios_Click},
-    {"resettor", "former", true, u"Reset", &T::resettor_Click},
-    {"Submitter", "former", true, u"Submit", &T::Submitter_Click},
-    {"selecter", "former", true, u"List", &T::selecter_Click},
-    {"puller", "former", true, u"Drop down", &T::puller_Click},
-    {"fieldset", "former", true, u"Fieldset", &T::fieldset_Click},
-    {"legend", "former", true, u"Legend", &T::legend_Click},
+    {"formesh", "former", true, u"Form"},
+    {"Textbox", "former", true, u"Text box"},
+    {"passwords", "former", true, u"Password"},
+    {"textarea", "former", true, u"Text area"},
+    {"buttoner", "former", true, u"Button"},
+    {"browse", "former", true, u"Browse"},
+    {"Checkbox", "former", true, u"Checkbox"},
+    {"radios", "former", true, u"Radio"},
+    {"resettor", "former", true, u"Reset"},
+    {"Submitter", "former", true, u"Submit"},
+    {"selecter", "former", true, u"List"},
+    {"puller", "former", true, u"Drop down"},
+    {"fieldset", "former", true, u"Fieldset"},
+    {"legend", "former", true, u"Legend"},
 
-    {"Table", "tabular", true, u"Table", &T::Table_Click},
-    {"Row", "tabular", true, u"Row", &T::Row_Click},
-    {"Column", "tabular", true, u"Cell", &T::Column_Click},
-    {"header", "tabular", true, u"Heading", &T::header_Click},
+    {"Table", "tabular", true, u"Table"},
+    {"Row", "tabular", true, u"Row"},
+    {"Column", "tabular", true, u"Cell"},
+    {"header", "tabular", true, u"Heading"},
 
-    {"Strike", "extras", true, u"Strike", &T::Strike_Click},
-    {"sound", "extras", true, u"Sound", &T::sound_Click},
-    {"clipper", "extras", true, u"Movie", &T::clipper_Click},
-    {"quote", "extras", true, u"Quote", &T::quote_Click},
-    {"code", "extras", true, u"Code", &T::code_Click},
-    {"big", "extras", true, u"Big", &T::big_Click},
-    {"small", "extras", true, u"Small", &T::small_Click},
-    {"strong", "extras", true, u"Strong", &T::strong_Click},
-    {"Abbr", "extras", true, u"Abbr", &T::Abbr_Click},
-    {"emphasis", "extras", true, u"Emphasis", &T::emphasis_Click},
+    {"Strike", "extras", true, u"Strike"},
+    {"sound", "extras", true, u"Sound"},
+    {"clipper", "extras", true, u"Movie"},
+    {"quote", "extras", true, u"Quote"},
+    {"code", "extras", true, u"Code"},
+    {"big", "extras", true, u"Big"},
+    {"small", "extras", true, u"Small"},
+    {"strong", "extras", true, u"Strong"},
+    {"Abbr", "extras", true, u"Abbr"},
+    {"emphasis", "extras", true, u"Emphasis"},
 
-    {"applet", "misc", true, u"Applet", &T::applet_Click},
-    {"framz", "misc", true, u"Frames", &T::framz_Click},
-    {"script", "misc", true, u"Script", &T::script_Click},
-    {"style", "misc", true, u"Style", &T::style_Click},
-    {"address", "misc", true, u"Address", &T::address_Click},
-    {"fileupload", "misc", true, u"Upload", &T::fileupload_Click},
-    {"defn", "misc", true, u"Definition", &T::defn_Click},
-    {"headin", "misc", true, u"", nullptr},
-    {"InsertHead", "misc", true, u"Insert", &T::InsertHead_Click},
+    {"applet", "misc", true, u"Applet"},
+    {"framz", "misc", true, u"Frames"},
+    {"script", "misc", true, u"Script"},
+    {"style", "misc", true, u"Style"},
+    {"address", "misc", true, u"Address"},
+    {"fileupload", "misc", true, u"Upload"},
+    {"defn", "misc", true, u"Definition"},
+    {"headin", "misc", true, u"", false},
+    {"InsertHead", "misc", true, u"Insert"},
 
-    {"left", "align", true, u"Left", &T::left_Click},
-    {"centre", "align", true, u"Centre", &T::centre_Click},
-    {"right", "align", true, u"Right", &T::right_Click},
-    {"justify", "align", true, u"Justify", &T::justify_Click},
+    {"left", "align", true, u"Left"},
+    {"centre", "align", true, u"Centre"},
+    {"right", "align", true, u"Right"},
+    {"justify", "align", true, u"Justify"},
 
-    {"marquee", "special", true, u"Marquee", &T::marquee_Click},
-    {"Blink", "special", true, u"Blink", &T::Blink_Click},
-    {"quickformat", "special", true, u"Quick format", &T::quickformat_Click},
-    {"Combo3", "special", false, u"", nullptr},
-    {"specialcharacter", "special", false, u"Set!", &T::specialcharacter_Click},
+    {"marquee", "special", true, u"Marquee"},
+    {"Blink", "special", true, u"Blink"},
+    {"quickformat", "special", true, u"Quick format"},
+    {"Combo3", "special", false, u"", false},
+    {"specialcharacter", "special", false, u"Set!"},
 };
 
 } // namespace
@@ -102,6 +103,33 @@ std::span<const Group> groups() {
 
 std::span<const Entry> entries() {
     return kEntries;
+}
+
+void build(Tolva& w) {
+    for (const Group& g : kGroups)
+        if (auto* f = dynamic_cast<forms::Frame*>(w.find(std::string(g.frame))))
+            f->setCaption(g.caption);
+    for (const Entry& e : kEntries) {
+        auto* b = dynamic_cast<forms::Button*>(w.find(std::string(e.control)));
+        if (!b || !e.command) continue;
+        b->setCaption(e.caption);
+        if (!e.picture.empty()) b->setPicture(std::string(e.picture));
+        b->Click = [&w, name = e.control] { commands::run(w, name); };
+    }
+
+    w.headin.setText(u"Insert Heading");
+    for (int k = 1; k <= 6; ++k) {
+        forms::String d = forms::number(k);
+        w.headin.addItem(u"<H" + d + u" ALIGN=\"LEFT\">Level " + d + u" Heading comes here</H" + d +
+                         u">");
+    }
+    w.Combo4.setText(u"Mouse Action");
+    for (forms::StringView a : {u"onClick", u"onMouseOver", u"onMouseOut"})
+        w.Combo4.addItem(a);
+    fillSpecialCharacters(w.Combo3);
+    w.Combo3.Click = [&w] { w.helper.setText(u"Choose a special character"); };
+
+    helpline::apply(w);
 }
 
 } // namespace panel

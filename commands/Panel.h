@@ -1,5 +1,5 @@
-// The main window's button groups: which control sits in which frame, its short caption
-// and its handler. The window wires its buttons from this table and the view lays them out
+// The main window's button groups: which control sits in which frame and its short
+// caption. The window wires its buttons from this table and the view lays them out
 // from it.
 #pragma once
 
@@ -23,7 +23,8 @@ struct Entry {
     // False for the loose controls that sit beside the frames rather than inside one.
     bool inFrame;
     forms::StringView caption;
-    void (Tolva::*handler)(); // nullptr for the combo boxes
+    // True for the buttons, whose command has the control's name; false for the lists.
+    bool command = true;
     std::string_view picture = {};
 };
 
@@ -31,5 +32,7 @@ struct Entry {
 std::span<const Group> groups();
 // Grouped by frame, in the order shown inside each group.
 std::span<const Entry> entries();
+// Captions, pictures and commands of the window's groups, and the lists' contents.
+void build(Tolva& window);
 
 } // namespace panel

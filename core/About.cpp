@@ -1,6 +1,8 @@
 // About window: title, version and a way to the help viewer.
 #include "core/About.h"
 
+#include "commands/Commands.h"
+
 #include "core/Program.h"
 #include "core/Tolva.h"
 #include "core/Version.h"
@@ -32,5 +34,5 @@ void About::cmdOK_Click() {
 // The help viewer arrives with its own window; until then the main window's help command
 // is the one place that knows how to open it.
 void About::picthelp_Click() {
-    program.tolva().picthelpfile_Click();
+    commands::run(program.window<Tolva>(), "picthelpfile");
 }

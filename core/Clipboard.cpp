@@ -43,7 +43,7 @@ void Tolva::mnuslowpaste_Click() {
 
 void Tolva::addSnippet(StringView s) {
     // Loading the master window copies the main list, so load it before adding.
-    TempClip& master = program.tempclip();
+    TempClip& master = program.window<TempClip>();
     tmpcmb.addItem(s);
     master.tmpcmb.addItem(s);
 }
@@ -70,7 +70,7 @@ void Tolva::mnupastetmp_Click() {
 }
 
 void Tolva::mnutmprem_Click() {
-    program.tempclip().show();
+    program.window<TempClip>().show();
     runtime().msgBox(u"Select item to be deleted and remove", forms::vbOKOnly);
 }
 
@@ -82,13 +82,9 @@ void Tolva::mnucleartemp_Click() {
     }
     // Both lists go, so that removal by position keeps pairing the same snippets.
     tmpcmb.clear();
-    if (TempClip* master = program.tempclipIfLoaded()) master->tmpcmb.clear();
+    if (TempClip* master = program.loaded<TempClip>()) master->tmpcmb.clear();
 }
 
 void Tolva::mnuMaster_Click() {
-    program.tempclip().show();
-}
-
-void Tolva::mastertmpclip_Click() {
-    program.tempclip().show();
+    program.window<TempClip>().show();
 }

@@ -28,7 +28,7 @@ private:
 
 // The bookmarks belong to the page that is going away.
 void closeBookmarks(Program& program) {
-    if (auto* b = program.bookeeperIfLoaded()) b->unload();
+    if (auto* b = program.loaded<Bookeeper>()) b->unload();
 }
 
 // Save as, for both commands that reach it.
@@ -122,6 +122,6 @@ void Tolva::new_Click() {
         setSaveme(u"Untitled");
         setCaption(saveme() + u"[]: Tolva -By Quendry");
     }
-    program.pageprops().firsttime.setText(u"True");
+    program.window<PageProps>().firsttime.setText(u"True");
     closeBookmarks(program);
 }

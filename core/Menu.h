@@ -5,6 +5,7 @@
 #include "forms/Text.h"
 
 #include <span>
+#include <string_view>
 
 class Tolva;
 
@@ -13,7 +14,7 @@ struct MenuEntry {
     const char* name;         // control name
     const char16_t* caption;  // with the access-key ampersand; "-" for a separator
     const char* shortcut;     // "" for none
-    void (Tolva::*handler)(); // nullptr for submenus, separators and switches without one
+    std::string_view command; // "" for submenus, separators and switches without one
     bool checked = false;     // initial states
     bool enabled = true;
 };

@@ -2,19 +2,12 @@
 // forms were) and the runtime through which they reach the platform.
 #pragma once
 
+#include "core/Windows.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
 
 #include <functional>
 #include <memory>
-
-class Tolva;
-class Splash;
-class About;
-class PageProps;
-class Bookeeper;
-class TempClip;
-class FindReplace;
 
 class Program {
 public:
@@ -29,23 +22,10 @@ public:
     // Starts the program: the splash window is its first window.
     void start();
 
-    // Each accessor loads its window on first reference.
-    Tolva& tolva();
-    Splash& frmSplash();
-    About& frmAbout();
-    PageProps& pageprops();
-    Bookeeper& bookeeper();
-    TempClip& tempclip();
-    FindReplace& findreplace();
-
+    // The window, loaded on first reference (its Form_Load runs then).
+    template <class W> W& window() { return load(std::get<std::unique_ptr<W>>(slots_)); }
     // The loaded window, or nullptr; never loads.
-    Tolva* tolvaIfLoaded() const { return tolva_.get(); }
-    Splash* splashIfLoaded() const { return splash_.get(); }
-    About* aboutIfLoaded() const { return about_.get(); }
-    PageProps* pagepropsIfLoaded() const { return pageprops_.get(); }
-    Bookeeper* bookeeperIfLoaded() const { return bookeeper_.get(); }
-    TempClip* tempclipIfLoaded() const { return tempclip_.get(); }
-    FindReplace* findreplaceIfLoaded() const { return findreplace_.get(); }
+    template <class W> W* loaded() const { return std::get<std::unique_ptr<W>>(slots_).get(); }
 
     // The front end builds a view for each window as it is loaded, and drops it before
     // the window goes away.
@@ -53,14 +33,27 @@ public:
     std::function<void(forms::Form&)> formUnloading;
 
 private:
-    template <class T> T& load(std::unique_ptr<T>& slot);
+    template <class W> W& load(std::unique_ptr<W>& slot);
 
     forms::Runtime runtime_;
-    std::unique_ptr<Tolva> tolva_;
-    std::unique_ptr<Splash> splash_;
-    std::unique_ptr<About> about_;
-    std::unique_ptr<PageProps> pageprops_;
-    std::unique_ptr<Bookeeper> bookeeper_;
-    std::unique_ptr<TempClip> tempclip_;
-    std::unique_ptr<FindReplace> findreplace_;
+    windows::All::Slots slots_;
 };
+
+template <class W> W& Program::load(std::unique_ptr<W>& slot) {
+    if (!slot) {
+        slot = std::make_unique<W>(*this);
+        W* w = slot.get();
+        w->unloader = [this, &slot, w] {
+            w->hide();
+            // The window may be unloading from inside one of its own handlers.
+            runtime_.defer([this, &slot, w] {
+                if (slot.get() != w) return;
+                if (formUnloading) formUnloading(*w);
+                slot.reset();
+            });
+        };
+        if (formLoaded) formLoaded(*w);
+        if (w->Load) w->Load();
+    }
+    return *slot;
+}

@@ -42,22 +42,3 @@ void Tolva::useRestore(int n) {
     else
         Text1.setFocus();
 }
-
-void Tolva::mnucrestore1_Click() {
-    createRestore(1);
-}
-void Tolva::mnucrestore2_Click() {
-    createRestore(2);
-}
-void Tolva::mnucrestore3_Click() {
-    createRestore(3);
-}
-void Tolva::mnurrestore1_Click() {
-    useRestore(1);
-}
-void Tolva::mnurrestore2_Click() {
-    useRestore(2);
-}
-void Tolva::mnurrestore3_Click() {
-    useRestore(3);
-}

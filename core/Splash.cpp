@@ -60,6 +60,6 @@ void Splash::proceed() {
     for (auto& t : timers)
         t.setEnabled(false);
     unload();
-    Tolva& main = program.tolva();
+    Tolva& main = program.window<Tolva>();
     main.show();
 }

@@ -43,7 +43,7 @@ void TempClip::Form_Load() {
     StatusBar1.setText(kWindowHelp);
     // A window closed with its close box comes back holding the main list's snippets, so
     // that the two lists still pair up position by position.
-    if (Tolva* w = program.tolvaIfLoaded())
+    if (Tolva* w = program.loaded<Tolva>())
         for (const forms::String& s : w->tmpcmb.list().items())
             tmpcmb.addItem(s);
 }
@@ -55,11 +55,11 @@ void TempClip::tmpcmb_Click() {
 void TempClip::tmpcmb_OLEDragDrop() {
     forms::String s = fullclip.selText();
     tmpcmb.addItem(s);
-    program.tolva().tmpcmb.addItem(s);
+    program.window<Tolva>().tmpcmb.addItem(s);
 }
 
 void TempClip::OKButton_Click() {
-    forms::TextBox& buffer = program.tolva().Text1;
+    forms::TextBox& buffer = program.window<Tolva>().Text1;
     buffer.setSelText(buffer.selText() + fullclip.text());
     hide();
 }
@@ -75,7 +75,7 @@ void TempClip::remselected_Click() {
         return;
     }
     tmpcmb.removeItem(i);
-    program.tolva().tmpcmb.removeItem(i);
+    program.window<Tolva>().tmpcmb.removeItem(i);
 }
 
 void TempClip::cleartmp_Click() {
@@ -83,5 +83,5 @@ void TempClip::cleartmp_Click() {
                          u"Confirm Clear") != forms::vbYes)
         return;
     tmpcmb.clear();
-    program.tolva().tmpcmb.clear();
+    program.window<Tolva>().tmpcmb.clear();
 }

@@ -3,6 +3,8 @@
 #include "core/Tolva.h"
 
 #include "commands/Bookeeper.h"
+#include "commands/Commands.h"
+#include "commands/Panel.h"
 #include "core/About.h"
 #include "core/InitialPage.h"
 #include "core/Program.h"
@@ -43,7 +45,6 @@ Tolva::Tolva(Program& p) : forms::Form(p.runtime(), "tolva"), program(p) {
     nooflines[0].setVisible(false);
     helper.setFontName(u"Courier New");
     helper.setLocked(true);
-    tevcmd.setMaxLength(6);
     tmpcmb.setText(u"Temporary Clipboard");
     tmpcmb.setToolTip(u"Drag-drop text from the editor into the temporary clipboard. You can "
                       u"select text to paste, or press F2 to paste text");
@@ -73,7 +74,7 @@ Tolva::Tolva(Program& p) : forms::Form(p.runtime(), "tolva"), program(p) {
 
     wire();
     wireMenu();
-    buildTagCommands();
+    panel::build(*this);
 }
 
 Tolva::~Tolva() = default;
@@ -81,29 +82,24 @@ Tolva::~Tolva() = default;
 void Tolva::wire() {
     Load = [this] { Form_Load(); };
     Click = [this] { Form_Click(); };
-    MouseMove = [this] { Form_MouseMove(); };
+    MouseMove = [this] { helper.setText(kReady); };
     QueryUnload = [this](bool& cancel) { Form_Unload(cancel); };
     Text1.Change = [this] { Text1_Change(); };
-    Text1.KeyDown = [this](int, int) { Text1_KeyDown(); };
-    Text1.KeyUp = [this](int, int) { Text1_KeyUp(); };
+    Text1.KeyDown = [this](int, int) { positionUpdate(); };
+    Text1.KeyUp = [this](int, int) { positionUpdate(); };
     Text1.Click = [this] { Text1_Click(); };
-    Text1.MouseMove = [this] { Text1_MouseMove(); };
-    tevcmd.Change = [this] { tevcmd_Change(); };
+    Text1.MouseMove = [this] { helper.setText(kReady); };
     tmpcmb.Click = [this] { tmpcmb_Click(); };
-    mastertmpclip.Click = [this] { mastertmpclip_Click(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer3.Tick = [this] { Timer3_Timer(); };
-    pictnew.Click = [this] { pictnew_Click(); };
-    pictopen.Click = [this] { pictopen_Click(); };
-    pictsave.Click = [this] { pictsave_Click(); };
-    pictsaveas.Click = [this] { pictsaveas_Click(); };
-    pictprev.Click = [this] { pictprev_Click(); };
-    pictrest.Click = [this] { pictrest_Click(); };
-    picturest.Click = [this] { picturest_Click(); };
-    pictrefresh.Click = [this] { pictrefresh_Click(); };
-    pictinformation.Click = [this] { pictinformation_Click(); };
-    pictcontrast.Click = [this] { pictcontrast_Click(); };
-    picthelpfile.Click = [this] { picthelpfile_Click(); };
+    for (forms::Button* b :
+         {&mastertmpclip, &pictnew, &pictopen, &pictsave, &pictsaveas, &pictprev, &pictrest,
+          &picturest, &pictrefresh, &pictinformation, &pictcontrast, &picthelpfile})
+        b->Click = [this, name = b->name()] { commands::run(*this, name); };
+}
+
+commands::Runner Tolva::runner() {
+    return [this](std::string_view name) { commands::run(*this, name); };
 }
 
 // --- status ---------------------------------------------------------------------------------
@@ -143,20 +139,13 @@ void Tolva::positionUpdate() {
 void Tolva::Text1_Change() {
     // The status refresh runs first on every change, whatever the Options say.
     star = u"*";
-    tevcmd.setText(u"");
+    commandBox.tevcmd.setText(u"");
     setCaption(statusCaption());
     positionUpdate();
     // Undo and redo refresh the status like any change, but the assistant must not react
     // to text the user is taking back.
     if (Text1.undoing()) return;
-    // The typing assistant joins here.
-}
-
-void Tolva::Text1_KeyDown() {
-    positionUpdate();
-}
-void Tolva::Text1_KeyUp() {
-    positionUpdate();
+    assistant.Text1_Change();
 }
 
 void Tolva::Text1_Click() {
@@ -165,15 +154,8 @@ void Tolva::Text1_Click() {
 }
 
 void Tolva::Form_Click() {
-    if (auto* b = program.bookeeperIfLoaded(); b && b->visible()) b->show();
-    if (auto* p = program.pagepropsIfLoaded(); p && p->visible()) p->show();
-}
-
-void Tolva::Form_MouseMove() {
-    helper.setText(kReady);
-}
-void Tolva::Text1_MouseMove() {
-    helper.setText(kReady);
+    if (auto* b = program.loaded<Bookeeper>(); b && b->visible()) b->show();
+    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->show();
 }
 
 // --- start-up ---------------------------------------------------------------------------------
@@ -182,20 +164,20 @@ void Tolva::Form_Load() {
     firstPreview = true;
     buttonNo = checkboxNo = radioNo = textboxNo = passNo = submitNo = resetNo = browseNo = formNo =
         pulldownNo = selectorNo = areaNo = fileNo = 1;
-    assistprompt = true;
-    sizeIdle = faceIdle = colourIdle = true;
+    assistant.assistprompt = true;
+    fonts.reset();
     setSaveme(u"Untitled");
     setCaption(saveme_ + u"[]: Tolva -By Quendry");
     Text1.setSelStart(97);
     Text1.setSelLength(84);
     star = u"";
     positionUpdate();
-    program.pageprops().show();
+    program.window<PageProps>().show();
     star = u"";
 }
 
 void Tolva::Timer3_Timer() {
-    program.pageprops().show();
+    program.window<PageProps>().show();
     Timer3.setEnabled(false);
 }
 
@@ -235,31 +217,5 @@ void Tolva::Form_Unload(bool& cancel) {
 }
 
 void Tolva::about_Click() {
-    program.frmAbout().show();
+    program.window<About>().show();
 }
-
-// --- toolbar pictures --------------------------------------------------------------------------
-
-void Tolva::pictnew_Click() {
-    new_Click();
-}
-void Tolva::pictopen_Click() {
-    open_Click();
-}
-void Tolva::pictsave_Click() {
-    save_Click();
-}
-void Tolva::pictsaveas_Click() {
-    saveas_Click();
-}
-void Tolva::pictprev_Click() {
-    preview_Click();
-}
-void Tolva::pictrest_Click() {
-    mnucrestore1_Click();
-}
-void Tolva::picturest_Click() {
-    mnurrestore1_Click();
-}
-// Repainting is the view's business; the model has nothing to change.
-void Tolva::pictrefresh_Click() {}

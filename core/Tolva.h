@@ -1,8 +1,11 @@
-// The main window `tolva`: the document buffer, its status fields, the menu bar and the
-// handlers of every command. Handlers live in the files of their subject (core/,
-// commands/, assistant/, tools/); this header gathers the window's controls.
+// The main window `tolva`: the document buffer, its status fields, the button groups, the
+// menu bar and the parts that own a subject of their own (fonts, command box, assistant).
+// Commands run by name through commands::run; the methods here are the window's own.
 #pragma once
 
+#include "assistant/TypingAssistant.h"
+#include "commands/CommandBox.h"
+#include "commands/FontGroup.h"
 #include "core/PageFile.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
@@ -10,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -29,7 +33,6 @@ public:
     forms::Label Label1[2]{{*this, "Label1", 0}, {*this, "Label1", 1}};
     forms::Label nooflines[2]{{*this, "nooflines", 0}, {*this, "nooflines", 1}};
     forms::TextBox helper{*this, "helper"};
-    forms::TextBox tevcmd{*this, "tevcmd"};
     forms::ComboBox tmpcmb{*this, "tmpcmb"};
     forms::Button mastertmpclip{*this, "mastertmpclip"};
     forms::Frame Frame1{*this, "Frame1"};
@@ -38,17 +41,11 @@ public:
     forms::CommonDialog CommonDialog1{*this};
 
     // Toolbar pictures at the foot of the window.
-    forms::Button pictnew{*this, "pictnew"};
-    forms::Button pictopen{*this, "pictopen"};
-    forms::Button pictsave{*this, "pictsave"};
-    forms::Button pictsaveas{*this, "pictsaveas"};
-    forms::Button pictprev{*this, "pictprev"};
-    forms::Button pictrest{*this, "pictrest"};
-    forms::Button picturest{*this, "picturest"};
-    forms::Button pictrefresh{*this, "pictrefresh"};
-    forms::Button pictinformation{*this, "pictinformation"};
-    forms::Button pictcontrast{*this, "pictcontrast"};
-    forms::Button picthelpfile{*this, "picthelpfile"};
+    forms::Button pictnew{*this, "pictnew"}, pictopen{*this, "pictopen"},
+        pictsave{*this, "pictsave"}, pictsaveas{*this, "pictsaveas"}, pictprev{*this, "pictprev"},
+        pictrest{*this, "pictrest"}, picturest{*this, "picturest"},
+        pictrefresh{*this, "pictrefresh"}, pictinformation{*this, "pictinformation"},
+        pictcontrast{*this, "pictcontrast"}, picthelpfile{*this, "picthelpfile"};
 
     // The file name of the page; assigning a different one raises saveme_Change.
     const forms::String& saveme() const { return saveme_; }
@@ -59,10 +56,6 @@ public:
 
     // Window-level variables set by the page-state initialisation.
     bool firstPreview = true;
-    bool assistprompt = true;
-    bool sizeIdle = true;
-    bool faceIdle = true;
-    bool colourIdle = true;
     // Name counters of the numbered form controls (wider than the classic 16 bits).
     int32_t buttonNo = 1, checkboxNo = 1, radioNo = 1, textboxNo = 1, passNo = 1, submitNo = 1,
             resetNo = 1, browseNo = 1, formNo = 1, pulldownNo = 1, selectorNo = 1, areaNo = 1,
@@ -85,103 +78,16 @@ public:
     forms::MenuItem& mnuslowpaste{menu("mnuslowpaste")};
     forms::MenuItem& mnualphasort{menu("mnualphasort")};
 
-    // --- status, start-up, timers and shutdown (core/Tolva.cpp) ------------------------
-    void Form_Load();
-    void Form_Click();
-    void Form_MouseMove();
-    void Form_Unload(bool& cancel);
-    void Text1_Change();
-    void Text1_KeyDown();
-    void Text1_KeyUp();
-    void Text1_Click();
-    void Text1_MouseMove();
-    void saveme_Change();
-    void RefreshLineCount();
-    void Timer1_Timer();
-    void Timer3_Timer();
-    void mnuautosave_Click();
-    void exit_Click();
-    void about_Click();
-    void pictnew_Click();
-    void pictopen_Click();
-    void pictsave_Click();
-    void pictsaveas_Click();
-    void pictprev_Click();
-    void pictrest_Click();
-    void picturest_Click();
-    void pictrefresh_Click();
-    // The three-step caret and line display update.
-    void positionUpdate();
-    // "Character n" into both caret labels.
-    void showCaret();
-    // The status form of the caption.
-    forms::String statusCaption() const;
-
-    // --- page files (core/Files.cpp) ---------------------------------------------------
-    void new_Click();
-    void open_Click();
-    void save_Click();
-    void saveas_Click();
-
-    // --- tag commands, formatting helpers, help line (commands/) -----------------------
-    // Controls of this section are laid out by commands/Panel.cpp and wired by
-    // commands/TagCommands.cpp.
-    void buildTagCommands();
-    void bold_Click();
-    void italic_Click();
-    void Underline_Click();
-    void sup_Click();
-    void Subs_Click();
-    void highlight_Click();
-    void quickformat_Click();
-    void mnuindent_Click();
-    void mnutabby_Click();
-    void mnurectbox_Click();
-    void InsertLineBreak();
-    void InsertWordBreak();
-    void InsertNoBreak();
-    void formesh_Click();
-    void buttoner_Click();
-    void Textbox_Click();
-    void passwords_Click();
-    void radios_Click();
-    void Checkbox_Click();
-    void Submitter_Click();
-    void resettor_Click();
-    void textarea_Click();
-    void puller_Click();
-    void legend_Click();
-    void fieldset_Click();
-    void selecter_Click();
-    void sound_Click();
-    void music_Click();
-    void clipper_Click();
-    void comment_Click();
-    void defn_Click();
-    void P_Click();
-    void Column_Click();
-    void header_Click();
-    void Strike_Click();
-    void Abbr_Click();
-    void big_Click();
-    void small_Click();
-    void marquee_Click();
-    void Blink_Click();
-    // @@tag-commands-members@@ (more controls and handlers of this section go below)
-    // Frames of the button groups. Which control sits in which frame, and its caption,
-    // is the panel table (commands/Panel.h).
+    // --- button groups (commands/Panel.cpp lays them out and wires them) ---------------
     forms::Frame General{*this, "General"}, misc{*this, "misc"}, tabular{*this, "tabular"},
-        fonter{*this, "fonter"}, align{*this, "align"}, former{*this, "former"},
-        extras{*this, "extras"}, special{*this, "special"};
+        align{*this, "align"}, former{*this, "former"}, extras{*this, "extras"},
+        special{*this, "special"};
     // General
     forms::Button numberings{*this, "numberings"}, Bullet{*this, "Bullet"}, Points{*this, "Points"},
         linker{*this, "linker"}, Mail{*this, "Mail"}, Images{*this, "Images"}, rule{*this, "rule"},
         comment{*this, "comment"}, highlight{*this, "highlight"}, tt{*this, "tt"},
         music{*this, "music"}, object{*this, "object"}, KBD{*this, "KBD"}, P{*this, "P"},
         Pre{*this, "Pre"}, Subs{*this, "Subs"}, sup{*this, "sup"};
-    // Fonts
-    forms::Button BeginFont{*this, "BeginFont"}, bold{*this, "bold"}, italic{*this, "italic"},
-        Underline{*this, "Underline"};
     // Forms
     forms::Button formesh{*this, "formesh"}, Textbox{*this, "Textbox"},
         passwords{*this, "passwords"}, textarea{*this, "textarea"}, buttoner{*this, "buttoner"},
@@ -211,30 +117,38 @@ public:
     forms::ComboBox Combo4{*this, "Combo4"};
     forms::Button insert{*this, "insert"};
 
-    void address_Click();
-    void centre_Click();
-    void code_Click();
-    void emphasis_Click();
-    void justify_Click();
-    void KBD_Click();
-    void left_Click();
-    void right_Click();
-    void Pre_Click();
-    void quote_Click();
-    void strong_Click();
-    void tt_Click();
-    void framz_Click();
-    void Points_Click();
-    void applet_Click();
-    void style_Click();
-    void script_Click();
-    void fileupload_Click();
-    void browse_Click();
-    void InsertHead_Click();
-    void insert_Click();
-    void specialcharacter_Click();
-    void Combo3_Click();
+    // --- parts -------------------------------------------------------------------------
+    FontGroup fonts{*this};
+    CommandBox commandBox{*this, runner()};
+    TypingAssistant assistant{Text1, runtime(), runner(), mnuautocorrect, mnuassistant};
+    // The command entry point handed to the parts.
+    commands::Runner runner();
 
+    // --- status, start-up, timers and shutdown (core/Tolva.cpp) ------------------------
+    void Form_Load();
+    void Form_Click();
+    void Form_Unload(bool& cancel);
+    void Text1_Change();
+    void Text1_Click();
+    void saveme_Change();
+    void RefreshLineCount();
+    void Timer1_Timer();
+    void Timer3_Timer();
+    void mnuautosave_Click();
+    void exit_Click();
+    void about_Click();
+    // The three-step caret and line display update.
+    void positionUpdate();
+    // "Character n" into both caret labels.
+    void showCaret();
+    // The status form of the caption.
+    forms::String statusCaption() const;
+
+    // --- page files (core/Files.cpp) ---------------------------------------------------
+    void new_Click();
+    void open_Click();
+    void save_Click();
+    void saveas_Click();
     // How the page's file was read; saving writes it back the same way.
     pagefile::Encoding pageEncoding = pagefile::Encoding::Windows1252;
     // Writes the buffer to path; on failure tells the user and returns false.
@@ -242,16 +156,11 @@ public:
     // Set while a save runs, its dialogs included: an autosave tick then does nothing.
     bool pageSaving = false;
 
-    // --- editing tools: smart select, auto delete, restore points, clipboards, case,
-    //     find (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) ---------------
+    // --- editing tools (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) -------
     void mnusmartselect_Click();
     void mnuautodel_Click();
-    void mnucrestore1_Click();
-    void mnucrestore2_Click();
-    void mnucrestore3_Click();
-    void mnurrestore1_Click();
-    void mnurrestore2_Click();
-    void mnurrestore3_Click();
+    void createRestore(int n);
+    void useRestore(int n);
     void mnucopy_Click();
     void mnucut_Click();
     void mnupaste_Click();
@@ -262,7 +171,6 @@ public:
     void mnutmprem_Click();
     void mnucleartemp_Click();
     void mnuMaster_Click();
-    void mastertmpclip_Click();
     void tmpcmb_Click();
     void tmpcmb_OLEDragDrop();
     void mnuLcase_Click();
@@ -274,10 +182,8 @@ public:
     void mnufindnext_Click();
     void mnuReplace_Click();
     void selectfound();
-    // @@editing-tools-members@@ (more members of this section go below)
+
 private:
-    void createRestore(int n);
-    void useRestore(int n);
     // Adds a snippet to the main list and to the master list, keeping them paired.
     void addSnippet(forms::StringView s);
     // Replaces the selection by its conversion and selects the result.
@@ -286,34 +192,6 @@ private:
     // Characters F3 selects at its match.
     int32_t findNextLength = 0;
 
-public:
-    // --- commands whose windows arrive later (core/Pending.cpp) ------------------------
-    void preview_Click();
-    void pictinformation_Click();
-    void mnuhider_Click();
-    void pictcontrast_Click();
-    void picthelpfile_Click();
-    void helpa_Click();
-    void BeginFont_Click();
-    void rule_Click();
-    void Bullet_Click();
-    void numberings_Click();
-    void linker_Click();
-    void Mail_Click();
-    void mnubookmark_Click();
-    void mnubookmarks_Click();
-    void Images_Click();
-    void Table_Click();
-    void Row_Click();
-    void object_Click();
-    void mnuautocorrect_Click();
-    void mnuassistant_Click();
-    void mnutruecorrect_Click();
-    void mnutevcmd_Click();
-    void tevcmd_Change();
-    void mnupageproperties_Click();
-
-private:
     static std::vector<std::unique_ptr<forms::MenuItem>> buildMenu(Tolva& w);
     void wireMenu();
     void wire();

@@ -121,7 +121,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     auto* cmd = new QLineEdit(this);
     cmd->setFixedWidth(cmd->fontMetrics().horizontalAdvance(QStringLiteral("tevbtnXX")) + 12);
     cmd->setPlaceholderText(QStringLiteral("F4"));
-    b.lineEdit(w.tevcmd, cmd);
+    b.lineEdit(w.commandBox.tevcmd, cmd);
     foot->addWidget(cmd);
 
     auto* labels = new QVBoxLayout;

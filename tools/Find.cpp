@@ -9,19 +9,19 @@ using forms::String;
 
 void Tolva::mnufind_Click() {
     varfinder = forms::number(Text1.selStart());
-    FindReplace& f = program.findreplace();
+    FindReplace& f = program.window<FindReplace>();
     f.txtfind.setText(Text1.selText());
     f.show();
 }
 
 void Tolva::mnuReplace_Click() {
-    FindReplace& f = program.findreplace();
+    FindReplace& f = program.window<FindReplace>();
     f.show();
     f.openreplace();
 }
 
 void Tolva::mnufindnext_Click() {
-    FindReplace& f = program.findreplace();
+    FindReplace& f = program.window<FindReplace>();
     if (f.txtfind.text().empty()) return;
     // F3 selects what it searched for: the window's last search length may belong to an
     // older search text, or be missing when the window never searched.

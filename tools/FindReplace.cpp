@@ -104,7 +104,7 @@ FindReplace::FindReplace(Program& p) : forms::Form(p.runtime(), "findreplace"), 
 
 void FindReplace::Form_Load() {
     btnReplace.setEnabled(false);
-    foundpos = program.tolva().Text1.selStart();
+    foundpos = program.window<Tolva>().Text1.selStart();
 }
 
 void FindReplace::enableReplace() {
@@ -124,7 +124,7 @@ void FindReplace::txtReplace_Change() {
 }
 
 int32_t FindReplace::search(int32_t lastFound) {
-    forms::TextBox& buffer = program.tolva().Text1;
+    forms::TextBox& buffer = program.window<Tolva>().Text1;
     const String& needle = txtfind.text();
     bool matchCase = casematch.value() != 0;
     int32_t at;
@@ -148,14 +148,14 @@ void FindReplace::btnfind_Click() {
     } else {
         runtime().msgBox(u"Search complete", forms::vbOKOnly);
         hide();
-        program.tolva().Text1.setFocus();
+        program.window<Tolva>().Text1.setFocus();
     }
     btnReplace.setEnabled(true);
     txtfind.addItem(txtfind.text());
 }
 
 void FindReplace::markfound() {
-    forms::TextBox& buffer = program.tolva().Text1;
+    forms::TextBox& buffer = program.window<Tolva>().Text1;
     buffer.setFocus();
     buffer.setSelStart(foundpos - 1);
     buffer.setSelLength(decimalValue(lengthofwrd.text()));
@@ -168,7 +168,7 @@ void FindReplace::markfound() {
 
 void FindReplace::btnReplace_Click() {
     if (foundpos != 0 && !txtfind.text().empty()) {
-        program.tolva().Text1.setSelText(txtReplace.text());
+        program.window<Tolva>().Text1.setSelText(txtReplace.text());
         btnfind_Click();
     } else {
         runtime().msgBox(u"Search Complete", forms::vbOKOnly);
@@ -177,7 +177,7 @@ void FindReplace::btnReplace_Click() {
 }
 
 void FindReplace::btnReplaceAll_Click() {
-    forms::TextBox& buffer = program.tolva().Text1;
+    forms::TextBox& buffer = program.window<Tolva>().Text1;
     buffer.setText(
         replaceAllText(buffer, txtfind.text(), txtReplace.text(), casematch.value() != 0));
     hide();

@@ -72,11 +72,11 @@ TEST_F(HelpersTest, RectangularBoxTakesTheTypedText) {
 }
 
 TEST_F(HelpersTest, MovingOverControlsWritesTheirSentences) {
-    run([&] { w.bold.MouseMove(); });
+    run([&] { w.fonts.bold.MouseMove(); });
     EXPECT_TEXT(u"Select text to be made bold and click.", w.helper.text());
     run([&] { w.Text1.MouseMove(); });
     EXPECT_TEXT(u"Ready: Tolva-by Quendry", w.helper.text());
-    EXPECT_FALSE(w.tevcmd.MouseMove) << "the command box has no sentence";
+    EXPECT_FALSE(w.commandBox.tevcmd.MouseMove) << "the command box has no sentence";
     EXPECT_FALSE(w.Combo4.MouseMove);
     EXPECT_TEXT(u"insert table ", w.Table.toolTip());
 }
@@ -128,7 +128,7 @@ TEST_F(HelpersTest, PanelNamesEveryButtonOnceAndHidesTheRightControlsTogether) {
     EXPECT_EQ(frames.size() + loose.size(), 15u);
     EXPECT_EQ(loose, (std::set<std::string_view>{"bold", "italic", "Underline", "specialcharacter",
                                                  "Combo3", "Combo4", "insert"}));
-    EXPECT_TEXT(u"Font Editting", w.fonter.caption());
+    EXPECT_TEXT(u"Font Editting", w.fonts.fonter.caption());
 }
 
 } // namespace

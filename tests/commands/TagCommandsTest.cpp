@@ -1,5 +1,6 @@
 // The tag commands of the main window: exact output, focus, toggles, numbered form
 // controls with their renaming, file commands and typed commands.
+#include "commands/Commands.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
@@ -8,7 +9,8 @@ using forms::StringView;
 
 namespace {
 
-using Handler = void (Tolva::*)();
+// A command, by the name of the control that runs it.
+using Handler = std::string_view;
 
 class TagCommandsTest : public ProgramTest {
 protected:
@@ -18,7 +20,7 @@ protected:
     void click(Handler h) {
         Tolva& t = w;
         run([&t] { t.helper.setFocus(); });
-        run([&t, h] { (t.*h)(); });
+        run([&t, h] { commands::run(t, h); });
     }
     // Counts the buffer's change events from now on.
     int* countChanges() {
@@ -46,56 +48,54 @@ struct Put {
 };
 
 TEST_F(TagCommandsTest, EveryPutCommandWritesItsExactFragment) {
-    using T = Tolva;
     const Put cases[] = {
-        {"Abbr", &T::Abbr_Click, u"<ABBR>", u"</ABBR>", true, false},
-        {"address", &T::address_Click, u"<address>", u"</address>", true, false},
-        {"big", &T::big_Click, u"<BIG>", u"</BIG>", true, false},
-        {"Blink", &T::Blink_Click, u"<blink>", u"</blink>", true, true},
-        {"centre", &T::centre_Click, u"<CENTER>", u"</CENTER>", true, false},
-        {"code", &T::code_Click, u"<CODE>", u"</CODE>", true, false},
-        {"comment", &T::comment_Click, u"<!-- ", u" --> ", true, false},
-        {"emphasis", &T::emphasis_Click, u"<EM>", u"</EM>", true, false},
-        {"fieldset", &T::fieldset_Click, u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
-        {"highlight", &T::highlight_Click, u"<span style=\"background-color: #FFFF00\">",
-         u" </span>", true, false},
-        {"justify", &T::justify_Click, u"<p align=\"justify\">", u"</p>", true, false},
-        {"KBD", &T::KBD_Click, u"<KBD>", u"</KBD>", true, false},
-        {"left", &T::left_Click, u"<P align=\"left\">", u"</P>", true, false},
-        {"right", &T::right_Click, u"<P align=\"right\">", u"</P>", true, false},
-        {"marquee", &T::marquee_Click, u"<marquee>", u"</marquee>", true, true},
-        {"Pre", &T::Pre_Click, u"<PRE>", u"</PRE>", true, true},
-        {"quote", &T::quote_Click, u"<Q>", u"</Q>", true, false},
-        {"small", &T::small_Click, u"<SMALL>", u"</SMALL>", true, false},
-        {"Strike", &T::Strike_Click, u"<STRIKE>", u"</STRIKE>", true, false},
-        {"strong", &T::strong_Click, u"<STRONG>", u"</STRONG>", true, false},
-        {"Subs", &T::Subs_Click, u"<SUB>", u"</SUB>", true, false},
-        {"sup", &T::sup_Click, u"<SUP>", u"</SUP>", true, false},
-        {"tt", &T::tt_Click, u"<TT>", u" </TT>", true, true},
-        {"P", &T::P_Click, u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
-        {"framz", &T::framz_Click, u"",
+        {"Abbr", "Abbr", u"<ABBR>", u"</ABBR>", true, false},
+        {"address", "address", u"<address>", u"</address>", true, false},
+        {"big", "big", u"<BIG>", u"</BIG>", true, false},
+        {"Blink", "Blink", u"<blink>", u"</blink>", true, true},
+        {"centre", "centre", u"<CENTER>", u"</CENTER>", true, false},
+        {"code", "code", u"<CODE>", u"</CODE>", true, false},
+        {"comment", "comment", u"<!-- ", u" --> ", true, false},
+        {"emphasis", "emphasis", u"<EM>", u"</EM>", true, false},
+        {"fieldset", "fieldset", u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
+        {"highlight", "highlight", u"<span style=\"background-color: #FFFF00\">", u" </span>", true,
+         false},
+        {"justify", "justify", u"<p align=\"justify\">", u"</p>", true, false},
+        {"KBD", "KBD", u"<KBD>", u"</KBD>", true, false},
+        {"left", "left", u"<P align=\"left\">", u"</P>", true, false},
+        {"right", "right", u"<P align=\"right\">", u"</P>", true, false},
+        {"marquee", "marquee", u"<marquee>", u"</marquee>", true, true},
+        {"Pre", "Pre", u"<PRE>", u"</PRE>", true, true},
+        {"quote", "quote", u"<Q>", u"</Q>", true, false},
+        {"small", "small", u"<SMALL>", u"</SMALL>", true, false},
+        {"Strike", "Strike", u"<STRIKE>", u"</STRIKE>", true, false},
+        {"strong", "strong", u"<STRONG>", u"</STRONG>", true, false},
+        {"Subs", "Subs", u"<SUB>", u"</SUB>", true, false},
+        {"sup", "sup", u"<SUP>", u"</SUP>", true, false},
+        {"tt", "tt", u"<TT>", u" </TT>", true, true},
+        {"P", "P", u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
+        {"framz", "framz", u"",
          u"<FRAMESET>\r\n      <FRAME SRC=\"  \" NAME=\"  \">\r\n      <FRAME SRC=\"   \" "
          u"NAME=\"   \">\r\n</FRAMESET>",
          true, true},
-        {"Points", &T::Points_Click, u"<LI>", u"", true, false},
-        {"applet", &T::applet_Click,
+        {"Points", "Points", u"<LI>", u"", true, false},
+        {"applet", "applet",
          u"<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">\r<PARAM "
          u"NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser.\r</APPLET>",
          u"", false, false},
-        {"style", &T::style_Click, u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
-        {"legend", &T::legend_Click, u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false,
-         true},
-        {"script", &T::script_Click, u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
-        {"defn", &T::defn_Click,
+        {"style", "style", u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
+        {"legend", "legend", u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false, true},
+        {"script", "script", u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
+        {"defn", "defn",
          u"<DL>\r\n     <DT><B> Title </B>\r\n         <DD>the definition comes "
          u"here</DD>\r\n</DL>",
          u"", false, true},
-        {"header", &T::header_Click, u"<TH><B>Heading comes here</B></TH>", u"", false, false},
-        {"Column", &T::Column_Click, u"<TD>Text</TD>", u"", false, false},
-        {"quickformat", &T::quickformat_Click,
+        {"header", "header", u"<TH><B>Heading comes here</B></TH>", u"", false, false},
+        {"Column", "Column", u"<TD>Text</TD>", u"", false, false},
+        {"quickformat", "quickformat",
          u"<P ALIGN=\"LEFT\"><FONT COLOR=\"BLACK\" FACE=\"TIMES NEW ROMAN\" SIZE=\"3\">",
          u"</FONT></P>", true, false},
-        {"mnuindent", &T::mnuindent_Click, u"<blockquote><P>", u"</P></blockquote>", true, false},
+        {"mnuindent", "mnuindent", u"<blockquote><P>", u"</P></blockquote>", true, false},
     };
     for (const Put& c : cases) {
         SCOPED_TRACE(c.name);
@@ -120,17 +120,16 @@ struct ToggleCase {
 };
 
 TEST_F(TagCommandsTest, TogglesWrapOrUnwrap) {
-    using T = Tolva;
     const ToggleCase cases[] = {
-        {"nothing selected", &T::bold_Click, u"", u"ab"},
-        {"unwrap", &T::bold_Click, u"<B>x</B>", u"axb"},
-        {"last four dropped whatever they are", &T::bold_Click, u"<B>wxyz", u"ab"},
-        {"exactly seven", &T::bold_Click, u"<B></B>", u"ab"},
-        {"lower case wraps again", &T::bold_Click, u"<b>x</b>", u"a<B><b>x</b></B>b"},
-        {"too short to unwrap", &T::bold_Click, u"<B>x", u"a<B>xb"},
-        {"shorter than the tag", &T::bold_Click, u"<B", u"a<B><B</B>b"},
-        {"italic", &T::italic_Click, u"<I>x</I>", u"axb"},
-        {"underline", &T::Underline_Click, u"y", u"a<U>y</U>b"},
+        {"nothing selected", "bold", u"", u"ab"},
+        {"unwrap", "bold", u"<B>x</B>", u"axb"},
+        {"last four dropped whatever they are", "bold", u"<B>wxyz", u"ab"},
+        {"exactly seven", "bold", u"<B></B>", u"ab"},
+        {"lower case wraps again", "bold", u"<b>x</b>", u"a<B><b>x</b></B>b"},
+        {"too short to unwrap", "bold", u"<B>x", u"a<B>xb"},
+        {"shorter than the tag", "bold", u"<B", u"a<B><B</B>b"},
+        {"italic", "italic", u"<I>x</I>", u"axb"},
+        {"underline", "Underline", u"y", u"a<U>y</U>b"},
     };
     for (const ToggleCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,8 +145,8 @@ TEST_F(TagCommandsTest, TogglesWrapOrUnwrap) {
 
 TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     setPage(u"");
-    click(&Tolva::buttoner_Click);
-    click(&Tolva::buttoner_Click);
+    click("buttoner");
+    click("buttoner");
     EXPECT_TEXT(u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
                 u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button2\"  NAME=\"Button2\" > ",
                 w.Text1.text());
@@ -157,20 +156,20 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     // the selection stays in the page.
     run([&] { w.buttonNo = 1; });
     setPage(u"Button1 Button12 |sel", 17, 3);
-    click(&Tolva::buttoner_Click);
+    click("buttoner");
     EXPECT_TEXT(u"Button1a Button1a<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
                 u"2 |sel",
                 w.Text1.text());
 
     setPage(u"platform1 ");
-    click(&Tolva::formesh_Click);
+    click("formesh");
     EXPECT_TEXT(u"<FORM NAME=\" form1 \" method=\"GET\" ACTION=\"url\">\r\n\r\n\r\n</FORM>\r\n"
                 u"platform1a ",
                 w.Text1.text());
 
     run([&] { w.pulldownNo = 2; });
     setPage(u"pulldownList2|", 14);
-    click(&Tolva::puller_Click);
+    click("puller");
     EXPECT_TEXT(u"pulldownList2a<SELECT NAME=\"pulldownList2\">\r\n<OPTION> Choice 1\r\n"
                 u"<OPTION> Choice 2\r\n</SELECT>|",
                 w.Text1.text());
@@ -183,14 +182,14 @@ TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndFileUploadRenamesNothing) {
                            u"Textarea Columns - Assistant: Tolva", u"25", u"40");
     sp.dialogs.expectInput(u"Please enter number of rows", u"Textarea Rows - Assistant: Tolva",
                            u"10", u"");
-    click(&Tolva::textarea_Click);
+    click("textarea");
     EXPECT_TEXT(u"<TEXTAREA Cols=\"40\" rows=\"\" NAME=\"area1\" wrap=\"OFF\">\r\nDefault text of "
                 u"text area\r\n</TEXTAREA>area1a",
                 w.Text1.text());
 
     setPage(u"file1");
-    click(&Tolva::fileupload_Click);
-    click(&Tolva::fileupload_Click);
+    click("fileupload");
+    click("fileupload");
     EXPECT_TEXT(
         u"<INPUT TYPE=\"FILE\" NAME=\"file1\" > <INPUT TYPE=\"FILE\" NAME=\"file2\" > file1",
         w.Text1.text())
@@ -202,7 +201,7 @@ TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
     page += u"Radio40000";
     run([&] { w.radioNo = 40000; });
     setPage(page, 40000);
-    click(&Tolva::radios_Click);
+    click("radios");
     EXPECT_TEXT(u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio40000\"  NAME=\"Radio40000\">Radio40000a",
                 w.Text1.mid(40000, 200));
     EXPECT_EQ(w.radioNo, 40001);
@@ -211,19 +210,19 @@ TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
 TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
     setPage(u"[x]", 1, 1);
     sp.dialogs.expectFile(false, u"C:\\My Music\\a b.mid");
-    click(&Tolva::sound_Click);
+    click("sound");
     EXPECT_TEXT(u"[<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>]", w.Text1.text());
 
     setPage(u"");
     sp.dialogs.expectFile(false, u"/m.wav");
-    click(&Tolva::music_Click);
+    click("music");
     EXPECT_TEXT(u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                 u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
                 w.Text1.text());
 
     setPage(u"");
     sp.dialogs.expectFile(false, u"/v.avi");
-    click(&Tolva::clipper_Click);
+    click("clipper");
     EXPECT_TEXT(u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">", w.Text1.text());
 
     struct NoFile {
@@ -233,10 +232,9 @@ TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
         StringView title;
     };
     const NoFile none[] = {
-        {&Tolva::sound_Click, u"No file was selected.", forms::vbOKOnly, u"Tolva"},
-        {&Tolva::music_Click, u"Invalid filename. Music not inserted.", forms::vbOKOnly, u"Tolva"},
-        {&Tolva::clipper_Click, u"No video file was selected.", forms::vbExclamation,
-         u"Assistant: Tolva"},
+        {"sound", u"No file was selected.", forms::vbOKOnly, u"Tolva"},
+        {"music", u"Invalid filename. Music not inserted.", forms::vbOKOnly, u"Tolva"},
+        {"clipper", u"No video file was selected.", forms::vbExclamation, u"Assistant: Tolva"},
     };
     for (const NoFile& c : none) {
         SCOPED_TRACE(show(c.message));
@@ -254,7 +252,7 @@ TEST_F(TagCommandsTest, TypedCommandsArriveAfterTheHandlerOneChangeEachAsThemsel
     setPage(u"[" + sel + u"]", 1, static_cast<int32_t>(sel.size()));
     int* changes = countChanges();
     run([&] {
-        w.InsertLineBreak();
+        commands::run(w, "linebreaka");
         EXPECT_EQ(*changes, 0) << "nothing arrives while the handler runs";
     });
     EXPECT_TEXT(u"[<BR>" + sel + u"]", w.Text1.text());
@@ -273,11 +271,11 @@ TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
     EXPECT_TEXT(u"Insert Heading", w.headin.text());
     ASSERT_EQ(w.headin.listCount(), 6);
     setPage(u"[]", 1);
-    run([&] { w.tevcmd.setFocus(); });
+    run([&] { w.commandBox.tevcmd.setFocus(); });
     sp.dialogs.expectMessage(u"Choose a valid value from the list", forms::vbOKOnly, u"Tolva",
                              forms::vbOK);
     run([&] { w.InsertHead.click(); });
-    EXPECT_TRUE(w.tevcmd.hasFocus()) << "the message leaves the focus where it was";
+    EXPECT_TRUE(w.commandBox.tevcmd.hasFocus()) << "the message leaves the focus where it was";
 
     run([&] { w.headin.setListIndex(2); });
     run([&] { w.InsertHead.click(); });
@@ -294,14 +292,14 @@ TEST_F(TagCommandsTest, MouseActionLinkAsksForUrlAndScript) {
     ASSERT_EQ(w.Combo4.listCount(), 3);
     setPage(u"here", 0, 4);
     sp.dialogs.expectMessage(u"Invalid action", forms::vbOKOnly, u"Tolva", forms::vbOK);
-    click(&Tolva::insert_Click);
+    click("insert");
     EXPECT_TRUE(w.Text1.hasFocus());
 
     run([&] { w.Combo4.setListIndex(1); });
     sp.dialogs.expectInput(u"Enter the URL of the link", u"Tolva", u"", u"page.htm");
     sp.dialogs.expectInput(u"What should happen when the mouse action occurs?", u"Tolva", u"", u"");
     sp.dialogs.expectMessage(u"Invalid URL or action", forms::vbOKOnly, u"Tolva", forms::vbOK);
-    click(&Tolva::insert_Click);
+    click("insert");
     EXPECT_TRUE(w.Combo4.hasFocus());
     EXPECT_TEXT(u"here", w.Text1.text());
 

@@ -9,7 +9,7 @@ using Items = std::vector<String>;
 class ClipboardTest : public ProgramTest {
 protected:
     Tolva& w = main();
-    TempClip& master() { return program.tempclip(); }
+    TempClip& master() { return program.window<TempClip>(); }
     void select(int32_t start, int32_t length) {
         run([&] {
             w.Text1.setSelStart(start);
@@ -149,7 +149,7 @@ TEST_F(ClipboardTest, MasterClosedByItsCloseBoxComesBackWithTheMainList) {
     setPage(u"xy", 0);
     snippet(0, 1);
     run([&] { master().userClose(); });
-    EXPECT_EQ(program.tempclipIfLoaded(), nullptr);
+    EXPECT_EQ(program.loaded<TempClip>(), nullptr);
     snippet(1, 1);
     expectLists({u"x", u"y"});
 }

@@ -201,14 +201,14 @@ TEST_F(FilesTest, CaptionsAfterOpenReopenSaveAndSaveAs) {
     Tolva& w = main();
     fs::path p = dir / "a.html";
     writeBytes(p, "a\r\n");
-    program.bookeeper();
+    program.window<Bookeeper>();
     open(p);
     EXPECT_TEXT(pathOf(p) + u":  Tolva - by Quendry", w.caption());
     EXPECT_TEXT(pathOf(p), w.saveme());
     EXPECT_TRUE(w.preview.enabled());
     EXPECT_TRUE(w.pictprev.visible());
     EXPECT_TRUE(w.Text1.hasFocus());
-    EXPECT_EQ(program.bookeeperIfLoaded(), nullptr) << "the bookmark list is closed";
+    EXPECT_EQ(program.loaded<Bookeeper>(), nullptr) << "the bookmark list is closed";
 
     open(p);
     EXPECT_TEXT(pathOf(p) + u"[]  - TevPad", w.caption()) << "the same file again";
@@ -278,8 +278,8 @@ TEST_F(FilesTest, NewAsksFirstAndAlwaysClosesTheBookmarks) {
     typeChars(w.Text1, u"x");
     run([&] {
         w.buttonNo = 5;
-        program.bookeeper();
-        program.pageprops().firsttime.setText(u"False");
+        program.window<Bookeeper>();
+        program.window<PageProps>().firsttime.setText(u"False");
     });
 
     sp.dialogs.expectMessage(u"File not saved. Proceed?", 292,
@@ -287,8 +287,8 @@ TEST_F(FilesTest, NewAsksFirstAndAlwaysClosesTheBookmarks) {
     run([&] { w.new_Click(); });
     EXPECT_TEXT(u"xa\r\n", w.Text1.text());
     EXPECT_TEXT(pathOf(p), w.saveme());
-    EXPECT_EQ(program.bookeeperIfLoaded(), nullptr);
-    EXPECT_TEXT(u"True", program.pageprops().firsttime.text());
+    EXPECT_EQ(program.loaded<Bookeeper>(), nullptr);
+    EXPECT_TEXT(u"True", program.window<PageProps>().firsttime.text());
 
     sp.dialogs.expectMessage(u"File not saved. Proceed?", 292,
                              u"Assistant: Tolva - Reminder to save", forms::vbYes);

@@ -44,21 +44,21 @@ TEST_F(MainWindowTest, LoadingInitialisesThePageState) {
     EXPECT_TEXT(u"Character 97", w.Label1[1].caption());
     EXPECT_TEXT(u"Character 97", w.Label1[0].caption());
     EXPECT_TEXT(u"Number of lines: 38", w.nooflines[1].caption());
-    ASSERT_NE(program.pagepropsIfLoaded(), nullptr);
-    EXPECT_TRUE(program.pagepropsIfLoaded()->visible());
+    ASSERT_NE(program.loaded<PageProps>(), nullptr);
+    EXPECT_TRUE(program.loaded<PageProps>()->visible());
     EXPECT_TEXT(w.Text1.text(), w.attempt.text());
 }
 
 TEST_F(MainWindowTest, EveryChangeRefreshesTheStatus) {
     Tolva& w = main();
-    run([&] { w.tevcmd.setText(u"tevb"); });
+    run([&] { w.commandBox.tevcmd.setText(u"tevb"); });
     w.Text1.lineCounter = [] { return 123; };
     typeChars(w.Text1, u"x");
     EXPECT_TEXT(u"*", w.star);
     EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
     EXPECT_TEXT(u"Character 98", w.Label1[1].caption());
     EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
-    EXPECT_TEXT(u"", w.tevcmd.text()) << "the command box is emptied";
+    EXPECT_TEXT(u"", w.commandBox.tevcmd.text()) << "the command box is emptied";
     run([&] { w.Text1.setText(u"new page"); });
     EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
     EXPECT_TEXT(u"Character 0", w.Label1[1].caption());
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, EmptyBufferCountsOneLine) {
 TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
     Tolva& w = main();
     int raised = 0;
-    program.pageprops().listen(
+    program.window<PageProps>().listen(
         [&](forms::Form::Change c) { raised += c == forms::Form::Change::Raise; });
     sp.clock.advance(999);
     EXPECT_EQ(raised, 0);
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, CloseBoxAsksWithItsOwnTitleAndCanBeCancelled) {
                              u"Reminder to save", forms::vbNo);
     run([&] { w.userClose(); });
     EXPECT_FALSE(sp.session.ended);
-    EXPECT_TRUE(program.tolvaIfLoaded() != nullptr);
+    EXPECT_TRUE(program.loaded<Tolva>() != nullptr);
     sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
                              u"Reminder to save", forms::vbYes);
     run([&] { w.userClose(); });
@@ -188,5 +188,5 @@ TEST_F(MainWindowTest, MenuTreeHasItsInitialStates) {
 TEST_F(MainWindowTest, AboutShowsTitleAndVersion) {
     Tolva& w = main();
     run([&] { w.menu("about").click(); });
-    ASSERT_NE(program.aboutIfLoaded(), nullptr);
+    ASSERT_NE(program.loaded<About>(), nullptr);
 }

@@ -1,4 +1,5 @@
 // Restore points: names on both menu items, defaults, unset points, and restoring.
+#include "commands/Commands.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
@@ -26,7 +27,7 @@ TEST_F(RestoreTest, CreatingNamesBothItemsAndAnEmptyAnswerGivesTheDefault) {
     EXPECT_FALSE(w.menu("mnucrestore1").checked());
 
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 2", u"");
-    run([&] { w.mnucrestore2_Click(); });
+    run([&] { commands::run(w, "mnucrestore2"); });
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnucrestore2").caption());
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnurrestore2").caption());
 }
@@ -53,18 +54,18 @@ TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModified) {
 TEST_F(RestoreTest, UnsetPointsOfferToCreateWithoutRestoring) {
     setPage(u"");
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 1", u"Empty");
-    run([&] { w.mnucrestore1_Click(); }); // from an empty page: still unset
+    run([&] { commands::run(w, "mnucrestore1"); }); // from an empty page: still unset
     setPage(u"now");
     sp.dialogs.expectMessage(u"Restore point not set, would you like to set it now?",
                              forms::vbYesNo, u"Assistant: Restore point", forms::vbYes);
     sp.dialogs.expectInput(kAsk, u"Assistant: Tolva", u"Restore Point 1", u"Start");
-    run([&] { w.mnurrestore1_Click(); });
+    run([&] { commands::run(w, "mnurrestore1"); });
     EXPECT_TEXT(u"now", w.Text1.text());
     EXPECT_TEXT(u"Start", w.menu("mnurrestore1").caption());
     EXPECT_TEXT(u"now", w.restorePoint[1]);
 
     sp.dialogs.expectMessage(u"Restore point 3 not set, would you like to set it now?",
                              forms::vbYesNo, u"Assistant: Restore point", forms::vbNo);
-    run([&] { w.mnurrestore3_Click(); });
+    run([&] { commands::run(w, "mnurrestore3"); });
     EXPECT_FALSE(w.menu("mnucrestore3").checked());
 }

@@ -6,12 +6,12 @@ using namespace testing_support;
 
 class SplashTest : public ProgramTest {
 protected:
-    Splash& splash() { return *program.splashIfLoaded(); }
+    Splash& splash() { return *program.loaded<Splash>(); }
 };
 
 TEST_F(SplashTest, StepsThroughItsTimersThenShowsTheMainWindow) {
     program.start();
-    ASSERT_NE(program.splashIfLoaded(), nullptr);
+    ASSERT_NE(program.loaded<Splash>(), nullptr);
     EXPECT_TEXT(u"Version 1.0.0", splash().lblVersion.caption());
     EXPECT_TEXT(u"Tolva", splash().lblProductName.caption());
     sp.clock.advance(75);
@@ -35,14 +35,14 @@ TEST_F(SplashTest, StepsThroughItsTimersThenShowsTheMainWindow) {
     sp.clock.advance(300); // 1200
     EXPECT_EQ(splash().ProgressBar1.value(), 87);
     EXPECT_TEXT(u"Please wait....", splash().loader.caption());
-    EXPECT_EQ(program.tolvaIfLoaded(), nullptr);
+    EXPECT_EQ(program.loaded<Tolva>(), nullptr);
     sp.clock.advance(1299);
-    EXPECT_EQ(program.tolvaIfLoaded(), nullptr);
+    EXPECT_EQ(program.loaded<Tolva>(), nullptr);
     sp.clock.advance(1); // 2500
-    EXPECT_EQ(program.splashIfLoaded(), nullptr) << "the splash closes";
-    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
-    EXPECT_TRUE(program.tolvaIfLoaded()->visible());
-    EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", program.tolvaIfLoaded()->caption());
+    EXPECT_EQ(program.loaded<Splash>(), nullptr) << "the splash closes";
+    ASSERT_NE(program.loaded<Tolva>(), nullptr);
+    EXPECT_TRUE(program.loaded<Tolva>()->visible());
+    EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", program.loaded<Tolva>()->caption());
 }
 
 TEST_F(SplashTest, AKeyInTheFirstMomentSkipsStraightToTheMainWindow) {
@@ -53,14 +53,14 @@ TEST_F(SplashTest, AKeyInTheFirstMomentSkipsStraightToTheMainWindow) {
         int k = 'a';
         splash().KeyPress(k);
     });
-    EXPECT_EQ(program.splashIfLoaded(), nullptr);
-    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
-    EXPECT_TRUE(program.tolvaIfLoaded()->visible());
+    EXPECT_EQ(program.loaded<Splash>(), nullptr);
+    ASSERT_NE(program.loaded<Tolva>(), nullptr);
+    EXPECT_TRUE(program.loaded<Tolva>()->visible());
     sp.clock.advance(5000); // no splash timer is left to fire
 }
 
 TEST_F(SplashTest, AClickOnTheFrameSkipsToo) {
     program.start();
     run([&] { splash().Frame1.Click(); });
-    ASSERT_NE(program.tolvaIfLoaded(), nullptr);
+    ASSERT_NE(program.loaded<Tolva>(), nullptr);
 }

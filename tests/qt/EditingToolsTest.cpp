@@ -117,7 +117,7 @@ TEST_F(EditingToolsTest, TemporaryClipboardCollectsPreviewsAndPastes) {
     auto* view = views->view("tempclip");
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
-    EXPECT_EQ(program.tempclip().tmpcmb.listIndex(), -1) << "nothing picked by itself";
+    EXPECT_EQ(program.window<TempClip>().tmpcmb.listIndex(), -1) << "nothing picked by itself";
     auto* list = in<QListWidget>("tempclip", "tmpcmb");
     auto* preview = in<QPlainTextEdit>("tempclip", "fullclip");
     ASSERT_EQ(list->count(), 1);
@@ -127,8 +127,8 @@ TEST_F(EditingToolsTest, TemporaryClipboardCollectsPreviewsAndPastes) {
 
     // The preview's selection dropped on the list becomes a snippet of both lists.
     run([&] {
-        program.tempclip().fullclip.setSelStart(1);
-        program.tempclip().fullclip.setSelLength(3);
+        program.window<TempClip>().fullclip.setSelStart(1);
+        program.window<TempClip>().fullclip.setSelLength(3);
     });
     QMimeData mime;
     mime.setText(QStringLiteral("lph"));

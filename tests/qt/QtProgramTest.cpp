@@ -7,7 +7,7 @@ namespace testing_support {
 
 tolva::qt::MainView& QtProgramTest::startMain() {
     program.start();
-    run([&] { program.frmSplash().Frame1.Click(); });
+    run([&] { program.window<Splash>().Frame1.Click(); });
     QApplication::processEvents();
     auto& v = mainView();
     v.activateWindow();

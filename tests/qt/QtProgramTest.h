@@ -31,7 +31,7 @@ protected:
 
     // Starts the program and skips the splash, as a click on it does.
     tolva::qt::MainView& startMain();
-    Tolva& main() { return *program.tolvaIfLoaded(); }
+    Tolva& main() { return *program.loaded<Tolva>(); }
     tolva::qt::MainView& mainView() {
         return *static_cast<tolva::qt::MainView*>(views->view("tolva"));
     }

@@ -5,7 +5,7 @@ namespace testing_support {
 
 Tolva& ProgramTest::main() {
     Tolva* t = nullptr;
-    run([&] { t = &program.tolva(); });
+    run([&] { t = &program.window<Tolva>(); });
     return *t;
 }
 

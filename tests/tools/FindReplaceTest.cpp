@@ -9,7 +9,7 @@ using forms::String;
 class FindReplaceTest : public ProgramTest {
 protected:
     Tolva& w = main();
-    FindReplace& f() { return program.findreplace(); }
+    FindReplace& f() { return program.window<FindReplace>(); }
     // Ctrl+F, then the search text typed into the window.
     void openWith(forms::StringView text) {
         run([&] { w.menu("mnufind").click(); });
