@@ -10,7 +10,9 @@ struct NullPlatform : forms::Dialogs, forms::Clipboard, forms::Fonts, forms::Clo
     forms::String inputBox(forms::StringView, forms::StringView, forms::StringView) override {
         std::abort();
     }
-    std::optional<forms::String> fileDialog(const forms::FileDialogRequest&) override { std::abort(); }
+    std::optional<forms::String> fileDialog(const forms::FileDialogRequest&) override {
+        std::abort();
+    }
     void clear() override {}
     void setText(forms::StringView) override {}
     forms::String text() override { return {}; }

@@ -16,9 +16,7 @@ class Tolva;
 
 namespace windows {
 
-template <class... W> struct List {
-    using Slots = std::tuple<std::unique_ptr<W>...>;
-};
+template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>...>; };
 
 // clang-format off
 using All = List<

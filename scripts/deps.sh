@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core clang-format)
 
 missing=()
 for p in "${packages[@]}"; do
