@@ -1,6 +1,7 @@
 // Auto delete: removes the tag at the caret with the tag that closes it, or the whole
 // element, as its row of the deletion table says.
 #include "assistant/SmartSelect.h"
+#include "core/Texts.h"
 #include "core/Tolva.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void Tolva::mnuautodel_Click() {
                 deleteRange(Text1, c, len(row.closing));
                 deleteRange(Text1, s, len(row.opening));
             } else {
-                runtime().msgBox(row.message, forms::vbExclamation, u"Assistant: Tolva");
+                runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
                 Text1.setSelText(u"");
                 Text1.setFocus();
             }
@@ -132,7 +133,7 @@ void Tolva::mnuautodel_Click() {
                 Text1.setSelLength(c + len(row.closing) - s);
                 Text1.setSelText(u"");
             } else {
-                runtime().msgBox(row.message, forms::vbExclamation, u"Assistant: Tolva");
+                runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
                 Text1.setFocus();
             }
             break;

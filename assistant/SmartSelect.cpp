@@ -1,6 +1,7 @@
 // Smart select, and the main window's command that runs it on the document buffer.
 #include "assistant/SmartSelect.h"
 
+#include "core/Texts.h"
 #include "core/Tolva.h"
 
 void smartSelect(forms::TextBox& box, forms::Runtime& rt) {
@@ -15,7 +16,7 @@ void smartSelect(forms::TextBox& box, forms::Runtime& rt) {
     if (q < 0) {
         rt.msgBox(u"Assistant has discovered the absence of the end-tag(>). It has been added at "
                   u"the end. You may want to remove it later or alter it.",
-                  forms::vbInformation, u"Assistant: Tolva");
+                  forms::vbInformation, Messages::assistant);
         box.setText(box.text() + u">");
         return;
     }

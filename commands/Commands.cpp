@@ -2,6 +2,7 @@
 #include "commands/Commands.h"
 
 #include "commands/Formatting.h"
+#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "forms/Runtime.h"
 
@@ -297,7 +298,7 @@ const C kCommands[] = {
      .fragment = u"<IMG DYNSRC=\"{file}\" START=\"   \" LOOP=\"TRUE\">",
      .noFile = u"No video file was selected.",
      .flags = forms::vbExclamation,
-     .title = u"Assistant: Tolva"},
+     .title = Messages::assistant},
     {.name = "quote", .kind = K::Wrap, .fragment = u"<Q>{S}</Q>"},
     {.name = "code", .kind = K::Wrap, .fragment = u"<CODE>{S}</CODE>"},
     {.name = "big", .kind = K::Wrap, .fragment = u"<BIG>{S}</BIG>"},

@@ -2,6 +2,7 @@
 // fragments and live with the other tag commands.
 #include "commands/Formatting.h"
 
+#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "forms/Runtime.h"
 
@@ -74,7 +75,7 @@ void formatting::tabify(Tolva& w) {
 }
 
 void formatting::rectangularBox(Tolva& w) {
-    String t = w.runtime().inputBox(u"Enter text to be inserted in the box", u"Assistant: Tolva",
+    String t = w.runtime().inputBox(u"Enter text to be inserted in the box", Messages::assistant,
                                     u"&nbsp;");
     w.Text1.setSelText(String(kBox) + t + u"</div>");
 }

@@ -1,4 +1,5 @@
 // Restore points: three named snapshots of the page, kept in memory for the run.
+#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "forms/Runtime.h"
 
@@ -15,7 +16,7 @@ std::string item(const char* kind, int n) {
 void Tolva::createRestore(int n) {
     String fallback = u"Restore Point " + forms::number(n);
     String name =
-        runtime().inputBox(u"Enter the name of the restore point", u"Assistant: Tolva", fallback);
+        runtime().inputBox(u"Enter the name of the restore point", Messages::assistant, fallback);
     if (name.empty()) name = fallback;
     forms::MenuItem& create = menu(item("mnucrestore", n));
     create.setCaption(name);

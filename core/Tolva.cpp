@@ -8,15 +8,13 @@
 #include "core/About.h"
 #include "core/InitialPage.h"
 #include "core/Program.h"
+#include "core/Texts.h"
 #include "dialogs/PageProps.h"
 
 using forms::String;
 using forms::StringView;
 
-namespace {
-constexpr StringView kStatusTail = u"]: Tolva -By Quendry";
-constexpr StringView kReady = u"Ready: Tolva-by Quendry";
-} // namespace
+namespace {} // namespace
 
 String initialPage() {
     String page = u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n"
@@ -82,13 +80,13 @@ Tolva::~Tolva() = default;
 void Tolva::wire() {
     Load = [this] { Form_Load(); };
     Click = [this] { Form_Click(); };
-    MouseMove = [this] { helper.setText(kReady); };
+    MouseMove = [this] { helper.setText(Captions::ready); };
     QueryUnload = [this](bool& cancel) { Form_Unload(cancel); };
     Text1.Change = [this] { Text1_Change(); };
     Text1.KeyDown = [this](int, int) { positionUpdate(); };
     Text1.KeyUp = [this](int, int) { positionUpdate(); };
     Text1.Click = [this] { Text1_Click(); };
-    Text1.MouseMove = [this] { helper.setText(kReady); };
+    Text1.MouseMove = [this] { helper.setText(Captions::ready); };
     tmpcmb.Click = [this] { tmpcmb_Click(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer3.Tick = [this] { Timer3_Timer(); };
@@ -111,11 +109,11 @@ void Tolva::setSaveme(StringView path) {
 }
 
 void Tolva::saveme_Change() {
-    setCaption(saveme_ + u":  Tolva - by Quendry");
+    setCaption(saveme_ + Captions::named);
 }
 
 String Tolva::statusCaption() const {
-    return saveme_ + u"[" + star + String(kStatusTail);
+    return saveme_ + u"[" + star + String(Captions::statusTail);
 }
 
 void Tolva::RefreshLineCount() {
@@ -166,8 +164,8 @@ void Tolva::Form_Load() {
         pulldownNo = selectorNo = areaNo = fileNo = 1;
     assistant.assistprompt = true;
     fonts.reset();
-    setSaveme(u"Untitled");
-    setCaption(saveme_ + u"[]: Tolva -By Quendry");
+    setSaveme(Captions::untitled);
+    setCaption(saveme_ + Captions::saved);
     Text1.setSelStart(97);
     Text1.setSelLength(84);
     star = u"";
@@ -196,7 +194,7 @@ void Tolva::Timer1_Timer() {
 
 void Tolva::exit_Click() {
     if (star == u"*") {
-        int r = runtime().msgBox(u"Are you sure you want to exit without saving?", 292,
+        int r = runtime().msgBox(Messages::exitUnsaved, Messages::yesNoSafe,
                                  u"Assistant: Tolva - Reminder to save");
         if (r == forms::vbYes) runtime().end();
         return;
@@ -206,8 +204,7 @@ void Tolva::exit_Click() {
 
 void Tolva::Form_Unload(bool& cancel) {
     if (star == u"*") {
-        int r = runtime().msgBox(u"Are you sure you want to exit without saving?", 292,
-                                 u"Reminder to save");
+        int r = runtime().msgBox(Messages::exitUnsaved, Messages::yesNoSafe, u"Reminder to save");
         if (r == forms::vbNo) {
             cancel = true;
             return;

@@ -7,6 +7,7 @@
 #include "commands/CommandBox.h"
 #include "commands/FontGroup.h"
 #include "core/PageFile.h"
+#include "core/Texts.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/TextBox.h"
@@ -195,5 +196,5 @@ private:
     static std::vector<std::unique_ptr<forms::MenuItem>> buildMenu(Tolva& w);
     void wireMenu();
     void wire();
-    forms::String saveme_ = u"Untitled";
+    forms::String saveme_{Captions::untitled};
 };
