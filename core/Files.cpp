@@ -58,7 +58,7 @@ bool Tolva::writePage(const String& path) {
                          forms::vbExclamation);
         return false;
     }
-    // The file now holds this encoding; later saves keep it.
+    // The file now holds this encoding and line break; later saves keep them.
     pageFormat = format;
     return true;
 }
