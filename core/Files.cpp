@@ -49,17 +49,17 @@ void saveAs(Tolva& w) {
 
 bool Tolva::writePage(const String& path) {
     String text = Text1.text();
-    pagefile::Encoding enc = pagefile::choose(text, pageEncoding);
+    pagefile::Format format{pagefile::choose(text, pageFormat.encoding), pageFormat.breaks};
     std::string error;
-    if (!pagefile::writeAtomically(forms::toUtf8(path), pagefile::encode(text, enc), error)) {
+    if (!pagefile::writeAtomically(forms::toUtf8(path), pagefile::write(text, format), error)) {
         runtime().msgBox(u"The page could not be saved to " + path + u"\r\n\r\n" +
                              forms::fromUtf8(error) +
                              u"\r\n\r\nNothing was written; the page is not saved.",
                          forms::vbExclamation);
         return false;
     }
-    // The file now holds this encoding; later saves keep it.
-    pageEncoding = enc;
+    // The file now holds this encoding and line break; later saves keep them.
+    pageFormat = format;
     return true;
 }
 
@@ -79,7 +79,7 @@ void Tolva::open_Click() {
         if (auto page = pagefile::load(forms::toUtf8(path), error)) {
             Text1.setText(page->text);
             star = u"";
-            pageEncoding = page->encoding;
+            pageFormat = page->format;
             setCaption(path + u"[" + star + u"]  - TevPad");
             setSaveme(path);
             preview.setEnabled(true);
@@ -117,7 +117,7 @@ void Tolva::new_Click() {
         preview.setEnabled(false);
         Text1.setText(attempt.text());
         star = u"";
-        pageEncoding = pagefile::Encoding::Windows1252;
+        pageFormat = {};
         Form_Load();
         setSaveme(u"Untitled");
         setCaption(saveme() + u"[]: Tolva -By Quendry");

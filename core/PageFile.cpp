@@ -1,4 +1,4 @@
-// Page files: code pages, the line rule and the atomic save.
+// Page files: code pages, line breaks and the atomic save.
 #include "core/PageFile.h"
 
 #include <array>
@@ -26,6 +26,8 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kBom16Le = "\xFF\xFE";
+constexpr std::string_view kBom16Be = "\xFE\xFF";
 
 char16_t fromByte(unsigned char b) {
     return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : static_cast<char16_t>(b);
@@ -78,11 +80,41 @@ size_t utf8Length(std::string_view s, size_t i, char32_t& cp) {
 bool validUtf8(std::string_view s, bool& nonAscii) {
     nonAscii = false;
     char32_t cp = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     for (size_t i = 0; i < s.size();) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
         size_t n = utf8Length(s, i, cp);
         if (n == 0) return false;
         nonAscii = nonAscii || n > 1;
         i += n;
+    }
+    return true;
+}
+
+char16_t unitAt(std::string_view s, size_t i, bool le) {
+    auto lo = static_cast<unsigned char>(s[le ? i : i + 1]);
+    auto hi = static_cast<unsigned char>(s[le ? i + 1 : i]);
+    return static_cast<char16_t>(hi << 8 | lo);
+}
+
+// Whole, well-formed UTF-16: an even number of bytes and no surrogate out of its pair.
+// A file that is not is read as Windows-1252 instead, which keeps every byte: an odd
+// last byte has no 16-bit character to live in, and a lone surrogate is half a character
+// that no conversion of the page keeps (forms::toUtf8 turns it into U+FFFD).
+bool validUtf16(std::string_view s, bool le) {
+    if (s.size() % 2 != 0) return false;
+    for (size_t i = 0; i < s.size(); i += 2) {
+        char16_t u = unitAt(s, i, le);
+        if (u >= 0xDC00 && u < 0xE000) return false;
+        if (u >= 0xD800 && u < 0xDC00) {
+            if (i + 2 >= s.size()) return false;
+            char16_t v = unitAt(s, i + 2, le);
+            if (v < 0xDC00 || v >= 0xE000) return false;
+            i += 2;
+        }
     }
     return true;
 }
@@ -134,21 +166,42 @@ Encoding detect(std::string_view bytes) {
     bool nonAscii = false;
     if (bytes.starts_with(kBom) && validUtf8(bytes.substr(kBom.size()), nonAscii))
         return Encoding::Utf8Bom;
+    if (bytes.starts_with(kBom16Le) && validUtf16(bytes.substr(2), true))
+        return Encoding::Utf16LeBom;
+    if (bytes.starts_with(kBom16Be) && validUtf16(bytes.substr(2), false))
+        return Encoding::Utf16BeBom;
     if (validUtf8(bytes, nonAscii) && nonAscii) return Encoding::Utf8;
     return Encoding::Windows1252;
 }
 
 String decode(std::string_view bytes, Encoding encoding) {
     String out;
-    out.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     if (encoding == Encoding::Windows1252) {
-        for (char b : bytes)
-            out.push_back(fromByte(static_cast<unsigned char>(b)));
+        out.resize(bytes.size());
+        char16_t* o = out.data();
+        for (size_t i = 0; i < bytes.size(); ++i)
+            o[i] = p[i] < 0x80 ? p[i] : fromByte(p[i]);
         return out;
     }
-    if (encoding == Encoding::Utf8Bom && bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+    out.reserve(bytes.size());
+    if (encoding == Encoding::Utf16LeBom || encoding == Encoding::Utf16BeBom) {
+        bool le = encoding == Encoding::Utf16LeBom;
+        if (bytes.starts_with(le ? kBom16Le : kBom16Be)) bytes.remove_prefix(2);
+        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+            out.push_back(unitAt(bytes, i, le));
+        return out;
+    }
+    if (encoding == Encoding::Utf8Bom && bytes.starts_with(kBom)) {
+        bytes.remove_prefix(kBom.size());
+        p += kBom.size();
+    }
     char32_t cp = 0;
     for (size_t i = 0; i < bytes.size();) {
+        if (p[i] < 0x80) {
+            out.push_back(p[i++]);
+            continue;
+        }
         size_t n = utf8Length(bytes, i, cp);
         if (n == 0) {
             // Not expected after detect(); keep the byte rather than lose it.
@@ -164,7 +217,7 @@ String decode(std::string_view bytes, Encoding encoding) {
 
 bool fitsWindows1252(StringView text) {
     for (char16_t c : text)
-        if (toByte(c) < 0) return false;
+        if (c >= 0x80 && toByte(c) < 0) return false;
     return true;
 }
 
@@ -176,12 +229,27 @@ Encoding choose(StringView text, Encoding readAs) {
 std::string encode(StringView text, Encoding encoding) {
     std::string out;
     if (encoding == Encoding::Windows1252) {
-        out.reserve(text.size());
-        for (char16_t c : text) {
-            int b = toByte(c);
+        out.resize(text.size());
+        char* o = out.data();
+        const char16_t* t = text.data();
+        for (size_t i = 0; i < text.size(); ++i) {
+            int b = t[i] < 0x80 ? t[i] : toByte(t[i]);
             // Never a substitute character: a page that does not fit goes out as UTF-8.
             if (b < 0) return encode(text, Encoding::Utf8Bom);
-            out.push_back(static_cast<char>(b));
+            o[i] = static_cast<char>(b);
+        }
+        return out;
+    }
+    if (encoding == Encoding::Utf16LeBom || encoding == Encoding::Utf16BeBom) {
+        bool le = encoding == Encoding::Utf16LeBom;
+        out.reserve(2 * text.size() + 2);
+        out += le ? kBom16Le : kBom16Be;
+        // Code units as they are: a surrogate pair stays a pair.
+        for (char16_t c : text) {
+            auto lo = static_cast<char>(c & 0xFF);
+            auto hi = static_cast<char>(c >> 8);
+            out.push_back(le ? lo : hi);
+            out.push_back(le ? hi : lo);
         }
         return out;
     }
@@ -190,23 +258,84 @@ std::string encode(StringView text, Encoding encoding) {
     return out;
 }
 
-String readLines(StringView decoded) {
-    String out;
-    out.reserve(decoded.size() + decoded.size() / 32 + 2);
-    bool open = false; // characters read since the last line end
-    for (size_t i = 0; i < decoded.size(); ++i) {
-        char16_t c = decoded[i];
-        if (c == forms::CR) {
-            if (i + 1 < decoded.size() && decoded[i + 1] == forms::LF) ++i;
-            out += forms::CRLF;
-            open = false;
-        } else {
-            out.push_back(c);
-            open = true;
+Breaks breaksOf(StringView text) {
+    bool crlf = false;
+    bool cr = false;
+    bool lf = false;
+    const char16_t* t = text.data();
+    size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (t[i] == forms::CR) {
+            if (i + 1 < n && t[i + 1] == forms::LF) {
+                crlf = true;
+                ++i;
+            } else {
+                cr = true;
+            }
+        } else if (t[i] == forms::LF) {
+            lf = true;
         }
     }
-    if (open) out += forms::CRLF;
+    if (int(crlf) + int(cr) + int(lf) > 1) return Breaks::Mixed;
+    if (lf) return Breaks::Lf;
+    if (cr) return Breaks::Cr;
+    return Breaks::CrLf;
+}
+
+String toBuffer(String text, Breaks breaks) {
+    if (breaks != Breaks::Lf && breaks != Breaks::Cr) return text;
+    char16_t brk = breaks == Breaks::Lf ? forms::LF : forms::CR;
+    const char16_t* t = text.data();
+    size_t n = text.size();
+    size_t lines = 0;
+    for (size_t i = 0; i < n; ++i)
+        lines += t[i] == brk ? 1 : 0;
+    String out(n + lines, u'\0');
+    char16_t* o = out.data();
+    for (size_t i = 0; i < n; ++i) {
+        if (t[i] == brk) {
+            *o++ = forms::CR;
+            *o++ = forms::LF;
+        } else {
+            *o++ = t[i];
+        }
+    }
     return out;
+}
+
+String toFile(StringView text, Breaks breaks) {
+    if (breaks != Breaks::Lf && breaks != Breaks::Cr) return String(text);
+    char16_t brk = breaks == Breaks::Lf ? forms::LF : forms::CR;
+    const char16_t* t = text.data();
+    size_t n = text.size();
+    String out(n, u'\0');
+    char16_t* o = out.data();
+    for (size_t i = 0; i < n; ++i) {
+        if (t[i] == forms::CR && i + 1 < n && t[i + 1] == forms::LF) {
+            *o++ = brk;
+            ++i;
+        } else {
+            // A lone CR or LF pasted into the page stays what it is.
+            *o++ = t[i];
+        }
+    }
+    out.resize(static_cast<size_t>(o - out.data()));
+    return out;
+}
+
+Loaded read(std::string_view bytes) {
+    Loaded page;
+    page.format.encoding = detect(bytes);
+    String text = decode(bytes, page.format.encoding);
+    page.format.breaks = breaksOf(text);
+    page.text = toBuffer(std::move(text), page.format.breaks);
+    return page;
+}
+
+std::string write(StringView text, Format format) {
+    if (format.breaks == Breaks::Lf || format.breaks == Breaks::Cr)
+        return encode(toFile(text, format.breaks), format.encoding);
+    return encode(text, format.encoding);
 }
 
 std::optional<Loaded> load(const std::string& path, std::string& error) {
@@ -229,10 +358,7 @@ std::optional<Loaded> load(const std::string& path, std::string& error) {
         bytes.append(chunk.data(), static_cast<size_t>(n));
     }
     ::close(fd);
-    Loaded page;
-    page.encoding = detect(bytes);
-    page.text = readLines(decode(bytes, page.encoding));
-    return page;
+    return read(bytes);
 }
 
 bool writeAtomically(const std::string& path, std::string_view bytes, std::string& error) {

@@ -1,5 +1,5 @@
-// Page files on disk: decoding and encoding (Windows-1252 or UTF-8), the line rule of
-// reading, and saving through a temporary file renamed over the target.
+// Page files on disk: decoding and encoding, line breaks, and saving through a temporary
+// file renamed over the target. Whatever is read is written back byte for byte.
 #pragma once
 
 #include "forms/Text.h"
@@ -15,33 +15,61 @@ enum class Encoding : uint8_t {
     Windows1252, // one byte per character; every byte round-trips
     Utf8,
     Utf8Bom,
+    Utf16LeBom,
+    Utf16BeBom,
+};
+
+// The line break a file uses. The buffer always breaks lines with CR LF; a file that
+// breaks every line with LF (or CR) gets its own break back when written.
+enum class Breaks : uint8_t {
+    CrLf,  // every break is CR LF, or there is none: the buffer is the file
+    Lf,    // every break is a lone LF
+    Cr,    // every break is a lone CR
+    Mixed, // more than one kind: the buffer holds the characters as they are
+};
+
+// How a page's file was read, so that saving writes it back the same way.
+struct Format {
+    Encoding encoding = Encoding::Windows1252;
+    Breaks breaks = Breaks::CrLf;
+    bool operator==(const Format&) const = default;
 };
 
 // --- characters ---------------------------------------------------------------------------
 
-// UTF-8 with a byte-order mark, valid UTF-8 holding non-ASCII bytes, else Windows-1252.
+// UTF-8 or UTF-16 with a byte-order mark, valid UTF-8 holding non-ASCII bytes, else
+// Windows-1252.
 Encoding detect(std::string_view bytes);
-// Decodes bytes in the given encoding (a UTF-8 byte-order mark is dropped).
+// Decodes bytes in the given encoding (a byte-order mark is dropped).
 forms::String decode(std::string_view bytes, Encoding encoding);
 // True when every character has a Windows-1252 byte.
 bool fitsWindows1252(forms::StringView text);
-// The encoding a page is written in: UTF-8 stays UTF-8; otherwise Windows-1252 when it
-// fits, else UTF-8 with a byte-order mark so that browsers detect it.
+// The encoding a page is written in: UTF-8 and UTF-16 stay as they are; otherwise
+// Windows-1252 when it fits, else UTF-8 with a byte-order mark so that browsers detect it.
 Encoding choose(forms::StringView text, Encoding readAs);
 std::string encode(forms::StringView text, Encoding encoding);
 
 // --- lines ---------------------------------------------------------------------------------
 
-// A line ends at CR or CR LF (a lone LF stays inside the line); every line read is
-// followed by CR LF, so the text ends with one unless the file was empty.
-forms::String readLines(forms::StringView decoded);
+Breaks breaksOf(forms::StringView text);
+// The file's text as the buffer holds it: LF or CR files get CR LF; others are unchanged.
+forms::String toBuffer(forms::String text, Breaks breaks);
+// The buffer's text as the file holds it: each CR LF becomes the file's break.
+forms::String toFile(forms::StringView text, Breaks breaks);
 
-// --- files -----------------------------------------------------------------------------------
+// --- pages ---------------------------------------------------------------------------------
 
 struct Loaded {
     forms::String text;
-    Encoding encoding = Encoding::Windows1252;
+    Format format;
 };
+
+// The page held in a file's bytes, with the format to write it back in.
+Loaded read(std::string_view bytes);
+// The bytes of a page in format; write(read(b).text, read(b).format) == b.
+std::string write(forms::StringView text, Format format);
+
+// --- files ---------------------------------------------------------------------------------
 
 // Reads a page file; nothing and the reason when it cannot be read. path is UTF-8.
 std::optional<Loaded> load(const std::string& path, std::string& error);

@@ -151,7 +151,7 @@ public:
     void save_Click();
     void saveas_Click();
     // How the page's file was read; saving writes it back the same way.
-    pagefile::Encoding pageEncoding = pagefile::Encoding::Windows1252;
+    pagefile::Format pageFormat;
     // Writes the buffer to path; on failure tells the user and returns false.
     bool writePage(const forms::String& path);
     // Set while a save runs, its dialogs included: an autosave tick then does nothing.
