@@ -2,6 +2,7 @@
 #include "commands/Bookeeper.h"
 #include "core/PageFile.h"
 #include "core/Program.h"
+#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "dialogs/PageProps.h"
 #include "forms/Runtime.h"
@@ -40,7 +41,7 @@ void saveAs(Tolva& w) {
     w.setSaveme(path);
     w.pictprev.setVisible(true);
     w.preview.setEnabled(true);
-    w.setCaption(w.saveme() + u"[]: Tolva -By Quendry");
+    w.setCaption(w.saveme() + Captions::saved);
     w.star = u"";
     w.Text1.setFocus();
 }
@@ -94,7 +95,7 @@ void Tolva::save_Click() {
     // A tick of the autosave timer while a save's dialog is on screen would stack another.
     SaveGuard guard(pageSaving);
     if (!guard.first()) return;
-    if (saveme() == u"Untitled") {
+    if (saveme() == Captions::untitled) {
         saveAs(*this);
         return;
     }
@@ -110,7 +111,7 @@ void Tolva::saveas_Click() {
 
 void Tolva::new_Click() {
     bool reset =
-        star != u"*" || runtime().msgBox(u"File not saved. Proceed?", 292,
+        star != u"*" || runtime().msgBox(u"File not saved. Proceed?", Messages::yesNoSafe,
                                          u"Assistant: Tolva - Reminder to save") == forms::vbYes;
     if (reset) {
         pictprev.setVisible(false);
@@ -119,8 +120,8 @@ void Tolva::new_Click() {
         star = u"";
         pageFormat = {};
         Form_Load();
-        setSaveme(u"Untitled");
-        setCaption(saveme() + u"[]: Tolva -By Quendry");
+        setSaveme(Captions::untitled);
+        setCaption(saveme() + Captions::saved);
     }
     program.window<PageProps>().firsttime.setText(u"True");
     closeBookmarks(program);
