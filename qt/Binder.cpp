@@ -163,6 +163,14 @@ void Binder::label(forms::Label& c, QLabel* w) {
     });
 }
 
+void Binder::upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down) {
+    common(c, up);
+    common(c, down);
+    QObject::connect(up, &QAbstractButton::clicked, this, [this, &c] { invoke([&c] { c.up(); }); });
+    QObject::connect(down, &QAbstractButton::clicked, this,
+                     [this, &c] { invoke([&c] { c.down(); }); });
+}
+
 void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
     common(c, w);
     if (c.maxLength() > 0) w->setMaxLength(c.maxLength());

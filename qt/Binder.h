@@ -53,6 +53,8 @@ public:
     void frame(forms::Frame& c, QGroupBox* w);
     void status(forms::StatusBar& c, QStatusBar* w);
     void progress(forms::ProgressBar& c, QProgressBar* w);
+    // An up-down shown as a pair of arrow buttons beside its box; the box holds the number.
+    void upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down);
     // Enabled, visible, tooltip, focus and mouse-move for any control and widget.
     void common(forms::Control& c, QWidget* w);
     // A control whose listeners the caller set itself: they go with the binder.
