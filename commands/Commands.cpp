@@ -367,7 +367,9 @@ const C kCommands[] = {
     // --- Format
     {.name = "mnuindent", .kind = K::Wrap, .fragment = u"<blockquote><P>{S}</P></blockquote>"},
     {.name = "mnutabby", .kind = K::Own, .action = formatting::tabify},
-    {.name = "mnuhider", .kind = K::Own},
+    {.name = "mnuhider",
+     .kind = K::Own,
+     .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
     // --- Insert
     {.name = "mnubookmark", .kind = K::Own},
     {.name = "linebreaka", .kind = K::Typed, .fragment = u"<BR>{S}", .focusFirst = true},
@@ -415,8 +417,12 @@ const C kCommands[] = {
     {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
     {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
     {.name = "pictrefresh", .kind = K::Own, .action = refresh},
-    {.name = "pictinformation", .kind = K::Own},
-    {.name = "pictcontrast", .kind = K::Own},
+    {.name = "pictinformation",
+     .kind = K::Own,
+     .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
+    {.name = "pictcontrast",
+     .kind = K::Own,
+     .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
     {.name = "picthelpfile", .kind = K::Dialog},
 };
 

@@ -8,6 +8,7 @@
 #include "commands/FontGroup.h"
 #include "core/PageFile.h"
 #include "core/Texts.h"
+#include "core/ToolbarToggles.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/TextBox.h"
@@ -122,6 +123,12 @@ public:
     FontGroup fonts{*this};
     CommandBox commandBox{*this, runner()};
     TypingAssistant assistant{Text1, runtime(), runner(), mnuautocorrect, mnuassistant};
+    ToolbarToggles toggles{{&General, &misc, &tabular, &fonts.fonter, &align, &former, &extras,
+                            &special, &Combo4, &Combo3, &insert, &fonts.bold, &fonts.italic,
+                            &fonts.Underline, &specialcharacter},
+                           mnuhider,
+                           Text1,
+                           helper};
     // The command entry point handed to the parts.
     commands::Runner runner();
 

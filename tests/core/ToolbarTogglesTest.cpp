@@ -1,0 +1,58 @@
+// Hiding the button groups and swapping the colour scheme.
+#include "commands/Commands.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+
+namespace {
+
+class ToolbarTogglesTest : public ProgramTest {
+protected:
+    Tolva& w = main();
+};
+
+TEST_F(ToolbarTogglesTest, CtrlHTwiceHidesAndShowsTheFifteenGroupsAndLeavesThePageAlone) {
+    setPage(u"<p>page</p>", 3, 4);
+    run([&] { w.menu("mnuhider").click(); });
+    for (const char* name : {"General", "misc", "tabular", "fonter", "align", "former", "extras",
+                             "special", "Combo4", "Combo3", "insert", "bold", "italic",
+                             "Underline", "specialcharacter"})
+        EXPECT_FALSE(w.find(name)->visible()) << name;
+    EXPECT_TRUE(w.helper.visible());
+    EXPECT_TRUE(w.pictinformation.visible());
+    EXPECT_TEXT(u"Show", w.mnuhider.caption());
+    EXPECT_TEXT(u"<p>page</p>", w.Text1.text());
+    EXPECT_EQ(w.Text1.selStart(), 3);
+    EXPECT_EQ(w.Text1.selLength(), 4);
+
+    run([&] { w.pictinformation.click(); });
+    EXPECT_TRUE(w.General.visible());
+    EXPECT_TRUE(w.fonts.Underline.visible());
+    EXPECT_TEXT(u"Hide", w.mnuhider.caption());
+}
+
+TEST_F(ToolbarTogglesTest, TheCaptionAlternatesOnItsOwnAndTheTestIsOnGeneralAlone) {
+    run([&] { w.General.setVisible(false); });
+    run([&] { w.pictinformation.click(); });
+    EXPECT_TRUE(w.General.visible()) << "General was hidden, so all are shown";
+    EXPECT_TEXT(u"Show", w.mnuhider.caption());
+}
+
+TEST_F(ToolbarTogglesTest, ContrastSwapsEachColourOnItsOwnAndTwiceRestores) {
+    constexpr forms::Color back = forms::vbWindowBackground, frame = forms::vbWindowFrame;
+    EXPECT_EQ(w.Text1.backColor(), back);
+    EXPECT_EQ(w.Text1.foreColor(), frame);
+    run([&] { w.helper.setForeColor(0x00FF00); });
+    run([&] { w.pictcontrast.click(); });
+    EXPECT_EQ(w.Text1.backColor(), frame);
+    EXPECT_EQ(w.Text1.foreColor(), back);
+    EXPECT_EQ(w.helper.backColor(), frame);
+    EXPECT_EQ(w.helper.foreColor(), back) << "neither colour becomes window background";
+    run([&] { w.pictcontrast.click(); });
+    EXPECT_EQ(w.Text1.backColor(), back);
+    EXPECT_EQ(w.Text1.foreColor(), frame);
+    EXPECT_EQ(w.helper.backColor(), back);
+    EXPECT_EQ(w.helper.foreColor(), frame);
+}
+
+} // namespace
