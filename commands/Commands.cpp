@@ -1,6 +1,7 @@
 // The command table of the main window and the runners of each kind of command.
 #include "commands/Commands.h"
 
+#include "commands/Bookeeper.h"
 #include "commands/Formatting.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
@@ -371,7 +372,7 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
     // --- Insert
-    {.name = "mnubookmark", .kind = K::Own},
+    {.name = "mnubookmark", .kind = K::Own, .action = bookmarks::insert},
     {.name = "linebreaka", .kind = K::Typed, .fragment = u"<BR>{S}", .focusFirst = true},
     {.name = "wbreaka", .kind = K::Typed, .fragment = u"<WBR>"},
     {.name = "nobra", .kind = K::Typed, .fragment = u"<NOBR>{S}</NOBR>", .focusFirst = true},
@@ -402,7 +403,7 @@ const C kCommands[] = {
     {.name = "mnutmprem", .kind = K::Own, .action = call<&T::mnutmprem_Click>},
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
-    {.name = "mnubookmarks", .kind = K::Dialog},
+    {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
     {.name = "mnupageproperties", .kind = K::Dialog},
     // --- Help
     {.name = "helpa", .kind = K::Dialog},
