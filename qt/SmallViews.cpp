@@ -1,5 +1,4 @@
 // Views of the splash, the about box, and the windows whose contents come later.
-#include "commands/Bookeeper.h"
 #include "core/About.h"
 #include "core/Program.h"
 #include "core/Splash.h"
@@ -102,8 +101,6 @@ ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
     return new AboutView(static_cast<About&>(f));
 });
 ViewRegistration pageprops("pageprops",
-                           [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
-ViewRegistration bookeeper("bookeeper",
                            [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
 
 } // namespace
