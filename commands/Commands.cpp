@@ -5,6 +5,8 @@
 #include "commands/Formatting.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
+#include "dialogs/FontCombo.h"
+#include "dialogs/Fonty.h"
 #include "forms/Runtime.h"
 
 #include <stdexcept>
@@ -74,17 +76,7 @@ void runWrap(Tolva& w, const C& c) {
 }
 
 void runToggle(Tolva& w, const C& c) {
-    int32_t len = w.Text1.selLength();
-    if (len > 0) {
-        String s = w.Text1.selText();
-        if (StringView(s).substr(0, 3) != c.fragment)
-            put(w, String(c.fragment) + s + String(c.close));
-        // Unwrapping drops the first three and the last four characters, whatever they are;
-        // a selection too short to hold both is left as it is.
-        else if (len >= 7)
-            put(w, s.substr(3, static_cast<size_t>(len - 7)));
-    }
-    w.Text1.setFocus();
+    commands::toggle(w.Text1, c.fragment, c.close);
 }
 
 // Every occurrence of name gets an "a" appended, scanning left to right.
@@ -210,7 +202,16 @@ const C kCommands[] = {
     {.name = "bold", .kind = K::Toggle, .fragment = u"<B>", .close = u"</B>"},
     {.name = "italic", .kind = K::Toggle, .fragment = u"<I>", .close = u"</I>"},
     {.name = "Underline", .kind = K::Toggle, .fragment = u"<U>", .close = u"</U>"},
-    {.name = "BeginFont", .kind = K::Dialog},
+    {.name = "btnfontsize",
+     .kind = K::Own,
+     .action = callPart<&T::fonts, &FontGroup::btnfontsize_Click>},
+    {.name = "command6", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
+    {.name = "btnmorefonts", .kind = K::Dialog, .action = fonts::showFaceChooser},
+    {.name = "colour_setter",
+     .kind = K::Own,
+     .action = callPart<&T::fonts, &FontGroup::colour_setter_Click>},
+    {.name = "command5", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
+    {.name = "BeginFont", .kind = K::Dialog, .action = fonts::openFontDialog},
     // --- Forms
     {.name = "formesh",
      .kind = K::Numbered,
@@ -430,6 +431,19 @@ const C kCommands[] = {
 } // namespace
 
 namespace commands {
+
+void toggle(forms::TextBox& box, StringView open, StringView close) {
+    int32_t len = box.selLength();
+    if (len > 0) {
+        String s = box.selText();
+        if (StringView(s).substr(0, 3) != open) box.setSelText(String(open) + s + String(close));
+        // Unwrapping drops the first three and the last four characters, whatever they are;
+        // a selection too short to hold both is left as it is.
+        else if (len >= 7)
+            box.setSelText(s.substr(3, static_cast<size_t>(len - 7)));
+    }
+    box.setFocus();
+}
 
 std::span<const Command> table() {
     return kCommands;

@@ -12,6 +12,9 @@
 #include <string_view>
 
 class Tolva;
+namespace forms {
+class TextBox;
+}
 
 namespace commands {
 
@@ -49,6 +52,10 @@ struct Command {
 
 // How a part of the main window runs a command without knowing the window.
 using Runner = std::function<void(std::string_view name)>;
+
+// The bold, italic and underline toggle on any text box: wraps the selection, or unwraps
+// it when it starts with the opening tag; the box gets the focus.
+void toggle(forms::TextBox& box, forms::StringView open, forms::StringView close);
 
 std::span<const Command> table();
 // The row of a command, or nullptr.

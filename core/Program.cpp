@@ -1,14 +1,6 @@
 // Window unloading at the end, and the start of the program.
 #include "core/Program.h"
 
-#include "commands/Bookeeper.h"
-#include "core/About.h"
-#include "core/Splash.h"
-#include "core/TempClip.h"
-#include "core/Tolva.h"
-#include "dialogs/PageProps.h"
-#include "tools/FindReplace.h"
-
 Program::Program(forms::Platform& platform) : runtime_(platform) {}
 
 Program::~Program() {

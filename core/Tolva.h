@@ -120,7 +120,7 @@ public:
     forms::Button insert{*this, "insert"};
 
     // --- parts -------------------------------------------------------------------------
-    FontGroup fonts{*this};
+    FontGroup fonts{*this, Text1};
     CommandBox commandBox{*this, runner()};
     TypingAssistant assistant{Text1, runtime(), runner(), mnuautocorrect, mnuassistant};
     ToolbarToggles toggles{{&General, &misc, &tabular, &fonts.fonter, &align, &former, &extras,

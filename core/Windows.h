@@ -1,18 +1,21 @@
-// Every window of the program, one line each. A new window is a model class, its view in
-// qt/, and a line here. The program destroys them in this order: the dialogs first, as
-// they may refer to the main window while they go.
+// Every window of the program: its header and its line in the list. A new window is a
+// model class, its view in qt/views/, and these two lines. The program destroys the
+// windows in list order: the dialogs first, as they may refer to the main window while
+// they go.
 #pragma once
+
+#include "commands/Bookeeper.h"
+#include "core/About.h"
+#include "core/Splash.h"
+#include "core/TempClip.h"
+#include "core/Tolva.h"
+#include "dialogs/FontCombo.h"
+#include "dialogs/Fonty.h"
+#include "dialogs/PageProps.h"
+#include "tools/FindReplace.h"
 
 #include <memory>
 #include <tuple>
-
-class FindReplace;
-class TempClip;
-class Bookeeper;
-class PageProps;
-class About;
-class Splash;
-class Tolva;
 
 namespace windows {
 
@@ -21,6 +24,8 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 // clang-format off
 using All = List<
     FindReplace,
+    Fonty,
+    FontCombo,
     TempClip,
     Bookeeper,
     PageProps,
