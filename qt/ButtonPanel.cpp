@@ -11,11 +11,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <map>
 #include <string>
+#include <string_view>
 
 namespace tolva::qt {
 
@@ -23,11 +26,46 @@ namespace {
 
 constexpr int kColumns = 4;
 
+// What a screen reader announces for the boxes of the panel, which have no label of their
+// own beside them.
+QString accessibleName(std::string_view control) {
+    static const std::map<std::string_view, const char*> names{
+        {"txtfontsize", "Font size"},    {"Text4", "Font face"},       {"Combo1", "Font face list"},
+        {"Combo2", "Font colour"},       {"Text3", "RGB colour code"}, {"headin", "Heading"},
+        {"Combo3", "Special character"}, {"Combo4", "Mouse action"},
+    };
+    auto it = names.find(control);
+    return it == names.end() ? QString() : QString::fromUtf8(it->second);
+}
+
 // Builds the widget of one panel entry and binds it; nullptr when the window lacks it.
 QWidget* makeControl(Tolva& window, Binder& binder, const panel::Entry& e, QWidget* parent) {
     forms::Control* c = window.find(std::string(e.control));
     QWidget* w = nullptr;
-    if (auto* combo = dynamic_cast<forms::ComboBox*>(c)) {
+    if (auto* text = dynamic_cast<forms::TextBox*>(c)) {
+        auto* edit = new QLineEdit(parent);
+        binder.lineEdit(*text, edit);
+        if (text->maxLength() == 1)
+            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("00") + 16);
+        w = edit;
+    } else if (auto* spin = dynamic_cast<forms::UpDown*>(c)) {
+        auto* pair = new QWidget(parent);
+        auto* lay = new QVBoxLayout(pair);
+        lay->setContentsMargins(0, 0, 0, 0);
+        lay->setSpacing(0);
+        auto* up = new QToolButton(pair);
+        up->setArrowType(Qt::UpArrow);
+        up->setAccessibleName(QStringLiteral("Up"));
+        auto* down = new QToolButton(pair);
+        down->setArrowType(Qt::DownArrow);
+        down->setAccessibleName(QStringLiteral("Down"));
+        for (QToolButton* b : {up, down})
+            b->setFixedHeight(11);
+        lay->addWidget(up);
+        lay->addWidget(down);
+        binder.upDown(*spin, up, down);
+        w = pair;
+    } else if (auto* combo = dynamic_cast<forms::ComboBox*>(c)) {
         auto* box = new QComboBox(parent);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(8);
@@ -50,10 +88,17 @@ QWidget* makeControl(Tolva& window, Binder& binder, const panel::Entry& e, QWidg
         w = b;
     }
     if (w) {
+        if (QString name = accessibleName(e.control); !name.isEmpty()) w->setAccessibleName(name);
         if (const helpline::Text* t = helpline::find(e.control); t && !t->sentence.empty())
             w->setAccessibleDescription(toQt(t->sentence));
     }
     return w;
+}
+
+bool isWide(QWidget* w) {
+    if (qobject_cast<QComboBox*>(w)) return true;
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    return edit && edit->maxLength() != 1;
 }
 
 } // namespace
@@ -85,8 +130,9 @@ QWidget* buildButtonPanel(Tolva& window, Binder& binder, QWidget* parent) {
             if (!w) continue;
             if (!e.inFrame) {
                 loose->addWidget(w, qobject_cast<QComboBox*>(w) ? 1 : 0);
-            } else if (qobject_cast<QComboBox*>(w)) {
-                // A combo takes a row of its own, with the button that uses it beside it.
+            } else if (isWide(w)) {
+                // A list or a box takes a row of its own, with the button that uses it beside
+                // it.
                 cell = (cell + kColumns - 1) / kColumns * kColumns;
                 grid->addWidget(w, cell / kColumns, 0, 1, kColumns - 1);
                 cell += kColumns - 1;
