@@ -410,6 +410,11 @@ const C kCommands[] = {
     {.name = "helpa", .kind = K::Dialog},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
+    // --- windows the typing assistant shows as they are, without an opener's settings
+    {.name = "linkcomplete", .kind = K::Dialog},
+    {.name = "hrule", .kind = K::Dialog},
+    {.name = "imager", .kind = K::Dialog},
+
     // --- toolbar pictures
     {.name = "pictnew", .kind = K::Own, .action = call<&T::new_Click>},
     {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},

@@ -1,5 +1,6 @@
 // Every table that names commands names one the command table has; the command box runs
 // its codes whole and case-sensitively; the Options switches of the assistant.
+#include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
 #include "commands/Commands.h"
 #include "commands/Panel.h"
@@ -33,7 +34,13 @@ TEST_F(CommandTableTest, EveryNameInEveryTableIsACommandAndEveryRowIsNamedOnce) 
         }
     for (const CommandBox::Code& c : CommandBox::codes())
         EXPECT_TRUE(rows.count(c.command)) << "command box: " << c.command;
+    for (const TypingAssistant::Row& r : TypingAssistant::rows())
+        for (const TypingAssistant::Op& op : r.ops)
+            if (op.kind == TypingAssistant::Op::Run) {
+                EXPECT_TRUE(rows.count(op.command)) << "assistant: " << op.command;
+            }
     EXPECT_EQ(CommandBox::codes().size(), 32u);
+    EXPECT_EQ(TypingAssistant::rows().size(), 52u);
     EXPECT_THROW(commands::run(w, "nosuchcommand"), std::logic_error);
 }
 
