@@ -15,6 +15,12 @@ std::map<std::string, ViewFactory>& registry() {
     return r;
 }
 constexpr int kTwipsPerPixel = 15;
+
+// The caption as the title bar must receive it: Qt reads "[*]" as its modified-marker
+// placeholder and drops it, and shows a doubled one as one literal "[*]".
+QString titleFor(forms::StringView caption) {
+    return toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 } // namespace
 
 ViewRegistration::ViewRegistration(const char* formName, ViewFactory factory) {
@@ -24,12 +30,12 @@ ViewRegistration::ViewRegistration(const char* formName, ViewFactory factory) {
 FormView::FormView(forms::Form& form, QWidget* parent)
     : QWidget(parent), form_(form), binder_(form.runtime()) {
     setObjectName(QString::fromStdString(form.name()));
-    setWindowTitle(toQt(form.caption()));
+    setWindowTitle(titleFor(form.caption()));
     setMouseTracking(true);
     form.listen([this](forms::Form::Change c) {
         switch (c) {
         case forms::Form::Change::Caption:
-            setWindowTitle(toQt(form_.caption()));
+            setWindowTitle(titleFor(form_.caption()));
             break;
         case forms::Form::Change::Visible:
             if (form_.visible() && !placed_ && parentWidget()) {
