@@ -166,7 +166,7 @@ void Tolva::Text1_Click() {
 
 void Tolva::Form_Click() {
     if (auto* b = program.bookeeperIfLoaded(); b && b->visible()) b->show();
-    if (auto* p = program.pagepropsIfLoaded(); p && p->visible()) p->show();
+    if (auto* p = program.pagepropsIfLoaded(); p && p->visible()) p->bringForward();
 }
 
 void Tolva::Form_MouseMove() {
@@ -195,7 +195,9 @@ void Tolva::Form_Load() {
 }
 
 void Tolva::Timer3_Timer() {
-    program.pageprops().show();
+    // Raised over the page, not activated: the first keys typed after start-up belong to
+    // the page.
+    program.pageprops().bringForward();
     Timer3.setEnabled(false);
 }
 

@@ -38,30 +38,41 @@ FormView::FormView(forms::Form& form, QWidget* parent)
             setWindowTitle(titleFor(form_.caption()));
             break;
         case forms::Form::Change::Visible:
-            if (form_.visible() && !placed_ && parentWidget()) {
-                // A window of the main window opens low over the page, clear of the
-                // buttons and of the page's head.
-                QRect owner = parentWidget()->geometry();
-                move(owner.left() + (owner.width() - width()) / 3,
-                     owner.bottom() - height() - 160);
-            }
-            placed_ = placed_ || form_.visible();
-            setVisible(form_.visible());
-            if (form_.visible()) {
-                raise();
-                activateWindow();
-            }
+            if (form_.visible())
+                showInFront(true);
+            else
+                hide();
             break;
         case forms::Form::Change::Raise:
-            show();
-            raise();
-            activateWindow();
+            showInFront(true);
+            break;
+        case forms::Form::Change::Front:
+            showInFront(false);
             break;
         case forms::Form::Change::Geometry:
             if (form_.height() > 0) resize(width(), form_.height() / kTwipsPerPixel);
             break;
         }
     });
+}
+
+QPoint FormView::firstPlace(const QWidget& ownerWidget) const {
+    QRect owner = ownerWidget.geometry();
+    return {owner.left() + (owner.width() - width()) / 3, owner.bottom() - height() - 160};
+}
+
+void FormView::placeOnce() {
+    if (!placed_ && parentWidget()) move(firstPlace(*parentWidget()));
+    placed_ = true;
+}
+
+void FormView::showInFront(bool activate) {
+    placeOnce();
+    // The window the user is typing into keeps the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    show();
+    raise();
+    if (activate) activateWindow();
 }
 
 FormView::~FormView() = default;

@@ -95,14 +95,35 @@ public:
     }
 };
 
+// Page properties, until its fields arrive: a strip that says what it is, raised at
+// start-up over the empty end of the menu bar, clear of the page.
+class PagePropsView : public FormView {
+public:
+    explicit PagePropsView(forms::Form& f) : FormView(f) {
+        setWindowFlag(Qt::Tool);
+        auto* lay = new QVBoxLayout(this);
+        lay->setContentsMargins(8, 2, 8, 2);
+        auto* caption = new QLabel(toQt(f.caption()), this);
+        lay->addWidget(caption);
+        setFixedSize(sizeHint());
+    }
+
+protected:
+    QPoint firstPlace(const QWidget& owner) const override {
+        QRect o = owner.frameGeometry();
+        return {o.right() - frameGeometry().width() - 8, o.top()};
+    }
+};
+
 ViewRegistration splash("frmSplash", [](forms::Form& f, Program&) -> FormView* {
     return new SplashView(static_cast<Splash&>(f));
 });
 ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
     return new AboutView(static_cast<About&>(f));
 });
-ViewRegistration pageprops("pageprops",
-                           [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
+ViewRegistration pageprops("pageprops", [](forms::Form& f, Program&) -> FormView* {
+    return new PagePropsView(f);
+});
 ViewRegistration bookeeper("bookeeper",
                            [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
 

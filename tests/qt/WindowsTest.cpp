@@ -57,3 +57,27 @@ TEST_F(WindowsTest, TitleBarsShowCaptionsExactlyAsWritten) {
     });
     EXPECT_EQ(shownTitle(views->view("tempclip")), "Clip[*]");
 }
+
+TEST_F(WindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
+    auto& v = startMain();
+    FormView* props = views->view("pageprops");
+    ASSERT_NE(props, nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), &buffer());
+    run([&] { main().Timer3_Timer(); });
+    QApplication::processEvents();
+    EXPECT_TRUE(props->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &v);
+    EXPECT_EQ(QApplication::focusWidget(), &buffer());
+    EXPECT_EQ(program.runtime().focus(), &main().Text1);
+    QTest::mouseClick(buffer().viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(QApplication::focusWidget(), &buffer()) << "a click in the page raises it too";
+
+    // Not a grey box over the page: a small strip clear of the buffer.
+    QRect page(buffer().mapToGlobal(QPoint(0, 0)), buffer().size());
+    EXPECT_FALSE(props->frameGeometry().intersects(page))
+        << props->frameGeometry().x() << "," << props->frameGeometry().y();
+    EXPECT_LT(props->height(), 60);
+    auto labels = props->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0]->text().toStdString(), "Page Properties: Tolva");
+}
