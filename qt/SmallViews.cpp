@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -20,33 +21,56 @@ namespace {
 
 class SplashView : public FormView {
 public:
-    explicit SplashView(Splash& s) : FormView(s) {
+    explicit SplashView(Splash& s) : FormView(s), splash_(s) {
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        // The window has no title for a screen reader to announce.
+        setAccessibleName(toQt(s.runtime().title));
         setFixedSize(460, 260);
         auto* outer = new QVBoxLayout(this);
-        auto* frame = new QGroupBox(this);
-        binder().frame(s.Frame1, frame);
-        auto* lay = new QVBoxLayout(frame);
-        auto* name = new QLabel(frame);
+        frame_ = new QGroupBox(this);
+        binder().frame(s.Frame1, frame_);
+        frame_->installEventFilter(this);
+        auto* lay = new QVBoxLayout(frame_);
+        auto* name = new QLabel(frame_);
         QFont big = name->font();
         big.setPointSize(28);
         big.setBold(true);
         name->setFont(big);
         binder().label(s.lblProductName, name);
-        auto* version = new QLabel(frame);
+        auto* version = new QLabel(frame_);
         binder().label(s.lblVersion, version);
-        auto* loader = new QLabel(frame);
+        auto* loader = new QLabel(frame_);
         binder().label(s.loader, loader);
-        auto* bar = new QProgressBar(frame);
+        auto* bar = new QProgressBar(frame_);
         binder().progress(s.ProgressBar1, bar);
+        // Labels and bar let clicks through: anywhere on the frame is a click on it.
+        for (QWidget* w : std::initializer_list<QWidget*>{name, version, loader, bar})
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
         lay->addWidget(name);
         lay->addWidget(version);
         lay->addStretch(1);
         lay->addWidget(loader);
         lay->addWidget(bar);
-        outer->addWidget(frame);
+        outer->addWidget(frame_);
         setFocusPolicy(Qt::StrongFocus);
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == frame_ && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // The click may unload the splash, and this view with it, after the handler.
+            binder().invoke([this] {
+                if (splash_.Frame1.Click) splash_.Frame1.Click();
+            });
+            return true;
+        }
+        return FormView::eventFilter(watched, event);
+    }
+
+private:
+    Splash& splash_;
+    QGroupBox* frame_ = nullptr;
 };
 
 class AboutView : public FormView {

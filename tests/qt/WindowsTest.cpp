@@ -58,6 +58,27 @@ TEST_F(WindowsTest, TitleBarsShowCaptionsExactlyAsWritten) {
     EXPECT_EQ(shownTitle(views->view("tempclip")), "Clip[*]");
 }
 
+TEST_F(WindowsTest, SplashIsNamedAndAnyClickOnItsFrameSkipsIt) {
+    for (const char* target : {"Frame1", "lblProductName", "lblVersion", "ProgressBar1"}) {
+        SCOPED_TRACE(target);
+        program.start();
+        FormView* splash = views->view("frmSplash");
+        ASSERT_NE(splash, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
+        EXPECT_EQ(accessibleName(splash), "Tolva");
+        auto* w = splash->findChild<QWidget*>(target);
+        ASSERT_NE(w, nullptr);
+        // Through the window, as the pointer does: it picks the widget under the point.
+        QWindow* win = splash->windowHandle();
+        QTest::mouseClick(win, Qt::LeftButton, {},
+                          win->mapFromGlobal(w->mapToGlobal(QPoint(5, w->height() / 2))));
+        QApplication::processEvents();
+        EXPECT_EQ(views->view("frmSplash"), nullptr) << "the splash is gone";
+        ASSERT_NE(program.tolvaIfLoaded(), nullptr);
+        EXPECT_TRUE(views->view("tolva")->isVisible());
+    }
+}
+
 TEST_F(WindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
     auto& v = startMain();
     FormView* props = views->view("pageprops");
