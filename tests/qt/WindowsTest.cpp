@@ -102,3 +102,47 @@ TEST_F(WindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0]->text().toStdString(), "Page Properties: Tolva");
 }
+
+TEST_F(WindowsTest, FindDirectionIsOneChoiceOfTwo) {
+    auto& v = startMain();
+    QTest::keyClick(&buffer(), Qt::Key_F, Qt::ControlModifier);
+    auto* down = in<QRadioButton>("findreplace", "down");
+    auto* up = in<QRadioButton>("findreplace", "up");
+    ASSERT_TRUE(down && up);
+    FindReplace& f = program.findreplace();
+    auto expectChoice = [&](bool isDown, const char* what) {
+        EXPECT_EQ(down->isChecked(), isDown) << what;
+        EXPECT_EQ(up->isChecked(), !isDown) << what;
+        EXPECT_EQ(f.down.value(), isDown) << what;
+        EXPECT_EQ(f.up.value(), !isDown) << what;
+    };
+    for (QWidget* w : {static_cast<QWidget*>(down), static_cast<QWidget*>(up)})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::RadioButton);
+    expectChoice(true, "Down at first");
+    QTest::mouseClick(down, Qt::LeftButton);
+    expectChoice(true, "clicking the chosen one keeps it");
+
+    // A screen reader toggles rather than clicks.
+    auto toggle = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    toggle(up);
+    expectChoice(false, "toggling Up chooses it");
+    toggle(up);
+    expectChoice(false, "toggling the chosen one keeps it");
+    QTest::mouseClick(down, Qt::LeftButton);
+    expectChoice(true, "a click chooses Down back");
+    toggle(up);
+
+    // The choice steers the search: upward from the caret.
+    run([&] {
+        main().Text1.setText(u"ab ab ab");
+        main().Text1.setSelStart(5);
+        f.txtfind.setText(u"ab");
+    });
+    QTest::mouseClick(in<QPushButton>("findreplace", "btnfind"), Qt::LeftButton);
+    EXPECT_EQ(main().Text1.selStart(), 3);
+    (void)v;
+}
