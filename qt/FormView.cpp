@@ -93,8 +93,29 @@ void FormView::keyPressEvent(QKeyEvent* e) {
 }
 
 void FormView::mouseMoveEvent(QMouseEvent* e) {
-    if (form_.MouseMove) binder_.invoke([this] { form_.MouseMove(); });
+    if (form_.MouseMove && overSurface(e->position().toPoint()))
+        binder_.invoke([this] { form_.MouseMove(); });
     QWidget::mouseMoveEvent(e);
+}
+
+bool FormView::overSurface(QPoint at) const {
+    // A control that ignores the move passes it on to the window; it is still the
+    // control's move. Each control's widget carries its name, "name" or "name(index)".
+    for (QWidget* w = childAt(at); w && w != this; w = w->parentWidget()) {
+        QString name = w->objectName();
+        int index = -1;
+        if (name.endsWith(u')')) {
+            qsizetype open = name.lastIndexOf(u'(');
+            bool ok = false;
+            int i = name.mid(open + 1, name.size() - open - 2).toInt(&ok);
+            if (open > 0 && ok) {
+                index = i;
+                name.truncate(open);
+            }
+        }
+        if (!name.isEmpty() && form_.find(name.toStdString(), index)) return false;
+    }
+    return true;
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* e) {

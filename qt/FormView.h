@@ -36,6 +36,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // The pointer is over the window's own surface, not over one of its controls.
+    bool overSurface(QPoint at) const;
     void placeOnce();
     void showInFront(bool activate);
 

@@ -146,3 +146,43 @@ TEST_F(WindowsTest, FindDirectionIsOneChoiceOfTwo) {
     EXPECT_EQ(main().Text1.selStart(), 3);
     (void)v;
 }
+
+TEST_F(WindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWholeSentences) {
+    auto& v = startMain();
+    v.findChild<QAction*>("mnuMaster")->trigger();
+    FormView* clip = views->view("tempclip");
+    ASSERT_NE(clip, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(clip));
+    // The offscreen pointer goes to the first window under it: keep the main one clear.
+    clip->move(v.frameGeometry().right() + 50, 0);
+    QApplication::processEvents();
+    auto* status = in<QLabel>("tempclip", "StatusBar1");
+    ASSERT_NE(status, nullptr);
+    auto fitsWhole = [status] {
+        QRect room = status->contentsRect();
+        QRect need = status->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000),
+                                                        Qt::TextWordWrap, status->text());
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"OKButton", "Paste the item as shown in the preview."},
+        {"CancelButton", "Return without making any changes"},
+        {"remselected", "Remove the selected item from the temporary clipboard."},
+        {"cleartmp", "Clear the temporary clipboard"},
+        {"fullclip", "Shows preview of selected item. You may alter before pasting. Drag Drop "
+                     "altered text to the Clipboard to add item."},
+    };
+    for (const auto& [name, sentence] : cases) {
+        SCOPED_TRACE(name);
+        auto* w = clip->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr);
+        QTest::mouseMove(w);
+        QApplication::processEvents();
+        EXPECT_EQ(status->text().toStdString(), sentence);
+        EXPECT_TRUE(fitsWhole());
+    }
+    QTest::mouseMove(clip, QPoint(2, 2));
+    QApplication::processEvents();
+    EXPECT_EQ(status->text().toStdString(),
+              "Master Temporary Clipboard allows you to manage multiple clipboard data.");
+}
