@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 
 namespace tolva::qt {
@@ -62,7 +63,11 @@ QPoint FormView::firstPlace(const QWidget& ownerWidget) const {
 }
 
 void FormView::placeOnce() {
-    if (!placed_ && parentWidget()) move(firstPlace(*parentWidget()));
+    if (!placed_ && parentWidget()) {
+        // A window sized by its layout has its size only once the layout has run.
+        if (layout()) layout()->activate();
+        move(firstPlace(*parentWidget()));
+    }
     placed_ = true;
 }
 
