@@ -1,5 +1,6 @@
-// The help sentence and the tooltip of every control of the main window that has them:
-// one table, applied to the window's controls and read by the views and the help pages.
+// The help sentence and the tooltip of every control that has them, in every window whose
+// help line or status bar shows such sentences: one table, applied to the windows' controls
+// and read by the views and the help pages.
 #pragma once
 
 #include "forms/Text.h"
@@ -7,22 +8,28 @@
 #include <span>
 #include <string_view>
 
+class TempClip;
 class Tolva;
 
 namespace helpline {
 
 struct Text {
+    std::string_view window;    // the form whose help line or status bar shows the sentence
     std::string_view control;   // "Form" is the window's own surface
     forms::StringView sentence; // written into the help line on a mouse move; "" for none
     forms::StringView tooltip;  // "" for none
 };
 
 std::span<const Text> texts();
-// The entry of a control, or nullptr.
+// The entry of a control of that window, or nullptr.
+const Text* find(std::string_view window, std::string_view control);
+// The entry of a control of the main window, or nullptr.
 const Text* find(std::string_view control);
 
 // Gives each control of the window its tooltip and, unless it already has a handler of its
-// own, a mouse-move handler that writes its sentence into the help line.
+// own, a mouse-move handler that writes its sentence: into the help line of the main
+// window, into the status bar of the temporary clipboard.
 void apply(Tolva& window);
+void apply(TempClip& window);
 
 } // namespace helpline

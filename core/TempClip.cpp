@@ -1,15 +1,10 @@
 // Master temporary clipboard window.
 #include "core/TempClip.h"
 
+#include "commands/HelpTexts.h"
 #include "core/Program.h"
+#include "core/Texts.h"
 #include "core/Tolva.h"
-
-using forms::StringView;
-
-namespace {
-constexpr StringView kWindowHelp =
-    u"Master Temporary Clipboard allows you to manage multiple clipboard data.";
-}
 
 TempClip::TempClip(Program& p) : forms::Form(p.runtime(), "tempclip"), program(p) {
     setCaption(u"Master Temporary Clipboard: Tolva");
@@ -26,21 +21,11 @@ TempClip::TempClip(Program& p) : forms::Form(p.runtime(), "tempclip"), program(p
     remselected.Click = [this] { remselected_Click(); };
     cleartmp.Click = [this] { cleartmp_Click(); };
 
-    auto help = [this](forms::Control& c, StringView sentence) {
-        c.MouseMove = [this, sentence] { StatusBar1.setText(sentence); };
-    };
-    MouseMove = [this] { StatusBar1.setText(kWindowHelp); };
-    help(fullclip, u"Shows preview of selected item. You may alter before pasting. Drag Drop "
-                   u"altered text to the Clipboard to add item.");
-    help(tmpcmb, u"Cipboard: Click on the item you wish to paste or view preview.");
-    help(OKButton, u"Paste the item as shown in the preview.");
-    help(CancelButton, u"Return without making any changes");
-    help(remselected, u"Remove the selected item from the temporary clipboard.");
-    help(cleartmp, u"Clear the temporary clipboard");
+    helpline::apply(*this);
 }
 
 void TempClip::Form_Load() {
-    StatusBar1.setText(kWindowHelp);
+    StatusBar1.setText(helpline::find("tempclip", "Form")->sentence);
     // A window closed with its close box comes back holding the main list's snippets, so
     // that the two lists still pair up position by position.
     if (Tolva* w = program.loaded<Tolva>())
@@ -79,7 +64,7 @@ void TempClip::remselected_Click() {
 }
 
 void TempClip::cleartmp_Click() {
-    if (runtime().msgBox(u"This will clear the temporary clipboard. Proceed?", 292,
+    if (runtime().msgBox(u"This will clear the temporary clipboard. Proceed?", Messages::yesNoSafe,
                          u"Confirm Clear") != forms::vbYes)
         return;
     tmpcmb.clear();

@@ -152,8 +152,9 @@ void Tolva::Text1_Click() {
 }
 
 void Tolva::Form_Click() {
-    if (auto* b = program.loaded<Bookeeper>(); b && b->visible()) b->show();
-    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->show();
+    // Brought forward, not activated: a click in the page leaves the keyboard there.
+    if (auto* b = program.loaded<Bookeeper>(); b && b->visible()) b->bringForward();
+    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
 // --- start-up ---------------------------------------------------------------------------------
@@ -175,7 +176,9 @@ void Tolva::Form_Load() {
 }
 
 void Tolva::Timer3_Timer() {
-    program.window<PageProps>().show();
+    // Raised over the page, not activated: the first keys typed after start-up belong to
+    // the page.
+    program.window<PageProps>().bringForward();
     Timer3.setEnabled(false);
 }
 

@@ -26,6 +26,11 @@ void Form::show() {
     notify(Change::Visible);
 }
 
+void Form::bringForward() {
+    visible_ = true;
+    notify(Change::Front);
+}
+
 void Form::hide() {
     if (!visible_) return;
     visible_ = false;

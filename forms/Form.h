@@ -27,6 +27,9 @@ public:
     bool visible() const { return visible_; }
     // Shows the window, or brings it to the front when it is already shown.
     void show();
+    // Shows the window, or brings it to the front, leaving the keyboard with the window
+    // the user is typing into.
+    void bringForward();
     void hide();
     // Asks the program to unload this window (a no-op for windows it does not unload).
     void unload();
@@ -54,7 +57,8 @@ public:
     // next load). Without it, unloading only hides.
     Handler unloader;
 
-    enum class Change { Caption, Visible, Raise, Geometry };
+    // Front: shown or brought to the front by bringForward, not activated.
+    enum class Change { Caption, Visible, Raise, Front, Geometry };
     using Listener = std::function<void(Change)>;
     void listen(Listener l) { listeners_.push_back(std::move(l)); }
 

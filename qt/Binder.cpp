@@ -346,8 +346,9 @@ void Binder::check(forms::CheckBox& c, QCheckBox* w) {
 }
 
 void Binder::option(forms::OptionButton& c, QRadioButton* w) {
+    // Left auto-exclusive, which is what makes a screen reader call it a radio button; a
+    // view whose widget holds more than one group gives each its own QButtonGroup.
     common(c, w);
-    w->setAutoExclusive(false);
     w->setText(toQt(c.caption()));
     w->setChecked(c.value());
     c.listen([&c, w](forms::Prop p) {
@@ -361,6 +362,10 @@ void Binder::option(forms::OptionButton& c, QRadioButton* w) {
         invoke([&c] { c.setValue(true); });
         QSignalBlocker block(w);
         w->setChecked(c.value());
+    });
+    // Checked without a click (arrow keys in a group, a screen reader's toggle): chosen too.
+    connect(w, &QRadioButton::toggled, this, [this, &c](bool on) {
+        if (on && !c.value()) invoke([&c] { c.setValue(true); });
     });
 }
 

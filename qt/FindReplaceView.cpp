@@ -3,6 +3,7 @@
 
 #include "tools/FindReplace.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -56,9 +57,12 @@ FindReplaceView::FindReplaceView(FindReplace& f) : FormView(f), window_(f) {
     auto* matchCase = new QCheckBox(this);
     b.check(f.casematch, matchCase);
     options->addWidget(matchCase);
+    // One choice of two: neither can be cleared but by choosing the other.
+    auto* direction = new QButtonGroup(this);
     for (forms::OptionButton* o : {&f.down, &f.up}) {
         auto* radio = new QRadioButton(this);
         b.option(*o, radio);
+        direction->addButton(radio);
         options->addWidget(radio);
     }
     options->addStretch(1);

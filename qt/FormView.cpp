@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 
 namespace tolva::qt {
@@ -15,6 +16,12 @@ std::map<std::string, ViewFactory>& registry() {
     return r;
 }
 constexpr int kTwipsPerPixel = 15;
+
+// The caption as the title bar must receive it: Qt reads "[*]" as its modified-marker
+// placeholder and drops it, and shows a doubled one as one literal "[*]".
+QString titleFor(forms::StringView caption) {
+    return toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 } // namespace
 
 ViewRegistration::ViewRegistration(const char* formName, ViewFactory factory) {
@@ -24,38 +31,53 @@ ViewRegistration::ViewRegistration(const char* formName, ViewFactory factory) {
 FormView::FormView(forms::Form& form, QWidget* parent)
     : QWidget(parent), form_(form), binder_(form.runtime()) {
     setObjectName(QString::fromStdString(form.name()));
-    setWindowTitle(toQt(form.caption()));
+    setWindowTitle(titleFor(form.caption()));
     setMouseTracking(true);
     form.listen([this](forms::Form::Change c) {
         switch (c) {
         case forms::Form::Change::Caption:
-            setWindowTitle(toQt(form_.caption()));
+            setWindowTitle(titleFor(form_.caption()));
             break;
         case forms::Form::Change::Visible:
-            if (form_.visible() && !placed_ && parentWidget()) {
-                // A window of the main window opens low over the page, clear of the
-                // buttons and of the page's head.
-                QRect owner = parentWidget()->geometry();
-                move(owner.left() + (owner.width() - width()) / 3,
-                     owner.bottom() - height() - 160);
-            }
-            placed_ = placed_ || form_.visible();
-            setVisible(form_.visible());
-            if (form_.visible()) {
-                raise();
-                activateWindow();
-            }
+            if (form_.visible())
+                showInFront(true);
+            else
+                hide();
             break;
         case forms::Form::Change::Raise:
-            show();
-            raise();
-            activateWindow();
+            showInFront(true);
+            break;
+        case forms::Form::Change::Front:
+            showInFront(false);
             break;
         case forms::Form::Change::Geometry:
             if (form_.height() > 0) resize(width(), form_.height() / kTwipsPerPixel);
             break;
         }
     });
+}
+
+QPoint FormView::firstPlace(const QWidget& ownerWidget) const {
+    QRect owner = ownerWidget.geometry();
+    return {owner.left() + (owner.width() - width()) / 3, owner.bottom() - height() - 160};
+}
+
+void FormView::placeOnce() {
+    if (!placed_ && parentWidget()) {
+        // A window sized by its layout has its size only once the layout has run.
+        if (layout()) layout()->activate();
+        move(firstPlace(*parentWidget()));
+    }
+    placed_ = true;
+}
+
+void FormView::showInFront(bool activate) {
+    placeOnce();
+    // The window the user is typing into keeps the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    show();
+    raise();
+    if (activate) activateWindow();
 }
 
 FormView::~FormView() = default;
@@ -76,8 +98,29 @@ void FormView::keyPressEvent(QKeyEvent* e) {
 }
 
 void FormView::mouseMoveEvent(QMouseEvent* e) {
-    if (form_.MouseMove) binder_.invoke([this] { form_.MouseMove(); });
+    if (form_.MouseMove && overSurface(e->position().toPoint()))
+        binder_.invoke([this] { form_.MouseMove(); });
     QWidget::mouseMoveEvent(e);
+}
+
+bool FormView::overSurface(QPoint at) const {
+    // A control that ignores the move passes it on to the window; it is still the
+    // control's move. Each control's widget carries its name, "name" or "name(index)".
+    for (QWidget* w = childAt(at); w && w != this; w = w->parentWidget()) {
+        QString name = w->objectName();
+        int index = -1;
+        if (name.endsWith(u')')) {
+            qsizetype open = name.lastIndexOf(u'(');
+            bool ok = false;
+            int i = name.mid(open + 1, name.size() - open - 2).toInt(&ok);
+            if (open > 0 && ok) {
+                index = i;
+                name.truncate(open);
+            }
+        }
+        if (!name.isEmpty() && form_.find(name.toStdString(), index)) return false;
+    }
+    return true;
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* e) {

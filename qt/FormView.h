@@ -27,12 +27,20 @@ public:
     Binder& binder() { return binder_; }
 
 protected:
+    // Where the window first opens over its owner: by default low over the page, clear of
+    // the buttons and of the page's head.
+    virtual QPoint firstPlace(const QWidget& owner) const;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // The pointer is over the window's own surface, not over one of its controls.
+    bool overSurface(QPoint at) const;
+    void placeOnce();
+    void showInFront(bool activate);
+
     forms::Form& form_;
     Binder binder_;
     bool placed_ = false;

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -19,33 +20,56 @@ namespace {
 
 class SplashView : public FormView {
 public:
-    explicit SplashView(Splash& s) : FormView(s) {
+    explicit SplashView(Splash& s) : FormView(s), splash_(s) {
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        // The window has no title for a screen reader to announce.
+        setAccessibleName(toQt(s.runtime().title));
         setFixedSize(460, 260);
         auto* outer = new QVBoxLayout(this);
-        auto* frame = new QGroupBox(this);
-        binder().frame(s.Frame1, frame);
-        auto* lay = new QVBoxLayout(frame);
-        auto* name = new QLabel(frame);
+        frame_ = new QGroupBox(this);
+        binder().frame(s.Frame1, frame_);
+        frame_->installEventFilter(this);
+        auto* lay = new QVBoxLayout(frame_);
+        auto* name = new QLabel(frame_);
         QFont big = name->font();
         big.setPointSize(28);
         big.setBold(true);
         name->setFont(big);
         binder().label(s.lblProductName, name);
-        auto* version = new QLabel(frame);
+        auto* version = new QLabel(frame_);
         binder().label(s.lblVersion, version);
-        auto* loader = new QLabel(frame);
+        auto* loader = new QLabel(frame_);
         binder().label(s.loader, loader);
-        auto* bar = new QProgressBar(frame);
+        auto* bar = new QProgressBar(frame_);
         binder().progress(s.ProgressBar1, bar);
+        // Labels and bar let clicks through: anywhere on the frame is a click on it.
+        for (QWidget* w : std::initializer_list<QWidget*>{name, version, loader, bar})
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
         lay->addWidget(name);
         lay->addWidget(version);
         lay->addStretch(1);
         lay->addWidget(loader);
         lay->addWidget(bar);
-        outer->addWidget(frame);
+        outer->addWidget(frame_);
         setFocusPolicy(Qt::StrongFocus);
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == frame_ && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // The click may unload the splash, and this view with it, after the handler.
+            binder().invoke([this] {
+                if (splash_.Frame1.Click) splash_.Frame1.Click();
+            });
+            return true;
+        }
+        return FormView::eventFilter(watched, event);
+    }
+
+private:
+    Splash& splash_;
+    QGroupBox* frame_ = nullptr;
 };
 
 class AboutView : public FormView {
@@ -85,12 +109,23 @@ public:
     }
 };
 
-// A window whose fields arrive later: caption and nothing else yet.
-class BlankView : public FormView {
+// Page properties, until its fields arrive: a strip that says what it is, raised at
+// start-up over the empty end of the menu bar, clear of the page.
+class PagePropsView : public FormView {
 public:
-    explicit BlankView(forms::Form& f) : FormView(f) {
+    explicit PagePropsView(forms::Form& f) : FormView(f) {
         setWindowFlag(Qt::Tool);
-        resize(360, 240);
+        auto* lay = new QVBoxLayout(this);
+        lay->setContentsMargins(8, 2, 8, 2);
+        auto* caption = new QLabel(toQt(f.caption()), this);
+        lay->addWidget(caption);
+        setFixedSize(sizeHint());
+    }
+
+protected:
+    QPoint firstPlace(const QWidget& owner) const override {
+        QRect o = owner.frameGeometry();
+        return {o.right() - frameGeometry().width() - 8, o.top()};
     }
 };
 
@@ -100,8 +135,9 @@ ViewRegistration splash("frmSplash", [](forms::Form& f, Program&) -> FormView* {
 ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
     return new AboutView(static_cast<About&>(f));
 });
-ViewRegistration pageprops("pageprops",
-                           [](forms::Form& f, Program&) -> FormView* { return new BlankView(f); });
+ViewRegistration pageprops("pageprops", [](forms::Form& f, Program&) -> FormView* {
+    return new PagePropsView(f);
+});
 
 } // namespace
 

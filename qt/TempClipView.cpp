@@ -6,11 +6,11 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace tolva::qt {
@@ -46,10 +46,21 @@ TempClipView::TempClipView(TempClip& t) : FormView(t), window_(t) {
     }
     root->addLayout(buttons);
 
-    auto* status = new QStatusBar(this);
-    status->setSizeGripEnabled(false);
-    b.status(t.StatusBar1, status);
+    // A status line that wraps, so that the longest sentence is shown whole; it keeps room
+    // for two lines, so that the window does not jump as the sentences change.
+    auto* status = new QLabel(this);
+    status->setWordWrap(true);
+    status->setFrameShape(QFrame::StyledPanel);
+    status->setFrameShadow(QFrame::Sunken);
+    status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
+    b.common(t.StatusBar1, status);
+    status->setText(toQt(t.StatusBar1.text()));
+    t.StatusBar1.listen([&t, status](forms::Prop p) {
+        if (p == forms::Prop::Text) status->setText(toQt(t.StatusBar1.text()));
+    });
     root->addWidget(status);
+    root->addSpacing(4);
 
     // A list that takes the focus first would pick its first item by itself.
     preview->setFocus();

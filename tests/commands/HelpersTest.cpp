@@ -82,10 +82,13 @@ TEST_F(HelpersTest, MovingOverControlsWritesTheirSentences) {
 }
 
 TEST_F(HelpersTest, EveryHelpEntryReachesItsControl) {
-    std::set<std::string_view> seen;
+    std::set<std::pair<std::string_view, std::string_view>> seen;
     for (const helpline::Text& t : helpline::texts()) {
-        SCOPED_TRACE(std::string(t.control));
-        EXPECT_TRUE(seen.insert(t.control).second) << "listed twice";
+        SCOPED_TRACE(std::string(t.window) + " " + std::string(t.control));
+        EXPECT_TRUE(seen.insert({t.window, t.control}).second) << "listed twice";
+        // The temporary clipboard's rows are read back in its own tests.
+        EXPECT_TRUE(t.window == "tolva" || t.window == "tempclip") << "a window with no sentences";
+        if (t.window != "tolva") continue;
         if (t.control == "Form") {
             run([&] { w.MouseMove(); });
             EXPECT_TEXT(t.sentence, w.helper.text());

@@ -153,3 +153,30 @@ TEST_F(ClipboardTest, MasterClosedByItsCloseBoxComesBackWithTheMainList) {
     snippet(1, 1);
     expectLists({u"x", u"y"});
 }
+
+TEST_F(ClipboardTest, MasterStatusBarSaysWhatEachPartDoes) {
+    run([&] { w.helper.setText(u"-"); });
+    run([&] { w.mastertmpclip.click(); });
+    TempClip& t = master();
+    EXPECT_TEXT(u"Master Temporary Clipboard allows you to manage multiple clipboard data.",
+                t.StatusBar1.text());
+    const std::pair<forms::Control*, forms::StringView> cases[] = {
+        {&t.OKButton, u"Paste the item as shown in the preview."},
+        {&t.CancelButton, u"Return without making any changes"},
+        {&t.remselected, u"Remove the selected item from the temporary clipboard."},
+        {&t.cleartmp, u"Clear the temporary clipboard"},
+        {&t.tmpcmb, u"Cipboard: Click on the item you wish to paste or view preview."},
+        {&t.fullclip, u"Shows preview of selected item. You may alter before pasting. Drag Drop "
+                      u"altered text to the Clipboard to add item."},
+    };
+    for (const auto& [control, sentence] : cases) {
+        SCOPED_TRACE(control->name());
+        ASSERT_TRUE(control->MouseMove);
+        run([&] { control->MouseMove(); });
+        EXPECT_TEXT(sentence, t.StatusBar1.text());
+    }
+    run([&] { t.MouseMove(); });
+    EXPECT_TEXT(u"Master Temporary Clipboard allows you to manage multiple clipboard data.",
+                t.StatusBar1.text());
+    EXPECT_TEXT(u"-", w.helper.text()) << "the main window's help line is not touched";
+}

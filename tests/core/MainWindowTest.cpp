@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
     Tolva& w = main();
     int raised = 0;
     program.window<PageProps>().listen(
-        [&](forms::Form::Change c) { raised += c == forms::Form::Change::Raise; });
+        [&](forms::Form::Change c) { raised += c == forms::Form::Change::Front; });
     sp.clock.advance(999);
     EXPECT_EQ(raised, 0);
     sp.clock.advance(1);

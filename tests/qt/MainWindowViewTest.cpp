@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QWindow>
 
 using namespace testing_support;
 using tolva::qt::toQt;
@@ -38,7 +39,7 @@ TEST_F(MainWindowViewTest, TypingMarksThePageAndUpdatesTheLabels) {
     QTest::keyClick(&buffer(), Qt::Key_End);
     int32_t before = main().Text1.selStart();
     QTest::keyClicks(&buffer(), "x");
-    EXPECT_EQ(v.windowTitle().toStdString(), "Untitled[*]: Tolva -By Quendry");
+    EXPECT_EQ(v.windowHandle()->title().toStdString(), "Untitled[*]: Tolva -By Quendry");
     EXPECT_EQ(labelText(v, "Label1(1)").toStdString(), "Character " + std::to_string(before + 1));
     EXPECT_TRUE(labelText(v, "nooflines(1)").startsWith("Number of lines: "));
     expectMirror();
