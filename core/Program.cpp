@@ -6,7 +6,10 @@
 #include "core/Splash.h"
 #include "core/TempClip.h"
 #include "core/Tolva.h"
+#include "dialogs/BulNumCreater.h"
+#include "dialogs/HRule.h"
 #include "dialogs/PageProps.h"
+#include "dialogs/TableCreater.h"
 #include "tools/FindReplace.h"
 
 Program::Program(forms::Platform& platform) : runtime_(platform) {}

@@ -6,6 +6,9 @@
 #include <memory>
 #include <tuple>
 
+class TableCreater;
+class HRule;
+class BulNumCreater;
 class FindReplace;
 class TempClip;
 class Bookeeper;
@@ -20,6 +23,9 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 
 // clang-format off
 using All = List<
+    TableCreater,
+    HRule,
+    BulNumCreater,
     FindReplace,
     TempClip,
     Bookeeper,

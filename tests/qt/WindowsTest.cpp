@@ -5,7 +5,10 @@
 #include "core/About.h"
 #include "core/Splash.h"
 #include "core/TempClip.h"
+#include "dialogs/BulNumCreater.h"
+#include "dialogs/HRule.h"
 #include "dialogs/PageProps.h"
+#include "dialogs/TableCreater.h"
 #include "tools/FindReplace.h"
 
 #include <string>
@@ -27,7 +30,7 @@ TEST_F(WindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
         run([&] { f = &program.window<W>(); });
         if (!views->view(f->name())) missing.push_back(f->name());
     });
-    EXPECT_EQ(windows, 7);
+    EXPECT_EQ(windows, 10);
     EXPECT_EQ(missing, std::vector<std::string>{});
 
     run([&] { program.window<About>().unload(); });

@@ -1,0 +1,100 @@
+// View of the horizontal rule dialog: alignment, the size frame, colour, no shade, and the
+// OK and Cancel buttons.
+#include "dialogs/HRule.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tolva::qt {
+
+namespace {
+
+class HRuleView : public FormView {
+public:
+    explicit HRuleView(HRule& h) : FormView(h) {
+        Binder& b = binder();
+        auto* root = new QVBoxLayout(this);
+        root->setSizeConstraint(QLayout::SetFixedSize);
+
+        auto* top = new QGridLayout;
+        auto* align = new QListWidget(this);
+        b.list(h.Align, align);
+        // Three items, all in view.
+        align->setFixedHeight(align->sizeHintForRow(0) * 3 + 2 * align->frameWidth() + 2);
+        auto* alignLabel = fieldLabel(b, h.Label1, align, this);
+        top->addWidget(alignLabel, 0, 0, Qt::AlignTop);
+        top->addWidget(align, 0, 1);
+        root->addLayout(top);
+
+        auto* sizes = new QGroupBox(this);
+        b.frame(h.Frame1, sizes);
+        auto* grid = new QGridLayout(sizes);
+        auto* width = new QLineEdit(sizes);
+        b.lineEdit(h.Widther, width);
+        grid->addWidget(fieldLabel(b, h.Label2, width, sizes), 0, 0);
+        grid->addWidget(width, 0, 1);
+        auto* percent = new QCheckBox(sizes);
+        b.check(h.Check2, percent);
+        grid->addWidget(percent, 0, 2);
+        NumberBox height = numberBox(b, h.size, h.UpDown2, sizes);
+        QLabel* heightLabel = fieldLabel(b, h.Label3, height.box, sizes);
+        nameArrows(height, heightLabel->text());
+        grid->addWidget(heightLabel, 1, 0);
+        grid->addWidget(height.widget, 1, 1);
+        auto* pixels = new QLabel(sizes);
+        b.label(h.Label4, pixels);
+        grid->addWidget(pixels, 1, 2);
+        root->addWidget(sizes);
+
+        auto* colourRow = new QGridLayout;
+        auto* colour = new QComboBox(this);
+        b.combo(h.Combo2, colour);
+        colourRow->addWidget(fieldLabel(b, h.Label5, colour, this), 0, 0);
+        colourRow->addWidget(colour, 0, 1);
+        colourRow->setColumnStretch(1, 1);
+        root->addLayout(colourRow);
+        // The labels of the three parts line up in one column.
+        const int labelWidth =
+            std::max({alignLabel->sizeHint().width(), heightLabel->sizeHint().width(),
+                      colourRow->itemAtPosition(0, 0)->sizeHint().width()});
+        top->setColumnMinimumWidth(0, labelWidth);
+        colourRow->setColumnMinimumWidth(0, labelWidth);
+
+        auto* noshade = new QCheckBox(this);
+        b.check(h.Check1, noshade);
+        root->addWidget(noshade);
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch(1);
+        auto* ok = new QPushButton(this);
+        b.button(h.OKButton, ok);
+        auto* cancel = new QPushButton(this);
+        b.button(h.CancelButton, cancel);
+        buttons->addWidget(ok);
+        buttons->addWidget(cancel);
+        root->addLayout(buttons);
+
+        dialogKeys(this, ok, cancel);
+        setMinimumWidth(340);
+    }
+};
+
+ViewRegistration registration("hrule", [](forms::Form& f, Program&) -> FormView* {
+    return new HRuleView(static_cast<HRule&>(f));
+});
+
+} // namespace
+
+} // namespace tolva::qt
