@@ -61,6 +61,10 @@ public:
         auto* colourRow = new QGridLayout;
         auto* colour = new QComboBox(this);
         b.combo(h.Combo2, colour);
+        // A typed colour is typed, not chosen: Qt picks the list item of the same name when
+        // the box loses the focus and reports that as a choice, which would change the tag.
+        QObject::disconnect(colour->lineEdit(), SIGNAL(editingFinished()), colour,
+                            SLOT(_q_editingFinished()));
         colourRow->addWidget(fieldLabel(b, h.Label5, colour, this), 0, 0);
         colourRow->addWidget(colour, 0, 1);
         colourRow->setColumnStretch(1, 1);

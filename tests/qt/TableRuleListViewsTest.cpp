@@ -142,7 +142,9 @@ TEST_F(TableRuleListViewsTest, RuleDialogFromItsMenuBuildsIntoTheBuffer) {
     QTest::mouseClick(named<QAbstractButton>(v, "Height up"), Qt::LeftButton);
     QTest::mouseClick(named<QAbstractButton>(v, "Height up"), Qt::LeftButton);
     EXPECT_EQ(height->text(), "2");
-    QTest::mouseClick(noshade, Qt::LeftButton);
+    // On its box: the check box spans the row, and only its box and caption take clicks.
+    QTest::mouseClick(noshade, Qt::LeftButton, {}, QPoint(6, noshade->height() / 2));
+    EXPECT_TRUE(noshade->isChecked());
     colour->setFocus();
     colour->lineEdit()->selectAll();
     QTest::keyClicks(colour, "teal");
