@@ -2,12 +2,14 @@
 #include "qt/views/DialogParts.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -59,6 +61,17 @@ NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidg
 void nameArrows(const NumberBox& n, const QString& name) {
     n.up->setAccessibleName(name + " up");
     n.down->setAccessibleName(name + " down");
+}
+
+void checkBox(Binder& b, forms::CheckBox& c, QCheckBox* w) {
+    b.check(c, w);
+    // Model pushes are blocked, and after a click the model already holds the new value,
+    // so only a toggle from outside reaches the model here.
+    QObject::connect(w, &QCheckBox::toggled, w, [&b, &c, w](bool on) {
+        if ((c.value() != 0) != on) b.invoke([&c, on] { c.setValue(on ? 1 : 0); });
+        QSignalBlocker block(w);
+        w->setChecked(c.value() != 0);
+    });
 }
 
 void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel) {

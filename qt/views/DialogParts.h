@@ -5,6 +5,7 @@
 #include "qt/Binder.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -24,6 +25,10 @@ struct NumberBox {
 };
 NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidget* parent);
 void nameArrows(const NumberBox& n, const QString& name);
+
+// A check box bound as usual, and also following toggles that arrive without a click: a
+// screen reader's toggle action changes the box without the clicked signal.
+void checkBox(Binder& b, forms::CheckBox& c, QCheckBox* w);
 
 // Enter presses the default button; Escape presses cancel, or closes the window (its close
 // box) when it has none.

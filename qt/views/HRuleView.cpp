@@ -33,8 +33,7 @@ public:
         b.list(h.Align, align);
         // Three items, all in view.
         align->setFixedHeight(align->sizeHintForRow(0) * 3 + 2 * align->frameWidth() + 2);
-        auto* alignLabel = fieldLabel(b, h.Label1, align, this);
-        top->addWidget(alignLabel, 0, 0, Qt::AlignTop);
+        top->addWidget(fieldLabel(b, h.Label1, align, this), 0, 0, Qt::AlignTop);
         top->addWidget(align, 0, 1);
         root->addLayout(top);
 
@@ -46,7 +45,7 @@ public:
         grid->addWidget(fieldLabel(b, h.Label2, width, sizes), 0, 0);
         grid->addWidget(width, 0, 1);
         auto* percent = new QCheckBox(sizes);
-        b.check(h.Check2, percent);
+        checkBox(b, h.Check2, percent);
         grid->addWidget(percent, 0, 2);
         NumberBox height = numberBox(b, h.size, h.UpDown2, sizes);
         QLabel* heightLabel = fieldLabel(b, h.Label3, height.box, sizes);
@@ -66,18 +65,22 @@ public:
         QObject::disconnect(colour->lineEdit(), SIGNAL(editingFinished()), colour,
                             SLOT(_q_editingFinished()));
         colourRow->addWidget(fieldLabel(b, h.Label5, colour, this), 0, 0);
+        colour->lineEdit()->setAccessibleName(colour->accessibleName());
         colourRow->addWidget(colour, 0, 1);
         colourRow->setColumnStretch(1, 1);
         root->addLayout(colourRow);
-        // The labels of the three parts line up in one column.
-        const int labelWidth =
-            std::max({alignLabel->sizeHint().width(), heightLabel->sizeHint().width(),
-                      colourRow->itemAtPosition(0, 0)->sizeHint().width()});
-        top->setColumnMinimumWidth(0, labelWidth);
-        colourRow->setColumnMinimumWidth(0, labelWidth);
+        // The fields outside the size frame line up with the fields inside it.
+        int labelWidth = 0;
+        for (QLayoutItem* l : {top->itemAtPosition(0, 0), grid->itemAtPosition(0, 0),
+                               grid->itemAtPosition(1, 0), colourRow->itemAtPosition(0, 0)})
+            labelWidth = std::max(labelWidth, l->sizeHint().width());
+        const int inset = sizes->contentsMargins().left() + grid->contentsMargins().left();
+        grid->setColumnMinimumWidth(0, labelWidth);
+        top->setColumnMinimumWidth(0, labelWidth + inset);
+        colourRow->setColumnMinimumWidth(0, labelWidth + inset);
 
         auto* noshade = new QCheckBox(this);
-        b.check(h.Check1, noshade);
+        checkBox(b, h.Check1, noshade);
         root->addWidget(noshade);
 
         auto* buttons = new QHBoxLayout;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tolva::qt {
 
 namespace {
@@ -46,6 +48,14 @@ public:
         numberRow(othersGrid, 2, t.Label5, t.txtcelpad, t.celpadUpDown, others);
         numberRow(othersGrid, 3, t.Label6, t.txtcelspac, t.celspacUpDown, others);
         root->addWidget(others);
+
+        // The boxes of both frames line up in one column.
+        int labelWidth = 0;
+        for (QGridLayout* grid : {rowsGrid, othersGrid})
+            for (int r = 0; r < grid->rowCount(); ++r)
+                labelWidth = std::max(labelWidth, grid->itemAtPosition(r, 0)->sizeHint().width());
+        rowsGrid->setColumnMinimumWidth(0, labelWidth);
+        othersGrid->setColumnMinimumWidth(0, labelWidth);
 
         dialogKeys(this, create, nullptr);
         setMinimumWidth(300);

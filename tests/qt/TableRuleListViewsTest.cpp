@@ -157,6 +157,21 @@ TEST_F(TableRuleListViewsTest, RuleDialogFromItsMenuBuildsIntoTheBuffer) {
     EXPECT_EQ(views->view("hrule"), nullptr);
 }
 
+TEST_F(TableRuleListViewsTest, AScreenReadersToggleReachesTheRuleDialog) {
+    // The accessible toggle action changes a check box without a click.
+    startMain();
+    setPage(u"", 0);
+    auto* v = openFromMenu("hra", "hrule");
+    ASSERT_NE(v, nullptr);
+    typeInto(named<QLineEdit>(v, "Width"), "30");
+    named<QCheckBox>(v, "Percentage")->toggle();
+    EXPECT_EQ(named<QLineEdit>(v, "Width")->text(), "30%");
+    named<QCheckBox>(v, "No Shade (Solid)")->toggle();
+    EXPECT_EQ(program.loaded<HRule>()->Check1.value(), 1);
+    QTest::mouseClick(named<QPushButton>(v, "OK"), Qt::LeftButton);
+    EXPECT_EQ(show(page()), show(u"<HR width=30% NOSHADE>"));
+}
+
 TEST_F(TableRuleListViewsTest, ListDialogFromItsMenusSwitchesAndBuilds) {
     startMain();
     setPage(u"", 0);
