@@ -220,6 +220,16 @@ TEST_F(TableRuleListViewsTest, EnterBuildsAndEscapeCloses) {
     QTest::keyClick(width, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_EQ(views->view("hrule"), nullptr);
+
+    // Without a cancel button Escape is the close box: the dialog goes, nothing inserted.
+    auto* t = openFromMenu("tableb", "tablecreater");
+    ASSERT_NE(t, nullptr);
+    t->activateWindow();
+    auto* rows = named<QLineEdit>(t, "Rows");
+    rows->setFocus();
+    QTest::keyClick(rows, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(views->view("tablecreater"), nullptr);
     EXPECT_EQ(show(page()), show(u"<OL TYPE=\"1\">\r\n<LI> Point1\r\n</OL>\r\n"));
 }
 
