@@ -5,8 +5,11 @@
 #include "commands/Formatting.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
+#include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/HRule.h"
+#include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
 
 #include <stdexcept>
@@ -171,13 +174,13 @@ void refresh(Tolva&) {}
 // Rows in the order of the panel, then the menu, then the toolbar pictures.
 const C kCommands[] = {
     // --- General
-    {.name = "numberings", .kind = K::Dialog},
-    {.name = "Bullet", .kind = K::Dialog},
+    {.name = "numberings", .kind = K::Dialog, .action = numberings_Click},
+    {.name = "Bullet", .kind = K::Dialog, .action = Bullet_Click},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
     {.name = "linker", .kind = K::Dialog},
     {.name = "Mail", .kind = K::Dialog},
     {.name = "Images", .kind = K::Dialog},
-    {.name = "rule", .kind = K::Dialog},
+    {.name = "rule", .kind = K::Dialog, .action = rule_Click},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
      .kind = K::Wrap,
@@ -285,8 +288,8 @@ const C kCommands[] = {
      .fragment = u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>",
      .focusFirst = true},
     // --- Table
-    {.name = "Table", .kind = K::Dialog},
-    {.name = "Row", .kind = K::Dialog},
+    {.name = "Table", .kind = K::Dialog, .action = Table_Click},
+    {.name = "Row", .kind = K::Dialog, .action = Row_Click},
     {.name = "Column", .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
     {.name = "header", .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
     // --- Extras

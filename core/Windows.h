@@ -9,9 +9,12 @@
 #include "core/Splash.h"
 #include "core/TempClip.h"
 #include "core/Tolva.h"
+#include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/HRule.h"
 #include "dialogs/PageProps.h"
+#include "dialogs/TableCreater.h"
 #include "tools/FindReplace.h"
 
 #include <memory>
@@ -23,6 +26,9 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 
 // clang-format off
 using All = List<
+    TableCreater,
+    HRule,
+    BulNumCreater,
     FindReplace,
     Fonty,
     FontCombo,

@@ -1,0 +1,47 @@
+// View of the list dialog: the type list, the count with its arrows, and the button.
+#include "dialogs/BulNumCreater.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+namespace {
+
+class BulNumCreaterView : public FormView {
+public:
+    explicit BulNumCreaterView(BulNumCreater& d) : FormView(d) {
+        Binder& b = binder();
+        auto* root = new QVBoxLayout(this);
+        root->setSizeConstraint(QLayout::SetFixedSize);
+        auto* grid = new QGridLayout;
+        auto* type = new QListWidget(this);
+        b.list(d.type, type);
+        // Five types at most, all in view.
+        type->setFixedHeight(type->fontMetrics().height() * 5 + 4 * type->frameWidth() + 10);
+        grid->addWidget(fieldLabel(b, d.Label1, type, this), 0, 0, Qt::AlignTop);
+        grid->addWidget(type, 0, 1);
+        NumberBox count = numberBox(b, d.txtbulnumcreater, d.bulnumcreaterUpDown, this);
+        grid->addWidget(count.widget, 1, 1);
+        root->addLayout(grid);
+        auto* build = new QPushButton(this);
+        b.button(d.btnbulnumcreater, build);
+        root->addWidget(build);
+        dialogKeys(this, build, nullptr);
+        setMinimumWidth(240);
+    }
+};
+
+ViewRegistration registration("bulnumcreater", [](forms::Form& f, Program&) -> FormView* {
+    return new BulNumCreaterView(static_cast<BulNumCreater&>(f));
+});
+
+} // namespace
+
+} // namespace tolva::qt

@@ -1,0 +1,94 @@
+// Shared pieces of the element dialogs' views.
+#include "qt/views/DialogParts.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+QLabel* fieldLabel(Binder& b, forms::Label& label, QWidget* field, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    b.label(label, l);
+    if (field) {
+        l->setBuddy(field);
+        field->setAccessibleName(l->text().remove('&'));
+    }
+    return l;
+}
+
+NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidget* parent) {
+    auto* holder = new QWidget(parent);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    auto* edit = new QLineEdit(holder);
+    b.lineEdit(box, edit);
+    edit->setAccessibleName(QString::fromStdString(box.name()));
+    row->addWidget(edit, 1);
+
+    auto* arrows = new QVBoxLayout;
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    auto* up = new QToolButton(holder);
+    auto* down = new QToolButton(holder);
+    const int half = edit->sizeHint().height() / 2;
+    for (auto [button, arrow] : {std::pair{up, Qt::UpArrow}, std::pair{down, Qt::DownArrow}}) {
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        // The arrows are stepped with the mouse; the keyboard types the number.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(18, half);
+        arrows->addWidget(button);
+    }
+    b.upDown(upDown, up, down);
+    up->setObjectName(QString::fromStdString(upDown.name()) + ".up");
+    down->setObjectName(QString::fromStdString(upDown.name()) + ".down");
+    row->addLayout(arrows);
+    NumberBox n{holder, edit, up, down};
+    nameArrows(n, QString::fromStdString(box.name()));
+    return n;
+}
+
+void nameArrows(const NumberBox& n, const QString& name) {
+    n.up->setAccessibleName(name + " up");
+    n.down->setAccessibleName(name + " down");
+}
+
+void checkBox(Binder& b, forms::CheckBox& c, QCheckBox* w) {
+    b.check(c, w);
+    // Model pushes are blocked, and after a click the model already holds the new value,
+    // so only a toggle from outside reaches the model here.
+    QObject::connect(w, &QCheckBox::toggled, w, [&b, &c, w](bool on) {
+        if ((c.value() != 0) != on) b.invoke([&c, on] { c.setValue(on ? 1 : 0); });
+        QSignalBlocker block(w);
+        w->setChecked(c.value() != 0);
+    });
+}
+
+void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel) {
+    if (auto* push = qobject_cast<QPushButton*>(defaultButton)) push->setDefault(true);
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* s = new QShortcut(QKeySequence(key), window);
+        QObject::connect(s, &QShortcut::activated, defaultButton, [defaultButton] {
+            if (defaultButton->isVisible() && defaultButton->isEnabled()) defaultButton->click();
+        });
+    }
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(esc, &QShortcut::activated, window, [window, cancel] {
+        if (cancel)
+            cancel->click();
+        else
+            window->close();
+    });
+}
+
+} // namespace tolva::qt

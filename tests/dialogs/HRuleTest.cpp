@@ -1,0 +1,238 @@
+// The horizontal rule dialog: the pieces each field keeps, the tag OK joins, the hand-over
+// of an existing rule and the clean-up after loading.
+#include "dialogs/HRule.h"
+#include "commands/Commands.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+using forms::String;
+
+namespace {
+
+class HRuleTest : public ProgramTest {
+protected:
+    HRule& open() {
+        Tolva& w = main();
+        run([&] { commands::run(w, "rule"); });
+        return *program.loaded<HRule>();
+    }
+    void enter(forms::TextBox& box, StringView s) {
+        run([&] {
+            box.setSelStart(0);
+            box.setSelLength(box.length());
+        });
+        typeChars(box, s);
+    }
+    void ok() {
+        run([&] { program.loaded<HRule>()->OKButton.click(); });
+    }
+    void pickColour(HRule& h, StringView name) {
+        run([&] { h.Combo2.setListIndex(h.Combo2.list().find(name)); });
+    }
+    String page() { return main().Text1.text(); }
+};
+
+TEST_F(HRuleTest, OkRightAfterOpeningIsABareRule) {
+    setPage(u"a[sel]b", 1, 5);
+    HRule& h = open();
+    EXPECT_TEXT(u"Insert Horizontal Rule: Tolva", h.caption());
+    EXPECT_TEXT(u"Center", h.Align.text());
+    EXPECT_TEXT(u"black", h.Combo2.text());
+    EXPECT_EQ(h.Combo2.listCount(), 16);
+    EXPECT_TEXT(u"0", h.size.text());
+    EXPECT_TEXT(u"", h.Widther.text());
+    ok();
+    EXPECT_TEXT(u"a<HR>b", page());
+    EXPECT_EQ(program.loaded<HRule>(), nullptr);
+}
+
+TEST_F(HRuleTest, EveryFieldSetGivesTheWorkedExample) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.Align.setListIndex(1); });
+    typeChars(h.Widther, u"50");
+    run([&] { h.Check2.click(); });
+    EXPECT_TEXT(u"50%", h.Widther.text());
+    run([&] {
+        h.size.setText(u"3");
+        h.Check1.click();
+    });
+    pickColour(h, u"red");
+    ok();
+    EXPECT_TEXT(u"<HR align=\"Left\" width=50% size=\"3\" color=\"red\"  NOSHADE>", page());
+}
+
+TEST_F(HRuleTest, FieldsSetBackToTheirDefaultsLeaveNoAttribute) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.Align.setListIndex(1); });
+    run([&] { h.Align.setListIndex(0); });
+    enter(h.size, u"4");
+    enter(h.size, u"0");
+    pickColour(h, u"red");
+    pickColour(h, u"black");
+    run([&] {
+        h.Check1.click();
+        h.Check1.click();
+    });
+    ok();
+    EXPECT_TEXT(u"<HR>", page());
+}
+
+TEST_F(HRuleTest, ATypedColourHasNoTrailingBlank) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.Combo2.userEdit(u"navy"); });
+    ok();
+    EXPECT_TEXT(u"<HR color=\"navy\">", page());
+}
+
+TEST_F(HRuleTest, PercentageTickAndUntick) {
+    setPage(u"");
+    HRule& h = open();
+    typeChars(h.Widther, u"60");
+    run([&] { h.Check2.click(); });
+    EXPECT_TEXT(u"60%", h.Widther.text());
+    EXPECT_TEXT(u" width=60%", h.width);
+    run([&] { h.Check2.click(); });
+    EXPECT_TEXT(u"60", h.Widther.text());
+    EXPECT_TEXT(u" width=60", h.width);
+
+    enter(h.Widther, u"\b");
+    EXPECT_TEXT(u"100%", h.Widther.text()) << "an emptied width is refilled at once";
+    EXPECT_TRUE(sp.dialogs.done());
+    run([&] { h.Widther.setText(u""); });
+    run([&] { h.Check2.setValue(1); });
+    EXPECT_TEXT(u"100%", h.Widther.text());
+}
+
+TEST_F(HRuleTest, ANonDigitBeforeTheCaretOfTheWidthResetsIt) {
+    setPage(u"");
+    HRule& h = open();
+    typeChars(h.Widther, u"5");
+    sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
+                             u"Assistant: Tolva", forms::vbOK);
+    typeChars(h.Widther, u"%");
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"100%", h.Widther.text());
+    EXPECT_TEXT(u" width=100%", h.width);
+}
+
+TEST_F(HRuleTest, DeletingThePercentSignKeepsTheDigitsBeforeIt) {
+    // Unticking Percentage takes away the "%" only; when the user has already deleted it,
+    // the digit now last is not taken as well.
+    setPage(u"");
+    HRule& h = open();
+    typeChars(h.Widther, u"60");
+    run([&] { h.Check2.click(); });
+    run([&] {
+        h.Widther.setSelStart(3);
+        h.Widther.setFocus();
+    });
+    typeChars(h.Widther, u"\b");
+    EXPECT_TEXT(u"60", h.Widther.text());
+    EXPECT_EQ(h.Check2.value(), 0);
+    EXPECT_TEXT(u" width=60", h.width);
+}
+
+TEST_F(HRuleTest, AWidthOfOneHundredPixelsIsWritten) {
+    setPage(u"");
+    HRule& h = open();
+    typeChars(h.Widther, u"100");
+    ok();
+    EXPECT_TEXT(u"<HR width=100>", page());
+}
+
+TEST_F(HRuleTest, ASelectedRuleWithoutShadeHandsItOver) {
+    setPage(u"x<HR NOSHADE>y", 1, 12);
+    HRule& h = open();
+    EXPECT_EQ(h.Check1.value(), 1);
+    EXPECT_TEXT(u" NOSHADE", h.noshade);
+    ok();
+    EXPECT_TEXT(u"x<HR NOSHADE>y", page());
+}
+
+TEST_F(HRuleTest, FieldsSetByAnOpenerAndTheCleanUpAfterLoading) {
+    // What smart correct hands over from "<HR align="right" width=50%>": the values its
+    // reader finds, leftovers included.
+    setPage(u"");
+    HRule& h = open();
+    run([&] {
+        h.setAlign(u"right");
+        h.Widther.setText(u"50%");
+        h.size.setText(u"ze=");
+        h.Combo2.setText(u"lign=");
+    });
+    EXPECT_TEXT(u"Right", h.Align.text());
+    EXPECT_EQ(h.Check2.value(), 0);
+    sp.clock.advance(299);
+    EXPECT_TEXT(u"ze=", h.size.text());
+    sp.clock.advance(1);
+    EXPECT_TEXT(u"0", h.size.text());
+    EXPECT_TEXT(u"black", h.Combo2.text());
+    EXPECT_TEXT(u"50%", h.Widther.text());
+    EXPECT_EQ(h.Check2.value(), 1);
+    EXPECT_FALSE(h.Timer1.enabled());
+    ok();
+    EXPECT_TEXT(u"<HR align=\"Right\" width=50%>", page());
+}
+
+TEST_F(HRuleTest, AnAlignmentNotInTheListWritesNone) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.setAlign(u"left"); });
+    EXPECT_TEXT(u" align=\"Left\"", h.align);
+    run([&] { h.setAlign(u"middle"); });
+    EXPECT_TEXT(u" align=\"\"", h.align);
+    ok();
+    EXPECT_TEXT(u"<HR>", page());
+}
+
+TEST_F(HRuleTest, LeftoversOfTheReaderInTheWidthAreCleared) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.Widther.setText(u"idth="); });
+    EXPECT_TEXT(u"100%", h.Widther.text());
+    run([&] { h.Widther.setText(u"ign="); });
+    EXPECT_TEXT(u"100%", h.Widther.text());
+    EXPECT_TRUE(sp.dialogs.done());
+}
+
+TEST_F(HRuleTest, HeightArrows) {
+    setPage(u"");
+    HRule& h = open();
+    run([&] { h.UpDown2.down(); });
+    EXPECT_TEXT(u"0", h.size.text()) << "no lower than 0";
+    run([&] { h.size.setText(u""); });
+    run([&] { h.UpDown2.up(); });
+    EXPECT_TEXT(u"2", h.size.text());
+    run([&] { h.size.setText(u""); });
+    run([&] { h.UpDown2.down(); });
+    EXPECT_TEXT(u"0", h.size.text());
+    run([&] { h.size.setText(u"abc"); });
+    run([&] {
+        h.UpDown2.up();
+        h.UpDown2.down();
+    });
+    EXPECT_TEXT(u"abc", h.size.text()) << "a size that is no number is left alone";
+}
+
+TEST_F(HRuleTest, CancelAndTheCloseBoxInsertNothing) {
+    setPage(u"x");
+    HRule& h = open();
+    run([&] { h.CancelButton.click(); });
+    EXPECT_EQ(program.loaded<HRule>(), nullptr);
+    HRule& again = open();
+    run([&] { again.userClose(); });
+    EXPECT_EQ(program.loaded<HRule>(), nullptr);
+    EXPECT_TEXT(u"x", page());
+}
+
+TEST_F(HRuleTest, MenuItemOpensTheDialog) {
+    setPage(u"");
+    run([&] { main().menu("hra").click(); });
+    ASSERT_NE(program.loaded<HRule>(), nullptr);
+    EXPECT_TRUE(program.loaded<HRule>()->visible());
+}
+
+} // namespace

@@ -1,0 +1,264 @@
+// The table creator: the whole table and rows-only builds, its boxes and arrows, the
+// openers and the refused counts.
+#include "dialogs/TableCreater.h"
+#include "commands/Commands.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+using forms::String;
+
+namespace {
+
+constexpr char16_t kDefaultTable[] =
+    u"<TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \r\n"
+    u"<CAPTION></CAPTION>\r\n"
+    u"<TR>\r\n"
+    u" <TD> row 1 col 1 </TD> \r\n"
+    u" <TD> row 1 col 2 </TD> \r\n"
+    u"</TR>\r\n"
+    u"<TR>\r\n"
+    u" <TD> row 2 col 1 </TD> \r\n"
+    u" <TD> row 2 col 2 </TD> \r\n"
+    u"</TR>\r\n"
+    u"</TABLE>\r\n";
+
+constexpr char16_t kOneRow[] = u"<TR>\r\n"
+                               u" <TD> row 1 col 1 </TD> \r\n"
+                               u" <TD> row 1 col 2 </TD> \r\n"
+                               u"</TR>\r\n";
+
+class TableCreaterTest : public ProgramTest {
+protected:
+    TableCreater& open(const char* command = "Table") {
+        Tolva& w = main();
+        run([&] { commands::run(w, command); });
+        return *program.loaded<TableCreater>();
+    }
+    // Replaces the whole box as a user selecting it and typing would.
+    void enter(forms::TextBox& box, StringView s) {
+        run([&] {
+            box.setSelStart(0);
+            box.setSelLength(box.length());
+        });
+        typeChars(box, s);
+    }
+    void press() {
+        run([&] { program.loaded<TableCreater>()->btnCreateTbl.click(); });
+    }
+    void expectInvalid() {
+        sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
+                                 u"Assistant: Tolva", forms::vbOK);
+    }
+    String page() { return main().Text1.text(); }
+};
+
+TEST_F(TableCreaterTest, DefaultTableReplacesTheSelectionAndTheDialogGoes) {
+    setPage(u"ab<XY>cd", 2, 4);
+    TableCreater& t = open();
+    EXPECT_TEXT(u"Create Table: Tolva", t.caption());
+    EXPECT_TEXT(u"Create Table", t.btnCreateTbl.caption());
+    EXPECT_TRUE(t.visible());
+    EXPECT_TRUE(t.Frame2.visible());
+    press();
+    EXPECT_TEXT(String(u"ab") + kDefaultTable + u"cd", page());
+    EXPECT_EQ(main().Text1.selStart(), 2 + static_cast<int32_t>(String(kDefaultTable).size()));
+    EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
+    EXPECT_TRUE(main().Text1.hasFocus());
+}
+
+TEST_F(TableCreaterTest, FieldsOfOthersGoIntoTheTableTag) {
+    setPage(u"");
+    TableCreater& t = open();
+    typeChars(t.txtcaption, u"Prices");
+    run([&] { t.borderUpDown.up(); });
+    enter(t.txtcelpad, u"3");
+    run([&] { t.celspacUpDown.up(); });
+    enter(t.i, u"1");
+    enter(t.j, u"1");
+    press();
+    EXPECT_TEXT(u"<TABLE BORDER=\"2\" CELLPADDING=\"3\" CELLSPACING=\"1\" >  \r\n"
+                u"<CAPTION>Prices</CAPTION>\r\n"
+                u"<TR>\r\n"
+                u" <TD> row 1 col 1 </TD> \r\n"
+                u"</TR>\r\n"
+                u"</TABLE>\r\n",
+                page());
+}
+
+TEST_F(TableCreaterTest, RowOpenerCutsTheDialogDownToRows) {
+    setPage(u"<TABLE>\r\n</TABLE>", 9);
+    TableCreater& t = open("Row");
+    EXPECT_TEXT(u"Insert Row", t.caption());
+    EXPECT_TEXT(u"Insert Row", t.btnCreateTbl.caption());
+    EXPECT_TEXT(u"1", t.i.text());
+    EXPECT_FALSE(t.fullTable);
+    EXPECT_EQ(t.height(), 2700);
+    EXPECT_FALSE(t.Frame2.visible());
+    EXPECT_TRUE(t.Frame1.visible());
+    press();
+    EXPECT_TEXT(String(u"<TABLE>\r\n") + kOneRow + u"</TABLE>", page());
+    // The next opening loads the whole table afresh.
+    TableCreater& again = open("Table");
+    EXPECT_TRUE(again.fullTable);
+    EXPECT_TEXT(u"2", again.i.text());
+    EXPECT_TEXT(u"Create Table: Tolva", again.caption());
+    EXPECT_TRUE(again.Frame2.visible());
+}
+
+TEST_F(TableCreaterTest, ModeSwitchesOfAnOpenDialog) {
+    setPage(u"");
+    TableCreater& t = open("Row");
+    open("Table");
+    EXPECT_EQ(program.loaded<TableCreater>(), &t);
+    EXPECT_FALSE(t.fullTable) << "Table only brings the rows-only dialog forward";
+    EXPECT_TEXT(u"Insert Row", t.caption());
+
+    run([&] { t.unload(); });
+    TableCreater& full = open("Table");
+    enter(full.i, u"5");
+    run([&] { main().menu("rowa").click(); });
+    EXPECT_FALSE(full.fullTable);
+    EXPECT_TEXT(u"1", full.i.text());
+    EXPECT_FALSE(full.Frame2.visible());
+}
+
+TEST_F(TableCreaterTest, ZeroRowsAndZeroColumns) {
+    setPage(u"");
+    TableCreater& t = open();
+    enter(t.i, u"0");
+    press();
+    EXPECT_TEXT(u"<TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \r\n"
+                u"<CAPTION></CAPTION>\r\n"
+                u"</TABLE>\r\n",
+                page());
+
+    setPage(u"keep[sel]keep", 4, 5);
+    TableCreater& rows = open("Row");
+    enter(rows.i, u"0");
+    press();
+    EXPECT_TEXT(u"keepkeep", page()) << "the empty fragment deletes the selection";
+
+    setPage(u"");
+    TableCreater& cols = open();
+    enter(cols.j, u"0");
+    press();
+    EXPECT_TEXT(u"<TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \r\n"
+                u"<CAPTION></CAPTION>\r\n"
+                u"<TR>\r\n</TR>\r\n<TR>\r\n</TR>\r\n"
+                u"</TABLE>\r\n",
+                page());
+}
+
+TEST_F(TableCreaterTest, NumericBoxesAndTheirArrows) {
+    setPage(u"");
+    TableCreater& t = open();
+    run([&] { t.txtborder.setSelStart(1); });
+    expectInvalid();
+    typeChars(t.txtborder, u"a");
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"1", t.txtborder.text());
+
+    enter(t.j, u"7");
+    enter(t.j, u"\b");
+    EXPECT_TEXT(u"2", t.j.text()) << "refilled silently";
+
+    enter(t.i, u"1");
+    run([&] { t.rowUpDown.down(); });
+    EXPECT_TEXT(u"1", t.i.text());
+    enter(t.txtborder, u"0");
+    run([&] { t.borderUpDown.down(); });
+    EXPECT_TEXT(u"0", t.txtborder.text());
+    enter(t.i, u"9");
+    run([&] { t.rowUpDown.up(); });
+    EXPECT_TEXT(u"10", t.i.text());
+    run([&] { t.colUpDown.down(); });
+    EXPECT_TEXT(u"1", t.j.text());
+    run([&] { t.celpadUpDown.down(); });
+    EXPECT_TEXT(u"0", t.txtcelpad.text());
+}
+
+TEST_F(TableCreaterTest, TheTableGoesWhereTheCaretIsWhenTheButtonIsPressed) {
+    setPage(u"one two", 0);
+    open("Row");
+    // The user goes on editing the page while the dialog is open.
+    setPage(u"one two three", 8);
+    press();
+    EXPECT_TEXT(String(u"one two ") + kOneRow + u"three", page());
+}
+
+TEST_F(TableCreaterTest, CloseBoxUnloadsWithoutInserting) {
+    setPage(u"x");
+    TableCreater& t = open();
+    enter(t.i, u"7");
+    run([&] { t.userClose(); });
+    EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
+    EXPECT_TEXT(u"x", page());
+    EXPECT_TEXT(u"2", open().i.text());
+}
+
+TEST_F(TableCreaterTest, CountsThatAreNotWholeNumbersAreRefused) {
+    setPage(u"page");
+    TableCreater& t = open();
+    // numberguard checks only the character before the caret, so these pastes pass it.
+    run([&] { t.i.setText(u"1x2"); });
+    expectInvalid();
+    press();
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"2", t.i.text());
+    EXPECT_TEXT(u"page", page());
+    ASSERT_EQ(program.loaded<TableCreater>(), &t) << "the dialog stays for another try";
+
+    run([&] { t.j.setText(u"2.5"); });
+    expectInvalid();
+    press();
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"2", t.j.text());
+    EXPECT_TEXT(u"page", page());
+}
+
+TEST_F(TableCreaterTest, TablesOfMoreThanAHundredThousandCellsAreRefused) {
+    setPage(u"page");
+    TableCreater& t = open();
+    run([&] {
+        t.i.setText(u"1001");
+        t.j.setText(u"100");
+    });
+    expectInvalid();
+    press();
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"2", t.i.text()) << "the larger count is reset";
+    EXPECT_TEXT(u"100", t.j.text());
+    EXPECT_TEXT(u"page", page());
+
+    // Beyond the 32-bit counters, and rows without cells: still refused, never a hang.
+    run([&] {
+        t.i.setText(u"3000000000");
+        t.j.setText(u"0");
+    });
+    expectInvalid();
+    press();
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"2", t.i.text());
+    EXPECT_TEXT(u"page", page());
+
+    run([&] {
+        t.i.setText(u"1000");
+        t.j.setText(u"100");
+    });
+    press();
+    EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
+    EXPECT_NE(page().find(u" <TD> row 1000 col 100 </TD> \r\n</TR>\r\n</TABLE>\r\n"), String::npos);
+}
+
+TEST_F(TableCreaterTest, MenuItemsOpenTheDialog) {
+    setPage(u"");
+    run([&] { main().menu("tableb").click(); });
+    ASSERT_NE(program.loaded<TableCreater>(), nullptr);
+    EXPECT_TRUE(program.loaded<TableCreater>()->fullTable);
+    run([&] { main().menu("rowa").click(); });
+    EXPECT_FALSE(program.loaded<TableCreater>()->fullTable);
+    run([&] { main().menu("cella").click(); });
+    EXPECT_TEXT(u"<TD>Text</TD>", page());
+}
+
+} // namespace
