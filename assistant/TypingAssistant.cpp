@@ -69,7 +69,7 @@ constexpr Row kRows[] = {
     {u"<hr>",
      u"This looks like a horizontal rule. Would you like Tolva to assist you providing more "
      u"options?",
-     {remove(4), run("hrule")}},
+     {remove(4), run("rule")}},
     {u"<ol>",
      u"This looks like a numbered list. Would you like Tolva to assist you?",
      {selectBack(4), run("numberings")}},

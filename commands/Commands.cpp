@@ -415,7 +415,6 @@ const C kCommands[] = {
 
     // --- windows the typing assistant shows as they are, without an opener's settings
     {.name = "linkcomplete", .kind = K::Dialog},
-    {.name = "hrule", .kind = K::Dialog},
     {.name = "imager", .kind = K::Dialog},
 
     // --- toolbar pictures

@@ -2,6 +2,7 @@
 // and what it never recognises.
 #include "assistant/TypingAssistant.h"
 #include "commands/Bookeeper.h"
+#include "dialogs/HRule.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
@@ -158,6 +159,14 @@ TEST_F(TypingAssistantTest, KeysQueuedBeforeAQuestionArriveAfterItInOrder) {
     });
     EXPECT_TRUE(sp.dialogs.done());
     EXPECT_TEXT(u"<imgxy", after());
+}
+
+TEST_F(TypingAssistantTest, ARuleTypedWithoutAQuestionOpensTheRuleDialog) {
+    run([&] { w.assistant.assistprompt = false; });
+    typeChars(w.Text1, u"<hr>");
+    EXPECT_TEXT(u"", after());
+    ASSERT_NE(program.loaded<HRule>(), nullptr);
+    EXPECT_TRUE(program.loaded<HRule>()->visible());
 }
 
 } // namespace
