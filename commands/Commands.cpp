@@ -11,6 +11,7 @@
 #include "dialogs/HRule.h"
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
+#include "help/Helpme.h"
 
 #include <stdexcept>
 #include <string>
@@ -410,7 +411,7 @@ const C kCommands[] = {
     {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
     {.name = "mnupageproperties", .kind = K::Dialog},
     // --- Help
-    {.name = "helpa", .kind = K::Dialog},
+    {.name = "helpa", .kind = K::Dialog, .action = help::open},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
@@ -432,7 +433,7 @@ const C kCommands[] = {
     {.name = "pictcontrast",
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Dialog},
+    {.name = "picthelpfile", .kind = K::Dialog, .action = help::open},
 };
 
 } // namespace

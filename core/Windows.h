@@ -15,6 +15,7 @@
 #include "dialogs/HRule.h"
 #include "dialogs/PageProps.h"
 #include "dialogs/TableCreater.h"
+#include "help/Helpme.h"
 #include "tools/FindReplace.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 
 // clang-format off
 using All = List<
+    Helpme,
     TableCreater,
     HRule,
     BulNumCreater,

@@ -1,0 +1,34 @@
+// The help viewer's categories, topics and pages. Pages about a command are built from the
+// command's help sentence and its place in the menu tree, so they never disagree with them.
+#pragma once
+
+#include "forms/Text.h"
+
+#include <span>
+#include <string_view>
+
+namespace help {
+
+struct Topic {
+    forms::StringView title;   // as listed
+    forms::StringView heading; // the page's first line
+    std::string_view control;  // whose help sentence opens the prose; "" for none
+    forms::StringView prose;   // the rest, paragraphs separated by an empty line; may be ""
+    std::string_view menu;     // the menu item named in "Menu:" and "Shortcut:"; "" for none
+};
+
+struct Category {
+    std::string_view button; // the category's button
+    forms::StringView caption;
+    forms::StringView introduction;
+    std::span<const Topic> topics;
+};
+
+std::span<const Category> categories();
+forms::StringView welcome();
+// The page of a topic, or nothing for a title without one.
+bool page(const Topic& t, forms::String& out);
+// "Options >> AutoSave (5 Seconds)": the captions from the menu bar down, without access keys.
+forms::String menuPath(std::string_view item);
+
+} // namespace help
