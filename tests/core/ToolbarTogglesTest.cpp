@@ -14,9 +14,9 @@ protected:
 TEST_F(ToolbarTogglesTest, CtrlHTwiceHidesAndShowsTheFifteenGroupsAndLeavesThePageAlone) {
     setPage(u"<p>page</p>", 3, 4);
     run([&] { w.menu("mnuhider").click(); });
-    for (const char* name : {"General", "misc", "tabular", "fonter", "align", "former", "extras",
-                             "special", "Combo4", "Combo3", "insert", "bold", "italic",
-                             "Underline", "specialcharacter"})
+    for (const char* name :
+         {"General", "misc", "tabular", "fonter", "align", "former", "extras", "special", "Combo4",
+          "Combo3", "insert", "bold", "italic", "Underline", "specialcharacter"})
         EXPECT_FALSE(w.find(name)->visible()) << name;
     EXPECT_TRUE(w.helper.visible());
     EXPECT_TRUE(w.pictinformation.visible());
