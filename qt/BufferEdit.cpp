@@ -105,7 +105,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
 
     box_.displayEdit = [this](const forms::DisplayEdit& e) { applyEdit(e); };
     box_.lineCounter = [this] { return static_cast<int32_t>(document()->lineCount()); };
-    box_.listen([this](forms::Prop p) {
+    selection_ = box_.listen([this](forms::Prop p) {
         if (p == forms::Prop::Selection && !pushing_) pushSelection();
     });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &BufferEdit::copySelection);

@@ -47,6 +47,7 @@ private:
 
     forms::TextBox& box_;
     Binder& binder_;
+    forms::Subscription selection_;
     std::vector<QKeySequence> yielded_;
     bool pushing_ = false;
     // Model selection when a drag started from this widget.

@@ -26,7 +26,7 @@ FormView::FormView(forms::Form& form, QWidget* parent)
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(toQt(form.caption()));
     setMouseTracking(true);
-    form.listen([this](forms::Form::Change c) {
+    formChanges_ = form.listen([this](forms::Form::Change c) {
         switch (c) {
         case forms::Form::Change::Caption:
             setWindowTitle(toQt(form_.caption()));

@@ -35,6 +35,7 @@ protected:
 private:
     forms::Form& form_;
     Binder binder_;
+    forms::Subscription formChanges_;
     bool placed_ = false;
 };
 

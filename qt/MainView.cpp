@@ -189,8 +189,7 @@ void MainView::bindAction(forms::MenuItem& item, QAction* action) {
         action->setChecked(item.checked());
     };
     sync();
-    item.listen([sync](forms::Prop) { sync(); });
-    binder().track(item);
+    binder().keep(item.listen([sync](forms::Prop) { sync(); }));
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {

@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, EmptyBufferCountsOneLine) {
 TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
     Tolva& w = main();
     int raised = 0;
-    program.pageprops().listen(
+    forms::Subscription watch = program.pageprops().listen(
         [&](forms::Form::Change c) { raised += c == forms::Form::Change::Raise; });
     sp.clock.advance(999);
     EXPECT_EQ(raised, 0);
