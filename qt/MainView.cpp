@@ -75,6 +75,8 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     buffer_ = new BufferEdit(w.Text1, b, this);
     b.common(w.Text1, buffer_);
     buffer_->yieldShortcuts(keys);
+    buffer_->setClipboardCommands(
+        {[&w] { w.mnucopy_Click(); }, [&w] { w.mnucut_Click(); }, [&w] { w.mnupaste_Click(); }});
     middle->addWidget(buffer_, 1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("buttonPanel");
