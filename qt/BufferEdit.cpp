@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -84,6 +85,22 @@ const char* const kOwnDrag = "application/x-tolva-buffer-drag";
 // The key code an input method's characters arrive with (VK_PROCESSKEY).
 constexpr int kProcessKey = 229;
 
+// Whether a block of plain ASCII takes at most cols columns, a tab counted as a full stop.
+bool fitsColumns(const QTextBlock& b, qsizetype cols) {
+    if (b.length() - 1 > cols) return false;
+    qsizetype used = 0;
+    for (QChar c : b.text()) {
+        char16_t u = c.unicode();
+        if (u == u'\t')
+            used += 8;
+        else if (u >= 0x20 && u < 0x7f)
+            ++used;
+        else
+            return false;
+    }
+    return used <= cols;
+}
+
 bool isBreak(QChar c) {
     return c == QChar(u'\r') || c == QChar(u'\n') || c == QChar(0x2029);
 }
@@ -139,11 +156,24 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
 
 int32_t BufferEdit::displayLines() {
     if (layoutPending_) {
-        // A large edit was left to lay out until the count is needed; blocks already laid
-        // out cost nothing here.
+        // A large edit was left until the count is needed. Laying out a 10 MB page takes
+        // seconds, so a line that surely fits (ASCII in the fixed font, a tab counted as a
+        // full tab stop, narrower than the text width) counts one without being laid out.
+        // The layout wraps at the viewport's width.
+        QFontMetricsF fm(document()->defaultFont());
+        qreal advance = 1;
+        for (char16_t c = 0x20; c < 0x7f; ++c)
+            advance = std::max(advance, fm.horizontalAdvance(QChar(c)));
+        qreal room =
+            viewport()->width() - 2 * document()->documentMargin() - 2 * advance - cursorWidth();
+        auto cols = static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
         auto* layout = document()->documentLayout();
-        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-            layout->blockBoundingRect(b);
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            if (fitsColumns(b, cols))
+                b.setLineCount(1);
+            else
+                layout->blockBoundingRect(b);
+        }
         layoutPending_ = false;
     }
     return static_cast<int32_t>(document()->lineCount());
