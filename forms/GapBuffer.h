@@ -4,7 +4,6 @@
 
 #include "forms/Text.h"
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -22,9 +21,9 @@ public:
     }
     String mid(int32_t pos, int32_t len) const;
     String str() const { return mid(0, size()); }
-    // Copies of a whole text made so far, by str() or a mid() that takes everything.
+    // Copies of the whole text made so far, by str() or a mid() that takes everything.
     // Typing must make none: a page may be 10 MB.
-    static long wholeCopies() { return wholeCopies_.load(std::memory_order_relaxed); }
+    long wholeCopies() const { return wholeCopies_; }
 
     void assign(StringView text);
     // Replaces len characters at pos (both already clamped by the caller).
@@ -54,7 +53,7 @@ private:
     int32_t countPairs(int32_t a, int32_t b) const;
     void countBreaks(int32_t a, int32_t b, int32_t sign);
 
-    static inline std::atomic<long> wholeCopies_{0};
+    mutable long wholeCopies_ = 0;
 
     std::vector<char16_t> buf_;
     size_t gapStart_ = 0;

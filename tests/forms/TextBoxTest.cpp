@@ -220,13 +220,13 @@ TEST_F(Box, MovingTheSelectionIsOneEdit) {
 
 TEST_F(Box, OnlyWholeTextReadsCountAsCopies) {
     box.setText(u"abc\r\ndef");
-    long before = GapBuffer::wholeCopies();
+    long before = box.storage().wholeCopies();
     (void)box.mid(1, 7);
     (void)box.before(8, 3);
     (void)box.find(u"def");
     (void)box.selText();
-    EXPECT_EQ(GapBuffer::wholeCopies() - before, 0);
+    EXPECT_EQ(box.storage().wholeCopies() - before, 0);
     (void)box.text();
     (void)box.mid(0, 99);
-    EXPECT_EQ(GapBuffer::wholeCopies() - before, 2);
+    EXPECT_EQ(box.storage().wholeCopies() - before, 2);
 }

@@ -5,7 +5,6 @@
 
 #include "commands/Bookeeper.h"
 #include "dialogs/PageProps.h"
-#include "forms/GapBuffer.h"
 #include "tools/FindReplace.h"
 
 #include <QAction>
@@ -255,11 +254,11 @@ TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesIt) {
         page += u"<P>Some text of a long page, in a line of its own.</P>\r\n";
     setPage(page, static_cast<int32_t>(page.size() / 2));
     QApplication::processEvents();
-    long before = forms::GapBuffer::wholeCopies();
+    long before = main().Text1.storage().wholeCopies();
     for (int i = 0; i < 10; ++i) {
         QTest::keyClicks(&buffer(), "abcdefghi");
         QTest::keyClick(&buffer(), Qt::Key_Return);
     }
-    EXPECT_EQ(forms::GapBuffer::wholeCopies() - before, 0);
+    EXPECT_EQ(main().Text1.storage().wholeCopies() - before, 0);
     EXPECT_EQ(main().Text1.length(), static_cast<int32_t>(page.size()) + 10 * 11);
 }
