@@ -43,9 +43,7 @@ bool Control::hasFocus() const {
 }
 
 void Control::notify(Prop p) {
-    // A listener may add listeners; iterate by index.
-    for (size_t i = 0; i < listeners_.size(); ++i)
-        listeners_[i](p);
+    listeners_(p);
 }
 
 } // namespace forms

@@ -71,8 +71,7 @@ void Form::remove(Control* c) {
 }
 
 void Form::notify(Change c) {
-    for (size_t i = 0; i < listeners_.size(); ++i)
-        listeners_[i](c);
+    listeners_(c);
 }
 
 } // namespace forms

@@ -60,7 +60,8 @@ public:
     // Front: shown or brought to the front by bringForward, not activated.
     enum class Change { Caption, Visible, Raise, Front, Geometry };
     using Listener = std::function<void(Change)>;
-    void listen(Listener l) { listeners_.push_back(std::move(l)); }
+    // The listening lasts as long as the returned subscription.
+    Subscription listen(Listener l) { return listeners_.add(std::move(l)); }
 
 private:
     friend class Control;
@@ -75,7 +76,7 @@ private:
     int height_ = 0;
     int width_ = 0;
     std::vector<Control*> controls_;
-    std::vector<Listener> listeners_;
+    Listeners<Change> listeners_;
 };
 
 } // namespace forms

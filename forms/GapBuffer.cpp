@@ -11,6 +11,7 @@ String GapBuffer::mid(int32_t pos, int32_t len) const {
     String out;
     if (len <= 0 || pos < 0 || pos >= size()) return out;
     len = std::min(len, size() - pos);
+    if (len == size()) ++wholeCopies_;
     out.resize(static_cast<size_t>(len));
     auto p = static_cast<size_t>(pos);
     auto n = static_cast<size_t>(len);

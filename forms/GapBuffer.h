@@ -21,6 +21,9 @@ public:
     }
     String mid(int32_t pos, int32_t len) const;
     String str() const { return mid(0, size()); }
+    // Copies of the whole text made so far, by str() or a mid() that takes everything.
+    // Typing must make none: a page may be 10 MB.
+    long wholeCopies() const { return wholeCopies_; }
 
     void assign(StringView text);
     // Replaces len characters at pos (both already clamped by the caller).
@@ -49,6 +52,8 @@ private:
     // Pairs starting at i with a <= i and i + 1 < b.
     int32_t countPairs(int32_t a, int32_t b) const;
     void countBreaks(int32_t a, int32_t b, int32_t sign);
+
+    mutable long wholeCopies_ = 0;
 
     std::vector<char16_t> buf_;
     size_t gapStart_ = 0;

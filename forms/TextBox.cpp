@@ -1,6 +1,9 @@
 // Text box semantics: selection rules, change events, user edits and undo.
 #include "forms/TextBox.h"
 
+#include "forms/Form.h"
+#include "forms/Runtime.h"
+
 #include <algorithm>
 
 namespace forms {
@@ -220,11 +223,16 @@ void TextBox::deleteKey() {
     }
 }
 
-void TextBox::type(char16_t c) {
-    int code = keyCodeOf(c);
-    keyDown(code);
-    keyPress(c);
-    keyUp(code);
+void TextBox::typeKey(int keyCode, int shift, const std::function<void()>& action) {
+    form().runtime().invoke([&] {
+        keyDown(keyCode, shift);
+        if (action) action();
+        keyUp(keyCode, shift);
+    });
+}
+
+void TextBox::type(char16_t c, int shift) {
+    typeKey(keyCodeOf(c), shift, [&] { keyPress(c); });
 }
 
 void TextBox::typeLiteral(StringView chars) {
@@ -256,6 +264,25 @@ void TextBox::userInsert(StringView t) {
         if (static_cast<int32_t>(s.size()) > room) s.resize(static_cast<size_t>(room));
     }
     replace(selStart_, selLength_, s, false, false);
+}
+
+void TextBox::userMove(int32_t start, int32_t len, int32_t to) {
+    if (locked_ || !enabled()) return;
+    start = std::clamp(start, 0, length());
+    len = std::clamp(len, 0, length() - start);
+    to = std::clamp(to, 0, length());
+    if (len == 0 || (to >= start && to <= start + len)) return;
+    // One replacement of the span from the drop point to the far end of the selection,
+    // so the program sees a single change and undo takes the move back in one step.
+    String moved = buf_.mid(start, len);
+    if (to < start) {
+        replace(to, start + len - to, moved + buf_.mid(to, start - to), false, false);
+        select(to, len);
+    } else {
+        replace(start, to - start, buf_.mid(start + len, to - start - len) + moved, false, false);
+        select(to - len, len);
+    }
+    notify(Prop::Selection);
 }
 
 } // namespace forms

@@ -76,13 +76,20 @@ public:
     void keyPress(char16_t c);
     // The Delete key's action (it raises no KeyPress).
     void deleteKey();
-    // One whole typed character: KeyDown, KeyPress with its action, KeyUp.
-    void type(char16_t c);
+    // Every key pressed in the box comes through here, from the view and from tests alike:
+    // KeyDown, the key's action (for a character its KeyPress, the edit and Change),
+    // KeyUp, all as one event, so that keystrokes queued meanwhile arrive after KeyUp.
+    void typeKey(int keyCode, int shift, const std::function<void()>& action);
+    // A character key through typeKey, with KeyPress and the character's own action.
+    void type(char16_t c, int shift = 0);
     // Queued keystrokes: KeyDown, KeyPress, then the characters inserted exactly as they
     // are (a lone CR or LF stays itself; a CR LF pair comes as one), KeyUp.
     void typeLiteral(StringView chars);
-    // Paste, drop or an input-method commit: replaces the selection as one edit.
+    // Paste or drop: replaces the selection as one edit.
     void userInsert(StringView t);
+    // The selection dragged elsewhere in the box: one edit, after which the moved text is
+    // selected. Dropping it inside itself changes nothing.
+    void userMove(int32_t start, int32_t length, int32_t to);
     bool undo();
     bool redo();
     bool canUndo() const { return !undo_.empty(); }

@@ -64,10 +64,9 @@ QStringList itemsOf(const forms::ItemList& list) {
 Binder::Binder(forms::Runtime& runtime, QObject* parent) : QObject(parent), runtime_(runtime) {}
 
 Binder::~Binder() {
-    for (const Bound& b : bound_) {
-        b.control->clearListeners();
-        if (b.widget) b.widget->removeEventFilter(this);
-    }
+    subs_.clear();
+    for (const Bound& b : bound_)
+        b.widget->removeEventFilter(this);
 }
 
 void Binder::invoke(const std::function<void()>& f) {
@@ -89,7 +88,7 @@ void Binder::common(forms::Control& c, QWidget* w) {
         bound_.push_back({&c, area->viewport()});
     }
     bound_.push_back({&c, w});
-    c.listen([this, &c, w](forms::Prop p) {
+    keep(c.listen([this, &c, w](forms::Prop p) {
         switch (p) {
         case forms::Prop::Enabled:
             w->setEnabled(c.enabled());
@@ -109,7 +108,7 @@ void Binder::common(forms::Control& c, QWidget* w) {
         default:
             break;
         }
-    });
+    }));
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
@@ -143,16 +142,16 @@ void Binder::button(forms::Button& c, QAbstractButton* w) {
         w->setText(text);
     };
     show();
-    c.listen([show](forms::Prop p) {
+    keep(c.listen([show](forms::Prop p) {
         if (p == forms::Prop::Caption) show();
-    });
+    }));
     connect(w, &QAbstractButton::clicked, this, [this, &c] { invoke([&c] { c.click(); }); });
 }
 
 void Binder::label(forms::Label& c, QLabel* w) {
     common(c, w);
     w->setText(toQt(c.caption()));
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         if (p == forms::Prop::Caption)
             w->setText(toQt(c.caption()));
         else if (p == forms::Prop::Font && !c.fontName().empty()) {
@@ -160,7 +159,7 @@ void Binder::label(forms::Label& c, QLabel* w) {
             f.setFamily(toQt(c.fontName()));
             w->setFont(f);
         }
-    });
+    }));
 }
 
 void Binder::upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down) {
@@ -184,7 +183,7 @@ void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
             w->setCursorPosition(c.selStart());
         pushing_ = false;
     };
-    c.listen([this, &c, w, pushSelection](forms::Prop p) {
+    keep(c.listen([this, &c, w, pushSelection](forms::Prop p) {
         if (p == forms::Prop::Text) {
             QString t = toQt(c.text());
             if (w->text() != t) {
@@ -201,7 +200,7 @@ void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
             f.setFamily(toQt(c.fontName()));
             w->setFont(f);
         }
-    });
+    }));
     connect(w, &QLineEdit::textEdited, this, [this, &c](const QString& now) {
         Diff d = diff(toQt(c.text()), now);
         invoke([&c, d] {
@@ -226,7 +225,7 @@ void Binder::textEdit(forms::TextBox& c, QPlainTextEdit* w) {
     common(c, w);
     w->setReadOnly(c.locked());
     w->setPlainText(toQt(forms::displayForm(c.text())));
-    c.listen([this, &c, w](forms::Prop p) {
+    keep(c.listen([this, &c, w](forms::Prop p) {
         if (p == forms::Prop::Text) {
             QString t = toQt(forms::displayForm(c.text()));
             if (w->toPlainText() != t) {
@@ -243,7 +242,7 @@ void Binder::textEdit(forms::TextBox& c, QPlainTextEdit* w) {
             w->setTextCursor(cur);
             pushing_ = false;
         }
-    });
+    }));
     connect(w, &QPlainTextEdit::textChanged, this, [this, &c, w] {
         if (pushing_) return;
         // Line breaks typed here become CR LF, as everywhere in the program.
@@ -283,7 +282,7 @@ void Binder::combo(forms::ComboBox& c, QComboBox* w) {
         pushing_ = false;
     };
     fill();
-    c.listen([this, &c, w, fill](forms::Prop p) {
+    keep(c.listen([this, &c, w, fill](forms::Prop p) {
         if (p == forms::Prop::List) {
             fill();
         } else if (p == forms::Prop::Text && w->isEditable() &&
@@ -299,7 +298,7 @@ void Binder::combo(forms::ComboBox& c, QComboBox* w) {
             f.setFamily(toQt(c.fontName()));
             w->setFont(f);
         }
-    });
+    }));
     connect(w, &QComboBox::activated, this,
             [this, &c](int i) { invoke([&c, i] { c.setListIndex(i); }); });
     if (w->isEditable())
@@ -319,9 +318,9 @@ void Binder::list(forms::ListBox& c, QListWidget* w) {
         pushing_ = false;
     };
     fill();
-    c.listen([fill](forms::Prop p) {
+    keep(c.listen([fill](forms::Prop p) {
         if (p == forms::Prop::List) fill();
-    });
+    }));
     connect(w, &QListWidget::currentRowChanged, this, [this, &c](int row) {
         if (!pushing_) invoke([&c, row] { c.setListIndex(row); });
     });
@@ -331,13 +330,13 @@ void Binder::check(forms::CheckBox& c, QCheckBox* w) {
     common(c, w);
     w->setText(toQt(c.caption()));
     w->setChecked(c.value() != 0);
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         QSignalBlocker block(w);
         if (p == forms::Prop::Value)
             w->setChecked(c.value() != 0);
         else if (p == forms::Prop::Caption)
             w->setText(toQt(c.caption()));
-    });
+    }));
     connect(w, &QCheckBox::clicked, this, [this, &c, w](bool on) {
         invoke([&c, on] { c.setValue(on ? 1 : 0); });
         QSignalBlocker block(w);
@@ -351,13 +350,13 @@ void Binder::option(forms::OptionButton& c, QRadioButton* w) {
     common(c, w);
     w->setText(toQt(c.caption()));
     w->setChecked(c.value());
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         QSignalBlocker block(w);
         if (p == forms::Prop::Value)
             w->setChecked(c.value());
         else if (p == forms::Prop::Caption)
             w->setText(toQt(c.caption()));
-    });
+    }));
     connect(w, &QRadioButton::clicked, this, [this, &c, w] {
         invoke([&c] { c.setValue(true); });
         QSignalBlocker block(w);
@@ -372,26 +371,26 @@ void Binder::option(forms::OptionButton& c, QRadioButton* w) {
 void Binder::frame(forms::Frame& c, QGroupBox* w) {
     common(c, w);
     w->setTitle(toQt(c.caption()));
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         if (p == forms::Prop::Caption) w->setTitle(toQt(c.caption()));
-    });
+    }));
 }
 
 void Binder::status(forms::StatusBar& c, QStatusBar* w) {
     common(c, w);
     w->showMessage(toQt(c.text()));
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         if (p == forms::Prop::Text) w->showMessage(toQt(c.text()));
-    });
+    }));
 }
 
 void Binder::progress(forms::ProgressBar& c, QProgressBar* w) {
     common(c, w);
     w->setRange(0, 100);
     w->setValue(c.value());
-    c.listen([&c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         if (p == forms::Prop::Value) w->setValue(c.value());
-    });
+    }));
 }
 
 } // namespace tolva::qt

@@ -31,7 +31,8 @@ QString toQt(forms::StringView s);
 forms::String fromQt(const QString& s);
 
 // One binder per view. Does not own the controls or the widgets; it must be destroyed
-// before either (views own their binder and go before their window is unloaded).
+// before the widgets (views own their binder). Its listenings end with it, and leave
+// those of other views alone.
 class Binder : public QObject {
     Q_OBJECT
 public:
@@ -57,8 +58,8 @@ public:
     void upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down);
     // Enabled, visible, tooltip, focus and mouse-move for any control and widget.
     void common(forms::Control& c, QWidget* w);
-    // A control whose listeners the caller set itself: they go with the binder.
-    void track(forms::Control& c) { bound_.push_back({&c, nullptr}); }
+    // A listening the caller set up itself: it ends with the binder.
+    void keep(forms::Subscription s) { subs_.push_back(std::move(s)); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +71,7 @@ private:
         QWidget* widget;
     };
     std::vector<Bound> bound_;
+    std::vector<forms::Subscription> subs_;
     bool pushing_ = false; // true while copying model values into widgets
 };
 

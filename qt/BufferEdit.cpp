@@ -3,11 +3,13 @@
 
 #include "forms/Runtime.h"
 #include "qt/Binder.h"
+#include "qt/QtPlatform.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -15,12 +17,17 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace tolva::qt {
 
 namespace {
 
-// Blocks whose layout is refreshed at once after an edit; beyond that they wait for paint.
+// Blocks whose layout is refreshed at once after an edit; beyond that they wait until the
+// line count is asked for.
 constexpr int kEagerLayoutBlocks = 4000;
 
 int vbKeyCode(QKeyEvent* e) {
@@ -72,24 +79,33 @@ int shiftState(Qt::KeyboardModifiers m) {
            ((m & Qt::AltModifier) ? 4 : 0);
 }
 
-} // namespace
+// Marks what this widget drags, so a drop back into it moves the text.
+const char* const kOwnDrag = "application/x-tolva-buffer-drag";
 
-forms::String withCrLf(const QString& text) {
-    forms::String out;
-    out.reserve(static_cast<size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char16_t c = text[i].unicode();
-        if (c == u'\r') {
-            out += u"\r\n";
-            if (i + 1 < text.size() && text[i + 1] == QChar(u'\n')) ++i;
-        } else if (c == u'\n' || c == 0x2029) {
-            out += u"\r\n";
-        } else {
-            out.push_back(c);
-        }
+// The key code an input method's characters arrive with (VK_PROCESSKEY).
+constexpr int kProcessKey = 229;
+
+// Whether a block of plain ASCII takes at most cols columns, a tab counted as a full stop.
+bool fitsColumns(const QTextBlock& b, qsizetype cols) {
+    if (b.length() - 1 > cols) return false;
+    qsizetype used = 0;
+    for (QChar c : b.text()) {
+        char16_t u = c.unicode();
+        if (u == u'\t')
+            used += 8;
+        else if (u >= 0x20 && u < 0x7f)
+            ++used;
+        else
+            return false;
     }
-    return out;
+    return used <= cols;
 }
+
+bool isBreak(QChar c) {
+    return c == QChar(u'\r') || c == QChar(u'\n') || c == QChar(0x2029);
+}
+
+} // namespace
 
 BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     : QPlainTextEdit(parent), box_(box), binder_(binder) {
@@ -104,8 +120,8 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     pushSelection();
 
     box_.displayEdit = [this](const forms::DisplayEdit& e) { applyEdit(e); };
-    box_.lineCounter = [this] { return static_cast<int32_t>(document()->lineCount()); };
-    box_.listen([this](forms::Prop p) {
+    box_.lineCounter = [this] { return displayLines(); };
+    selection_ = box_.listen([this](forms::Prop p) {
         if (p == forms::Prop::Selection && !pushing_) pushSelection();
     });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &BufferEdit::copySelection);
@@ -132,8 +148,35 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
             layout->blockBoundingRect(b);
             if (b == last) break;
         }
+    } else {
+        layoutPending_ = true;
     }
     pushing_ = false;
+}
+
+int32_t BufferEdit::displayLines() {
+    if (layoutPending_) {
+        // A large edit was left until the count is needed. Laying out a 10 MB page takes
+        // seconds, so a line that surely fits (ASCII in the fixed font, a tab counted as a
+        // full tab stop, narrower than the text width) counts one without being laid out.
+        // The layout wraps at the viewport's width.
+        QFontMetricsF fm(document()->defaultFont());
+        qreal advance = 1;
+        for (char16_t c = 0x20; c < 0x7f; ++c)
+            advance = std::max(advance, fm.horizontalAdvance(QChar(c)));
+        qreal room =
+            viewport()->width() - 2 * document()->documentMargin() - 2 * advance - cursorWidth();
+        auto cols = static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
+        auto* layout = document()->documentLayout();
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            if (fitsColumns(b, cols))
+                b.setLineCount(1);
+            else
+                layout->blockBoundingRect(b);
+        }
+        layoutPending_ = false;
+    }
+    return static_cast<int32_t>(document()->lineCount());
 }
 
 void BufferEdit::pushSelection() {
@@ -189,20 +232,22 @@ bool BufferEdit::event(QEvent* e) {
 void BufferEdit::keyPressEvent(QKeyEvent* e) {
     int code = vbKeyCode(e);
     int shift = shiftState(e->modifiers());
-    binder_.invoke([&] { box_.keyDown(code, shift); });
-
-    auto edit = [&](const std::function<void()>& f) { binder_.invoke(f); };
     Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
 
+    // What the key does between its KeyDown and KeyUp; the widget itself only moves.
+    std::function<void()> action;
+    bool ours = true;
     if (e->matches(QKeySequence::Undo)) {
-        edit([&] { box_.undo(); });
+        action = [this] { box_.undo(); };
     } else if (e->matches(QKeySequence::Redo) ||
                (e->key() == Qt::Key_Y && mods == Qt::ControlModifier)) {
-        edit([&] { box_.redo(); });
+        action = [this] { box_.redo(); };
     } else if (e->matches(QKeySequence::Paste)) {
-        insertFromMimeData(QApplication::clipboard()->mimeData());
+        action = clip_.paste;
     } else if (e->matches(QKeySequence::Cut)) {
-        cutSelection();
+        action = clip_.cut;
+    } else if (e->matches(QKeySequence::Copy)) {
+        action = clip_.copy;
     } else if (e->matches(QKeySequence::DeleteStartOfWord) ||
                e->matches(QKeySequence::DeleteEndOfWord)) {
         QTextCursor cur = textCursor();
@@ -213,31 +258,36 @@ void BufferEdit::keyPressEvent(QKeyEvent* e) {
         const auto& s = box_.storage();
         int32_t a = s.fromDisplay(static_cast<int32_t>(cur.selectionStart()));
         int32_t b = s.fromDisplay(static_cast<int32_t>(cur.selectionEnd()));
-        edit([&] {
+        action = [this, a, b] {
             box_.select(a, b - a);
             box_.userInsert(u"");
-        });
+        };
     } else if (e->key() == Qt::Key_Backspace && !(mods & ~Qt::ShiftModifier)) {
-        edit([&] { box_.keyPress(8); });
+        action = [this] { box_.keyPress(8); };
     } else if (e->key() == Qt::Key_Delete && mods == Qt::NoModifier) {
-        edit([&] { box_.deleteKey(); });
+        action = [this] { box_.deleteKey(); };
     } else if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
                !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-        edit([&] { box_.keyPress(13); });
+        action = [this] { box_.keyPress(13); };
     } else if (e->key() == Qt::Key_Tab && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-        edit([&] { box_.keyPress(9); });
+        action = [this] { box_.keyPress(9); };
     } else if (!e->text().isEmpty() && e->text()[0].isPrint() &&
                !(mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods == Qt::AltModifier)) {
-        for (QChar ch : e->text())
-            edit([&] { box_.keyPress(ch.unicode()); });
-    } else if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::SelectAll) ||
-               e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || e->key() == Qt::Key_Up ||
-               e->key() == Qt::Key_Down || e->key() == Qt::Key_Home || e->key() == Qt::Key_End ||
-               e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown) {
-        // Moves and copies only: the widget may do them itself.
-        QPlainTextEdit::keyPressEvent(e);
+        QString chars = e->text();
+        action = [this, chars] { pressChars(chars); };
+    } else if (e->matches(QKeySequence::SelectAll) || e->key() == Qt::Key_Left ||
+               e->key() == Qt::Key_Right || e->key() == Qt::Key_Up || e->key() == Qt::Key_Down ||
+               e->key() == Qt::Key_Home || e->key() == Qt::Key_End || e->key() == Qt::Key_PageUp ||
+               e->key() == Qt::Key_PageDown) {
+        action = [this, e] { QPlainTextEdit::keyPressEvent(e); };
     } else {
         // Anything else that could edit (overwrite toggles, platform line kills) is not ours.
+        ours = false;
+    }
+    box_.typeKey(code, shift, action);
+    if (std::find(typed_.begin(), typed_.end(), e->key()) == typed_.end())
+        typed_.push_back(e->key());
+    if (!ours) {
         e->ignore();
         return;
     }
@@ -247,44 +297,90 @@ void BufferEdit::keyPressEvent(QKeyEvent* e) {
 
 void BufferEdit::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
+    auto it = std::find(typed_.begin(), typed_.end(), e->key());
+    if (it != typed_.end()) {
+        typed_.erase(it);
+        return;
+    }
+    // A key whose press went elsewhere (a menu shortcut) still releases here.
     int code = vbKeyCode(e);
     int shift = shiftState(e->modifiers());
     binder_.invoke([&] { box_.keyUp(code, shift); });
 }
 
+void BufferEdit::pressChars(const QString& chars) {
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        QChar c = chars[i];
+        if (c.isHighSurrogate() && i + 1 < chars.size() && chars[i + 1].isLowSurrogate()) {
+            // A character beyond 16 bits has no key code; it goes in whole.
+            box_.userInsert(fromQt(chars.mid(i, 2)));
+            ++i;
+        } else {
+            box_.keyPress(c.unicode());
+        }
+    }
+}
+
+void BufferEdit::command(const std::function<void()>& f) {
+    if (f) binder_.invoke(f);
+    ensureCursorVisible();
+}
+
 void BufferEdit::inputMethodEvent(QInputMethodEvent* e) {
-    if (e->commitString().isEmpty() && e->replacementLength() == 0) {
+    const QString commit = e->commitString();
+    if (commit.isEmpty() && e->replacementLength() == 0) {
         QPlainTextEdit::inputMethodEvent(e); // preedit shows in the layout, not the text
         return;
     }
-    forms::String commit = withCrLf(e->commitString());
-    binder_.invoke([&] { box_.userInsert(commit); });
+    if (e->replacementLength() != 0) {
+        // The input method takes back text next to the caret before it commits.
+        const auto& s = box_.storage();
+        int from = textCursor().position() + e->replacementStart();
+        int32_t a = s.fromDisplay(from);
+        int32_t b = s.fromDisplay(from + e->replacementLength());
+        box_.select(a, b - a);
+        if (commit.isEmpty()) binder_.invoke([this] { box_.userInsert(u""); });
+    }
+    // The committed characters arrive as typed ones, each a key of its own.
+    for (qsizetype i = 0; i < commit.size(); ++i) {
+        if (isBreak(commit[i])) {
+            if (commit[i] == QChar(u'\r') && i + 1 < commit.size() && commit[i + 1] == QChar(u'\n'))
+                ++i;
+            box_.type(13);
+            continue;
+        }
+        qsizetype n = commit[i].isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
+        QString piece = commit.mid(i, n);
+        i += n - 1;
+        box_.typeKey(kProcessKey, 0, [this, piece] { pressChars(piece); });
+    }
     QInputMethodEvent rest(e->preeditString(), e->attributes());
     QPlainTextEdit::inputMethodEvent(&rest);
+    ensureCursorVisible();
 }
 
 void BufferEdit::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText()) return;
-    insertUserText(source->text());
+    if (source == QApplication::clipboard()->mimeData(QClipboard::Clipboard)) {
+        command(clip_.paste); // the window's paste reads the clipboard itself
+        return;
+    }
+    // The desktop's selection (a middle click): same conversion as the clipboard's.
+    forms::String t = fromDesktopText(source->text());
+    command([&] { box_.userInsert(t); });
 }
 
-void BufferEdit::insertUserText(const QString& text) {
-    forms::String t = withCrLf(text);
-    binder_.invoke([&] { box_.userInsert(t); });
-    ensureCursorVisible();
+QMimeData* BufferEdit::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(toDesktopText(box_.selText()));
+    data->setData(kOwnDrag, QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+                                QByteArray::number(reinterpret_cast<quintptr>(this)));
+    return data;
 }
 
-void BufferEdit::cutSelection() {
-    if (box_.selLength() == 0) return;
-    QApplication::clipboard()->setText(textCursor().selectedText().replace(QChar(0x2029), u'\n'));
-    binder_.invoke([&] { box_.userInsert(u""); });
-}
-
-void BufferEdit::mousePressEvent(QMouseEvent* e) {
-    // Remember what a drag that may start here carries.
-    dragStart_ = box_.selStart();
-    dragLength_ = box_.selLength();
-    QPlainTextEdit::mousePressEvent(e);
+bool BufferEdit::ownDrag(const QMimeData* data) const {
+    return data->data(kOwnDrag) == QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+                                       QByteArray::number(reinterpret_cast<quintptr>(this));
 }
 
 void BufferEdit::mouseReleaseEvent(QMouseEvent* e) {
@@ -300,44 +396,50 @@ void BufferEdit::dropEvent(QDropEvent* e) {
         return;
     }
     QTextCursor at = cursorForPosition(e->position().toPoint());
-    const auto& s = box_.storage();
-    int32_t target = s.fromDisplay(static_cast<int32_t>(at.position()));
-    forms::String text = withCrLf(data->text());
-    bool move = e->source() == this && e->dropAction() == Qt::MoveAction && dragStart_ >= 0;
-    if (move && target >= dragStart_ && target <= dragStart_ + dragLength_) {
-        e->acceptProposedAction();
-        return; // dropped onto itself
+    int32_t target = box_.storage().fromDisplay(static_cast<int32_t>(at.position()));
+    bool own = e->source() == this || ownDrag(data);
+    if (own && e->dropAction() == Qt::MoveAction) {
+        // The selection is what was dragged: moved in one edit. The drag's source is told
+        // it was copied, so the text control does not remove anything itself.
+        int32_t start = box_.selStart();
+        int32_t len = box_.selLength();
+        binder_.invoke([&] { box_.userMove(start, len, target); });
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        return;
     }
+    // A copy keeps the page's own characters when it comes from the page.
+    forms::String text = own ? box_.selText() : fromDesktopText(data->text());
     binder_.invoke([&] {
-        if (move) {
-            box_.select(dragStart_, dragLength_);
-            box_.userInsert(u"");
-            if (target > dragStart_) target -= dragLength_;
-        }
         box_.select(target, 0);
         box_.userInsert(text);
     });
-    dragStart_ = -1;
     e->acceptProposedAction();
 }
 
-void BufferEdit::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu menu(this);
+QMenu* BufferEdit::editMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    auto add = [&](const QString& text, const char* name, bool enabled, auto slot) {
+        QAction* a = menu->addAction(text, this, slot);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setEnabled(enabled);
+    };
     bool selected = box_.selLength() > 0;
-    menu.addAction(tr("Undo"), this, [this] { binder_.invoke([this] { box_.undo(); }); })
-        ->setEnabled(box_.canUndo());
-    menu.addAction(tr("Redo"), this, [this] { binder_.invoke([this] { box_.redo(); }); })
-        ->setEnabled(box_.canRedo());
-    menu.addSeparator();
-    menu.addAction(tr("Cut"), this, &BufferEdit::cutSelection)->setEnabled(selected);
-    menu.addAction(tr("Copy"), this, &QPlainTextEdit::copy)->setEnabled(selected);
-    menu.addAction(tr("Paste"), this,
-                   [this] { insertFromMimeData(QApplication::clipboard()->mimeData()); })
-        ->setEnabled(QApplication::clipboard()->mimeData() &&
-                     QApplication::clipboard()->mimeData()->hasText());
-    menu.addSeparator();
-    menu.addAction(tr("Select All"), this, &QPlainTextEdit::selectAll);
-    menu.exec(e->globalPos());
+    add(tr("Undo"), "undo", box_.canUndo(), [this] { command([this] { box_.undo(); }); });
+    add(tr("Redo"), "redo", box_.canRedo(), [this] { command([this] { box_.redo(); }); });
+    menu->addSeparator();
+    add(tr("Cut"), "cut", selected, [this] { command(clip_.cut); });
+    add(tr("Copy"), "copy", selected, [this] { command(clip_.copy); });
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    add(tr("Paste"), "paste", data && data->hasText(), [this] { command(clip_.paste); });
+    menu->addSeparator();
+    add(tr("Select All"), "selectAll", true, [this] { selectAll(); });
+    return menu;
+}
+
+void BufferEdit::contextMenuEvent(QContextMenuEvent* e) {
+    std::unique_ptr<QMenu> menu(editMenu(this));
+    menu->exec(e->globalPos());
 }
 
 } // namespace tolva::qt

@@ -8,6 +8,9 @@
 #include <QKeySequence>
 #include <QPlainTextEdit>
 
+class QMenu;
+
+#include <functional>
 #include <vector>
 
 namespace tolva::qt {
@@ -23,8 +26,22 @@ public:
 
     // Keys that belong to menu actions: the widget lets them through instead of using them.
     void yieldShortcuts(std::vector<QKeySequence> keys) { yielded_ = std::move(keys); }
+    // The window's own copy, cut and paste commands. The widget's keys, context menu and
+    // paste slot run them, so that every way of pasting gives the same page.
+    struct ClipboardCommands {
+        std::function<void()> copy;
+        std::function<void()> cut;
+        std::function<void()> paste;
+    };
+    void setClipboardCommands(ClipboardCommands c) { clip_ = std::move(c); }
     // The model text box this widget mirrors.
     forms::TextBox& box() const { return box_; }
+
+    // What a drag (or the desktop's selection) of the selected text carries: the text with
+    // the desktop's line breaks, marked as coming from this widget.
+    QMimeData* createMimeDataFromSelection() const override;
+    // The context menu, owned by the caller: its actions run the same commands as the keys.
+    QMenu* editMenu(QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* e) override;
@@ -33,28 +50,28 @@ protected:
     void inputMethodEvent(QInputMethodEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
+    int32_t displayLines();
     void pushSelection();
     void copySelection();
-    void insertUserText(const QString& text);
-    void cutSelection();
+    void command(const std::function<void()>& f);
+    void pressChars(const QString& chars);
     bool yields(QKeyEvent* e) const;
+    bool ownDrag(const QMimeData* data) const;
 
     forms::TextBox& box_;
     Binder& binder_;
+    forms::Subscription selection_;
+    ClipboardCommands clip_;
     std::vector<QKeySequence> yielded_;
+    // Keys held down whose KeyUp already ran with their press.
+    std::vector<int> typed_;
     bool pushing_ = false;
-    // Model selection when a drag started from this widget.
-    int32_t dragStart_ = -1;
-    int32_t dragLength_ = 0;
+    bool layoutPending_ = false;
 };
-
-// Line breaks arriving from outside (clipboard, drops) become CR LF.
-forms::String withCrLf(const QString& text);
 
 } // namespace tolva::qt

@@ -33,7 +33,7 @@ FormView::FormView(forms::Form& form, QWidget* parent)
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(titleFor(form.caption()));
     setMouseTracking(true);
-    form.listen([this](forms::Form::Change c) {
+    formChanges_ = form.listen([this](forms::Form::Change c) {
         switch (c) {
         case forms::Form::Change::Caption:
             setWindowTitle(titleFor(form_.caption()));

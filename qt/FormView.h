@@ -43,6 +43,7 @@ private:
 
     forms::Form& form_;
     Binder binder_;
+    forms::Subscription formChanges_;
     bool placed_ = false;
 };
 

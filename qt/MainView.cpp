@@ -75,6 +75,8 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     buffer_ = new BufferEdit(w.Text1, b, this);
     b.common(w.Text1, buffer_);
     buffer_->yieldShortcuts(keys);
+    buffer_->setClipboardCommands(
+        {[&w] { w.mnucopy_Click(); }, [&w] { w.mnucut_Click(); }, [&w] { w.mnupaste_Click(); }});
     middle->addWidget(buffer_, 1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("buttonPanel");
@@ -189,8 +191,7 @@ void MainView::bindAction(forms::MenuItem& item, QAction* action) {
         action->setChecked(item.checked());
     };
     sync();
-    item.listen([sync](forms::Prop) { sync(); });
-    binder().track(item);
+    binder().keep(item.listen([sync](forms::Prop) { sync(); }));
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {

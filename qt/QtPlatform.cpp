@@ -109,14 +109,46 @@ std::optional<forms::String> QtDialogs::fileDialog(const forms::FileDialogReques
     return fromQt(dialog.selectedFiles().first());
 }
 
+QString toDesktopText(forms::StringView text) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(text.size()));
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c == forms::CR) {
+            out += QChar(u'\n');
+            if (i + 1 < text.size() && text[i + 1] == forms::LF) ++i;
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
+forms::String fromDesktopText(const QString& text) {
+    forms::String out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t c = text[i].unicode();
+        if (c == u'\r') {
+            out += forms::CRLF;
+            if (i + 1 < text.size() && text[i + 1] == QChar(u'\n')) ++i;
+        } else if (c == u'\n' || c == 0x2029) { // Qt's paragraph separator breaks too
+            out += forms::CRLF;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
 void QtClipboard::clear() {
     QApplication::clipboard()->clear();
 }
 void QtClipboard::setText(forms::StringView text) {
-    QApplication::clipboard()->setText(toQt(text));
+    QApplication::clipboard()->setText(toDesktopText(text));
 }
 forms::String QtClipboard::text() {
-    return fromQt(QApplication::clipboard()->text());
+    return fromDesktopText(QApplication::clipboard()->text());
 }
 
 std::vector<forms::String> QtFonts::screenFonts() {

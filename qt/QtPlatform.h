@@ -4,6 +4,7 @@
 #include "forms/Platform.h"
 
 #include <QObject>
+#include <QString>
 
 #include <map>
 
@@ -20,6 +21,12 @@ public:
     std::optional<forms::String> fileDialog(const forms::FileDialogRequest& request) override;
 };
 
+// The one place where line breaks cross between the page and the desktop: the page breaks
+// lines with CR LF, the desktop's clipboard and drags with LF.
+QString toDesktopText(forms::StringView text);      // CR LF and a lone CR become LF
+forms::String fromDesktopText(const QString& text); // LF, a lone CR, CR LF become CR LF
+
+// The system clipboard, converting line breaks both ways.
 class QtClipboard : public forms::Clipboard {
 public:
     void clear() override;

@@ -56,9 +56,9 @@ TempClipView::TempClipView(TempClip& t) : FormView(t), window_(t) {
     status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
     b.common(t.StatusBar1, status);
     status->setText(toQt(t.StatusBar1.text()));
-    t.StatusBar1.listen([&t, status](forms::Prop p) {
+    b.keep(t.StatusBar1.listen([&t, status](forms::Prop p) {
         if (p == forms::Prop::Text) status->setText(toQt(t.StatusBar1.text()));
-    });
+    }));
     root->addWidget(status);
     root->addSpacing(4);
 

@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, EmptyBufferCountsOneLine) {
 TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
     Tolva& w = main();
     int raised = 0;
-    program.window<PageProps>().listen(
+    forms::Subscription watch = program.window<PageProps>().listen(
         [&](forms::Form::Change c) { raised += c == forms::Form::Change::Front; });
     sp.clock.advance(999);
     EXPECT_EQ(raised, 0);

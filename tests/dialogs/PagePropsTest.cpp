@@ -12,8 +12,9 @@ class PagePropsTest : public ProgramTest {
 protected:
     Tolva& w = main();
     std::vector<Change> changes;
+    forms::Subscription watch;
     void record() {
-        program.window<PageProps>().listen([this](Change c) {
+        watch = program.window<PageProps>().listen([this](Change c) {
             if (c != Change::Caption && c != Change::Geometry) changes.push_back(c);
         });
     }

@@ -73,3 +73,24 @@ TEST(RuntimeTest, QueuedLineBreaksArriveAsThemselves) {
     EXPECT_EQ(show(box.text()), show(u"a\nb\rc\r\nd"));
     EXPECT_EQ(changes, 7) << "the CR LF pair is one change";
 }
+
+TEST(RuntimeTest, KeysQueuedByATypedKeyArriveAfterItsKeyUp) {
+    ScriptedPlatform sp;
+    Runtime rt{sp.platform};
+    Form form{rt, "f"};
+    TextBox box{form, "Text1"};
+    std::string order;
+    box.KeyDown = [&](int, int) { order += "D"; };
+    box.KeyPress = [&](int& c) { order += static_cast<char>(c); };
+    box.Change = [&] {
+        order += "C";
+        if (box.text() == u"a") rt.sendKeys(u"b");
+    };
+    box.KeyUp = [&](int, int) { order += "U"; };
+    rt.invoke([&] { box.setFocus(); });
+    box.type(u'a');
+    EXPECT_EQ(order, "DaCUDbCU");
+    order.clear();
+    box.typeKey(37, 0, nullptr); // a key with nothing to do between
+    EXPECT_EQ(order, "DU");
+}

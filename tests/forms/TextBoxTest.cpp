@@ -166,3 +166,67 @@ TEST(GapBufferTest, FindsAcrossTheGapBothWays) {
     EXPECT_EQ(b.lineBreaks(), 3);
     EXPECT_EQ(b.crlfPairs(), 2);
 }
+
+TEST_F(Box, UndoGroupsTypingByWordsAndKeepsTwoThousandSteps) {
+    // A blank starts a new group, so does Enter, a caret move, and any other edit.
+    box.setText(u"");
+    for (char16_t c : StringView(u"ab cd\ref"))
+        box.type(c);
+    box.setSelStart(0);
+    box.type(u'x');
+    EXPECT_EQ(show(box.text()), show(u"xab cd\r\nef"));
+    const StringView after[] = {u"ab cd\r\nef", u"ab cd\r\n", u"ab cd", u"ab", u""};
+    for (StringView expected : after) {
+        ASSERT_TRUE(box.undo());
+        EXPECT_EQ(show(box.text()), show(expected));
+    }
+    EXPECT_FALSE(box.undo());
+
+    // Beyond 2000 steps the oldest go first.
+    box.setText(u"");
+    while (box.undo()) {
+    }
+    for (int i = 0; i < 2001; ++i)
+        box.setSelText(i % 2 ? u"b" : u"a");
+    int undone = 0;
+    while (box.undo())
+        ++undone;
+    EXPECT_EQ(undone, 2000);
+    EXPECT_EQ(show(box.text()), show(u"a")) << "the first step is the one forgotten";
+    box.type(u'q');
+    EXPECT_FALSE(box.canRedo()) << "a new edit drops what could be redone";
+}
+
+TEST_F(Box, MovingTheSelectionIsOneEdit) {
+    box.setText(u"one two three");
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.userMove(4, 4, 13); // "two " to the end
+    EXPECT_EQ(show(box.text()), show(u"one threetwo "));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box.selStart(), 9);
+    EXPECT_EQ(show(box.selText()), show(u"two "));
+    box.userMove(9, 4, 0); // and to the front
+    EXPECT_EQ(show(box.text()), show(u"two one three"));
+    EXPECT_EQ(show(box.selText()), show(u"two "));
+    box.userMove(0, 4, 2); // onto itself
+    EXPECT_EQ(show(box.text()), show(u"two one three"));
+    EXPECT_EQ(changes, 2);
+    ASSERT_TRUE(box.undo());
+    EXPECT_EQ(show(box.text()), show(u"one threetwo "));
+    ASSERT_TRUE(box.undo());
+    EXPECT_EQ(show(box.text()), show(u"one two three"));
+}
+
+TEST_F(Box, OnlyWholeTextReadsCountAsCopies) {
+    box.setText(u"abc\r\ndef");
+    long before = box.storage().wholeCopies();
+    (void)box.mid(1, 7);
+    (void)box.before(8, 3);
+    (void)box.find(u"def");
+    (void)box.selText();
+    EXPECT_EQ(box.storage().wholeCopies() - before, 0);
+    (void)box.text();
+    (void)box.mid(0, 99);
+    EXPECT_EQ(box.storage().wholeCopies() - before, 2);
+}

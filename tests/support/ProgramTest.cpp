@@ -10,11 +10,10 @@ Tolva& ProgramTest::main() {
 }
 
 void ProgramTest::typeChars(forms::TextBox& box, StringView s) {
-    for (char16_t c : s)
-        run([&] {
-            box.setFocus();
-            box.type(c);
-        });
+    for (char16_t c : s) {
+        run([&] { box.setFocus(); });
+        box.type(c);
+    }
 }
 
 void ProgramTest::setPage(StringView page, int32_t selStart, int32_t selLength) {

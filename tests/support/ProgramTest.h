@@ -19,7 +19,8 @@ protected:
     void run(const std::function<void()>& f) { program.runtime().invoke(f); }
     // The main window, loaded (and initialised) on first use.
     Tolva& main();
-    // Types each character into the box as a user would: KeyDown, KeyPress, KeyUp.
+    // Types each character into the box as the real window does (TextBox::type): KeyDown,
+    // KeyPress, KeyUp, then the keystrokes they queued.
     void typeChars(forms::TextBox& box, StringView s);
     // Puts the page into the buffer and the caret (and selection) where asked.
     void setPage(StringView page, int32_t selStart = 0, int32_t selLength = 0);
