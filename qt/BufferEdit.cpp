@@ -126,6 +126,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &BufferEdit::copySelection);
     connect(this, &QPlainTextEdit::selectionChanged, this, &BufferEdit::copySelection);
+    connect(document(), &QTextDocument::contentsChange, this, &BufferEdit::adoptOwnEdit);
 }
 
 BufferEdit::~BufferEdit() {
@@ -134,6 +135,10 @@ BufferEdit::~BufferEdit() {
 }
 
 void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
+    if (adopting_) {
+        adopting_ = false; // the widget holds this edit already
+        return;
+    }
     pushing_ = true;
     QTextCursor c(document());
     c.setPosition(e.pos);
@@ -152,6 +157,35 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
         layoutPending_ = true;
     }
     pushing_ = false;
+}
+
+void BufferEdit::adoptOwnEdit(int pos, int removed, int added) {
+    // The text control still edits its document by itself in one place: a selection
+    // dragged out to another widget that takes it as a move is removed here. The page
+    // follows as a user edit, so that widget and model never part.
+    if (pushing_) return;
+    // A refreshed last block is reported with the document's closing separator, which no
+    // cursor reaches and the page does not hold.
+    int past = pos + added - std::min(pos + added, document()->characterCount() - 1);
+    added -= past;
+    removed -= past;
+    QTextCursor c(document());
+    c.setPosition(pos);
+    c.setPosition(pos + added, QTextCursor::KeepAnchor);
+    QString now = c.selectedText();
+    const auto& s = box_.storage();
+    int32_t a = s.fromDisplay(pos);
+    int32_t b = s.fromDisplay(pos + removed);
+    if (removed == added &&
+        now.replace(QChar(0x2029), u'\n') == toQt(forms::displayForm(box_.mid(a, b - a))))
+        return; // a layout or format refresh: nothing was edited
+    forms::String text = fromDesktopText(now);
+    adopting_ = true;
+    binder_.invoke([&] {
+        box_.select(a, b - a);
+        box_.userInsert(text);
+    });
+    adopting_ = false;
 }
 
 int32_t BufferEdit::displayLines() {

@@ -55,6 +55,7 @@ protected:
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
+    void adoptOwnEdit(int pos, int removed, int added);
     int32_t displayLines();
     void pushSelection();
     void copySelection();
@@ -72,6 +73,7 @@ private:
     std::vector<int> typed_;
     bool pushing_ = false;
     bool layoutPending_ = false;
+    bool adopting_ = false; // the next model edit is one the widget made itself
 };
 
 } // namespace tolva::qt

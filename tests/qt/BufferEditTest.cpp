@@ -196,6 +196,22 @@ TEST_F(BufferEditTest, DraggingTheSelectionMovesItInOneEdit) {
     QApplication::sendEvent(buffer().viewport(), &in);
     EXPECT_EQ(show(text()), show(u"one two\r\nthreea\r\nb"));
     expectMirror();
+
+    // Dragged out to a widget that takes it as a move, the text control removes the
+    // selection from its document by itself; the page follows.
+    run([&] {
+        main().Text1.setSelStart(3);
+        main().Text1.setSelLength(6); // " two\r\n"
+    });
+    seen.clear();
+    QTextCursor selected = buffer().textCursor();
+    selected.removeSelectedText();
+    EXPECT_EQ(show(text()), show(u"onethreea\r\nb"));
+    EXPECT_EQ(seen.size(), 1u);
+    expectMirror();
+    QTest::keyClick(&buffer(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(show(text()), show(u"one two\r\nthreea\r\nb"));
+    expectMirror();
 }
 
 TEST_F(BufferEditTest, AnInputMethodCommitArrivesAsTypedKeys) {
