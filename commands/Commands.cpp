@@ -4,6 +4,9 @@
 #include "commands/Formatting.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "dialogs/Objecter.h"
 #include "forms/Runtime.h"
 
 #include <stdexcept>
@@ -181,9 +184,9 @@ const C kCommands[] = {
     {.name = "numberings", .kind = K::Dialog},
     {.name = "Bullet", .kind = K::Dialog},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Dialog},
-    {.name = "Mail", .kind = K::Dialog},
-    {.name = "Images", .kind = K::Dialog},
+    {.name = "linker", .kind = K::Dialog, .action = linker_Click},
+    {.name = "Mail", .kind = K::Dialog, .action = Mail_Click},
+    {.name = "Images", .kind = K::Dialog, .action = Images_Click},
     {.name = "rule", .kind = K::Dialog},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
@@ -195,7 +198,7 @@ const C kCommands[] = {
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Dialog},
+    {.name = "object", .kind = K::Dialog, .action = object_Click},
     {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
     {.name = "P",
      .kind = K::Wrap,

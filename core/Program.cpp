@@ -6,6 +6,9 @@
 #include "core/Splash.h"
 #include "core/TempClip.h"
 #include "core/Tolva.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "dialogs/Objecter.h"
 #include "dialogs/PageProps.h"
 #include "tools/FindReplace.h"
 

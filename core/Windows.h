@@ -7,6 +7,9 @@
 #include <tuple>
 
 class FindReplace;
+class LinkComplete;
+class Imager;
+class Objecter;
 class TempClip;
 class Bookeeper;
 class PageProps;
@@ -21,6 +24,9 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 // clang-format off
 using All = List<
     FindReplace,
+    LinkComplete,
+    Imager,
+    Objecter,
     TempClip,
     Bookeeper,
     PageProps,

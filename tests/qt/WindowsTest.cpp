@@ -5,6 +5,9 @@
 #include "core/About.h"
 #include "core/Splash.h"
 #include "core/TempClip.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "dialogs/Objecter.h"
 #include "dialogs/PageProps.h"
 #include "tools/FindReplace.h"
 
@@ -27,7 +30,7 @@ TEST_F(WindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
         run([&] { f = &program.window<W>(); });
         if (!views->view(f->name())) missing.push_back(f->name());
     });
-    EXPECT_EQ(windows, 7);
+    EXPECT_EQ(windows, 10);
     EXPECT_EQ(missing, std::vector<std::string>{});
 
     run([&] { program.window<About>().unload(); });
