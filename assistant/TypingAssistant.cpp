@@ -78,7 +78,7 @@ constexpr Row kRows[] = {
      {selectBack(4), run("Bullet")}},
     {u"<img",
      u"This looks like an image tag. Would you like Tolva to assist you?",
-     {remove(4), run("imager")}},
+     {remove(4), run("Images")}},
     {u"<cen", u"", {type(u"ter>")}},
     {u"</ce", u"", {type(u"nter>")}},
     {u"<tab",

@@ -1,14 +1,19 @@
 // The command table of the main window and the runners of each kind of command.
 #include "commands/Commands.h"
 
+#include "assistant/SmartCorrect.h"
 #include "commands/Bookeeper.h"
 #include "commands/Formatting.h"
+#include "core/Program.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/HRule.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
 #include "help/Helpme.h"
@@ -31,6 +36,9 @@ template <void (Tolva::*M)()> void call(Tolva& w) {
 }
 template <void (Tolva::*M)(int), int N> void callWith(Tolva& w) {
     (w.*M)(N);
+}
+template <class W> void showWindow(Tolva& w) {
+    w.program.window<W>().show();
 }
 template <auto Part, auto M> void callPart(Tolva& w) {
     ((w.*Part).*M)();
@@ -178,9 +186,9 @@ const C kCommands[] = {
     {.name = "numberings", .kind = K::Dialog, .action = numberings_Click},
     {.name = "Bullet", .kind = K::Dialog, .action = Bullet_Click},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Dialog},
-    {.name = "Mail", .kind = K::Dialog},
-    {.name = "Images", .kind = K::Dialog},
+    {.name = "linker", .kind = K::Dialog, .action = linker_Click},
+    {.name = "Mail", .kind = K::Dialog, .action = Mail_Click},
+    {.name = "Images", .kind = K::Dialog, .action = Images_Click},
     {.name = "rule", .kind = K::Dialog, .action = rule_Click},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
@@ -192,7 +200,7 @@ const C kCommands[] = {
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Dialog},
+    {.name = "object", .kind = K::Dialog, .action = object_Click},
     {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
     {.name = "P",
      .kind = K::Wrap,
@@ -390,7 +398,7 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::assistant, &TypingAssistant::mnuassistant_Click>},
     {.name = "mnuautodel", .kind = K::Own, .action = call<&T::mnuautodel_Click>},
-    {.name = "mnutruecorrect", .kind = K::Own},
+    {.name = "mnutruecorrect", .kind = K::Own, .action = smartCorrect},
     {.name = "mnusmartselect", .kind = K::Own, .action = call<&T::mnusmartselect_Click>},
     {.name = "mnutevcmd",
      .kind = K::Own,
@@ -415,8 +423,7 @@ const C kCommands[] = {
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
-    {.name = "linkcomplete", .kind = K::Dialog},
-    {.name = "imager", .kind = K::Dialog},
+    {.name = "linkcomplete", .kind = K::Dialog, .action = showWindow<LinkComplete>},
 
     // --- toolbar pictures
     {.name = "pictnew", .kind = K::Own, .action = call<&T::new_Click>},

@@ -13,6 +13,9 @@
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/HRule.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "dialogs/Objecter.h"
 #include "dialogs/PageProps.h"
 #include "dialogs/TableCreater.h"
 #include "help/Helpme.h"
@@ -34,6 +37,9 @@ using All = List<
     FindReplace,
     Fonty,
     FontCombo,
+    LinkComplete,
+    Imager,
+    Objecter,
     TempClip,
     Bookeeper,
     PageProps,

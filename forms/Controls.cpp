@@ -307,6 +307,7 @@ bool CommonDialog::show(bool save) {
     req.save = save;
     req.fileName = last_;
     req.defaultExt = DefaultExt;
+    req.title = DialogTitle;
     showing_ = true;
     std::optional<String> chosen;
     try {

@@ -253,6 +253,8 @@ public:
     explicit CommonDialog(Form& owner) : owner_(owner) {}
     String FileName;
     String DefaultExt;
+    // The dialog's title; empty for the platform's own.
+    String DialogTitle;
     // True when the user chose a file; FileName is then its full path, else "".
     bool showOpen();
     bool showSave();

@@ -1,0 +1,7 @@
+// Smart correct (Ctrl+F5): the tag around the caret, read back into the dialog that writes
+// it, with the tag left selected so that the dialog's OK replaces it.
+#pragma once
+
+class Tolva;
+
+void smartCorrect(Tolva& w);

@@ -1,0 +1,88 @@
+// View of the object dialog: source and browse, switches, sizes and volume, the fallback
+// text, and the status bar that serves as its help line.
+#include "dialogs/Objecter.h"
+#include "qt/views/ElementDialogView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace tolva::qt {
+
+namespace {
+
+class ObjecterView : public ElementDialogView {
+public:
+    explicit ObjecterView(Objecter& d) : ElementDialogView(d) {
+        Binder& b = binder();
+        auto* root = new QVBoxLayout(this);
+        root->setSizeConstraint(QLayout::SetFixedSize);
+        root->setContentsMargins(9, 9, 9, 0);
+
+        auto* grid = new QGridLayout;
+        QLineEdit* source = field(d.lblsrc, d.src, grid, 0);
+        grid->removeWidget(source);
+        auto* sourceRow = new QHBoxLayout;
+        sourceRow->addWidget(source, 1);
+        QPushButton* browse = pushButton(d.brw);
+        browse->setAccessibleName(QStringLiteral("Browse"));
+        sourceRow->addWidget(browse);
+        grid->addLayout(sourceRow, 0, 1, 1, 5);
+
+        auto* switches = new QHBoxLayout;
+        for (forms::CheckBox* c : {&d.controller, &d.Autostart, &d.Loopa}) {
+            auto* w = new QCheckBox(this);
+            b.check(*c, w);
+            switches->addWidget(w);
+        }
+        switches->addStretch(1);
+        grid->addLayout(switches, 1, 1, 1, 5);
+
+        int column = 0;
+        for (auto [label, box] :
+             {std::pair{&d.lblwidther, &d.Widther}, std::pair{&d.lblheighter, &d.Heighter},
+              std::pair{&d.lblvolume, &d.Volume}}) {
+            field(*label, *box, grid, 2, column)->setFixedWidth(64);
+            column += 2;
+        }
+        grid->setColumnStretch(5, 1);
+        root->addLayout(grid);
+
+        auto* fallbackLabel = new QLabel(this);
+        b.label(d.lblnoembed, fallbackLabel);
+        auto* fallback = new QLineEdit(this);
+        b.lineEdit(d.NoEmbed, fallback);
+        labelled(fallbackLabel, fallback);
+        root->addWidget(fallbackLabel);
+        root->addWidget(fallback);
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch(1);
+        QPushButton* ok = pushButton(d.OKButton);
+        QPushButton* cancel = pushButton(d.CancelButton);
+        buttons->addWidget(ok);
+        buttons->addWidget(cancel);
+        root->addLayout(buttons);
+        setButtons(ok, cancel);
+
+        auto* status = new QStatusBar(this);
+        status->setSizeGripEnabled(false);
+        b.status(d.StatusBar1, status);
+        root->addWidget(status);
+
+        source->setFocus();
+    }
+};
+
+ViewRegistration registration("objecter", [](forms::Form& f, Program&) -> FormView* {
+    return new ObjecterView(static_cast<Objecter&>(f));
+});
+
+} // namespace
+
+} // namespace tolva::qt

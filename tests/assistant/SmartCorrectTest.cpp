@@ -1,0 +1,120 @@
+// Smart correct: the tag around the caret read back into its dialog, the tag left selected.
+#include "commands/Commands.h"
+#include "dialogs/Fonty.h"
+#include "dialogs/HRule.h"
+#include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+using forms::String;
+
+namespace {
+
+class SmartCorrectTest : public ProgramTest {
+protected:
+    Tolva& w = main();
+    void correct(StringView page, int32_t caret) {
+        setPage(page, caret, 0);
+        run([&] { w.menu("mnutruecorrect").click(); });
+    }
+};
+
+TEST_F(SmartCorrectTest, AnImageTagFillsTheImageDialogAndStaysSelected) {
+    correct(u"<P><IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >",
+            8);
+    Imager* d = program.loaded<Imager>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->visible());
+    EXPECT_TEXT(u"a.gif", d->imageurl.text());
+    EXPECT_TEXT(u"40", d->txtheight.text());
+    EXPECT_TEXT(u"50", d->txtwidth.text());
+    EXPECT_EQ(d->dimen.value(), 1);
+    EXPECT_TEXT(u"x", d->txtalternate.text());
+    EXPECT_TEXT(u"left", d->txtalignment.text());
+    EXPECT_TEXT(u"0", d->txtborder.text());
+    EXPECT_EQ(w.Text1.selStart(), 3);
+    EXPECT_TEXT(
+        u"<IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >",
+        w.Text1.selText());
+}
+
+TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
+    correct(u"0123<IMG SRC=\"b.png\" HEIGHT=\"auto\" WIDTH=\"auto\">", 8);
+    Imager* d = program.loaded<Imager>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TEXT(u"800", d->txtheight.text());
+    EXPECT_TEXT(u"600", d->txtwidth.text());
+    EXPECT_TEXT(u"Left", d->txtalignment.text());
+    EXPECT_TEXT(u"0", d->txtborder.text());
+}
+
+TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialog) {
+    correct(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
+    Fonty* d = program.loaded<Fonty>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TEXT(u"FF0000", d->Text3.text());
+    EXPECT_TEXT(u"", d->Combo2.text());
+    EXPECT_TEXT(u"Arial", d->Text4.text());
+    EXPECT_TEXT(u"3", d->txtfontsize.text());
+}
+
+TEST_F(SmartCorrectTest, MixedCaseFontAndPlainTagsOpenNothing) {
+    correct(u"x<Font color=\"red\">y", 4);
+    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
+    correct(u"x<B>bold</B>", 5);
+    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
+    EXPECT_TRUE(sp.dialogs.done());
+}
+
+TEST_F(SmartCorrectTest, RuleWidthEndsAtTheBlankOrAtTheEndOfTheTag) {
+    correct(u"x<HR align=\"left\" width=50% size=\"2\">", 4);
+    HRule* d = program.loaded<HRule>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TEXT(u"50%", d->Widther.text());
+    EXPECT_TEXT(u"2", d->size.text());
+    correct(u"x<HR align=\"left\" width=80%>", 4);
+    EXPECT_TEXT(u"80%", d->Widther.text());
+}
+
+TEST_F(SmartCorrectTest, AMailLinkRunsTheMailAndThenTheHyperlinkBranch) {
+    correct(u"x<A HREF=\"mailto:a@b.c?subject=Hi\" TITLE=\"t\">mail</A>", 5);
+    LinkComplete* d = program.loaded<LinkComplete>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->Option2.value());
+    EXPECT_TEXT(u"a@b.c", d->mailid.text());
+    EXPECT_TEXT(u"Hi", d->subject.text());
+    EXPECT_TEXT(u"t", d->mailscreentip.text());
+    EXPECT_TEXT(u"mailto:a@b.c?subject=Hi", d->linkurl.text());
+    EXPECT_TEXT(u"t", d->linkscreentip.text());
+    EXPECT_FALSE(d->txttodisplay.enabled());
+}
+
+TEST_F(SmartCorrectTest, AHyperlinkWithoutATitleLeavesTheScreenTip) {
+    correct(u"x<A HREF=\"page.html\">go</A>", 5);
+    LinkComplete* d = program.loaded<LinkComplete>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TEXT(u"page.html", d->linkurl.text());
+    EXPECT_TEXT(u"", d->linkscreentip.text());
+}
+
+TEST_F(SmartCorrectTest, NothingSelectedSaysWhereToPutTheCaret) {
+    sp.dialogs.expectMessage(u"Place the cursor in tags, such as '<IMG ' or '<font' first. Smart "
+                             u"Correct helps you to edit tags.",
+                             forms::vbInformation, u"Assistant: Tolva", forms::vbOK);
+    correct(u"plain text", 3);
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TRUE(w.Text1.hasFocus());
+}
+
+TEST_F(SmartCorrectTest, WorksPastThe32767thCharacter) {
+    String page(40000, u'a');
+    page += u"<font face=\"Georgia\">z";
+    correct(page, 40003);
+    Fonty* d = program.loaded<Fonty>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TEXT(u"Georgia", d->Text4.text());
+    EXPECT_EQ(w.Text1.selStart(), 40000);
+}
+
+} // namespace

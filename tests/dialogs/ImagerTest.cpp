@@ -1,0 +1,250 @@
+// The image dialog: dimensions and their unit, spacing, browsing, and the builder.
+#include "dialogs/Imager.h"
+#include "commands/Commands.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+
+namespace {
+
+class ImagerTest : public ProgramTest {
+protected:
+    Imager& open() {
+        run([&] { commands::run(main(), "Images"); });
+        return *program.loaded<Imager>();
+    }
+    void press(Imager& d) {
+        run([&] { d.OKButton.click(); });
+    }
+    void expectIncomplete() {
+        sp.dialogs.expectMessage(u"One or more entries incomplete", forms::vbExclamation,
+                                 u"Assistant: Tolva", forms::vbOK);
+    }
+    forms::String page() { return main().Text1.text(); }
+};
+
+TEST_F(ImagerTest, DefaultsWithDimensionsAndTwoPressesInsertTwoTags) {
+    setPage(u"[]", 1);
+    Imager& d = open();
+    EXPECT_TEXT(u"Insert Image: Tolva", d.caption());
+    EXPECT_FALSE(d.txtheight.enabled());
+    EXPECT_FALSE(d.diminper.enabled());
+    EXPECT_EQ(d.txtalignment.listCount(), 10);
+    EXPECT_TEXT(u"Center", d.txtalignment.item(9));
+    run([&] {
+        d.imageurl.setText(u"a.gif");
+        d.dimen.click();
+    });
+    EXPECT_TRUE(d.txtheight.enabled());
+    EXPECT_TRUE(d.txtwidth.enabled());
+    EXPECT_TRUE(d.diminper.enabled());
+    press(d);
+    const forms::String tag = u"<IMG SRC=\"a.gif\" HEIGHT=\"800\" WIDTH=\"600\" BORDER=0 "
+                              u"align=\"Left\" ALT=\"Images not available\" > ";
+    EXPECT_TEXT(u"[" + tag + u"]", page());
+    ASSERT_EQ(program.loaded<Imager>(), &d);
+    EXPECT_TRUE(main().Text1.hasFocus());
+    press(d);
+    EXPECT_TEXT(u"[" + tag + tag + u"]", page());
+}
+
+TEST_F(ImagerTest, WithoutDimensionsTheSizesAreIgnored) {
+    setPage(u"", 0);
+    Imager& d = open();
+    run([&] {
+        d.imageurl.setText(u"b.png");
+        d.dimen.click();
+        d.txtheight.setText(u"12");
+        d.dimen.click();
+        d.txtalignment.setListIndex(4);
+        d.txtborder.setText(u"2");
+    });
+    EXPECT_FALSE(d.txtheight.enabled());
+    EXPECT_TEXT(u"12", d.txtheight.text());
+    press(d);
+    EXPECT_TEXT(u"<IMG SRC=\"b.png\" BORDER=2 align=\"Middle\" ALT=\"Images not available\" > ",
+                page());
+}
+
+TEST_F(ImagerTest, ATypedPercentTicksThePercentUnit) {
+    setPage(u"", 0);
+    Imager& d = open();
+    run([&] {
+        d.imageurl.setText(u"a.gif");
+        d.dimen.click();
+        d.txtheight.select(0, 3);
+    });
+    typeChars(d.txtheight, u"50%");
+    EXPECT_TEXT(u"50", d.txtheight.text());
+    EXPECT_EQ(d.diminper.value(), 1);
+    EXPECT_TEXT(u"Height of the image in percentage", d.txtheight.toolTip());
+    EXPECT_TEXT(u"Width of the image in percentage", d.txtwidth.toolTip());
+    press(d);
+    EXPECT_TEXT(u"<IMG SRC=\"a.gif\" HEIGHT=\"50%\" WIDTH=\"600%\" BORDER=0 align=\"Left\" "
+                u"ALT=\"Images not available\" > ",
+                page());
+
+    run([&] { d.diminper.click(); });
+    EXPECT_TEXT(u"", d.unitSuffix);
+    EXPECT_TEXT(u"Height of the image in pixels", d.txtheight.toolTip());
+    EXPECT_TEXT(u"Width of the image in pixels", d.txtwidth.toolTip());
+}
+
+TEST_F(ImagerTest, FieldsSetFromCodeRunTheirHandlers) {
+    // As smart correct does: fields filled from an existing tag, then the dialog shown.
+    setPage(u"", 0);
+    Imager* d = nullptr;
+    run([&] {
+        d = &program.window<Imager>();
+        d->imageurl.setText(u"c.jpg");
+        d->dimen.setValue(1);
+        d->txtheight.setText(u"40%");
+        d->txtwidth.setText(u"30");
+        d->txtalternate.setText(u"Cat");
+        d->txtalignment.setText(u"Right");
+        d->horispace.setText(u"3");
+        d->show();
+    });
+    press(*d);
+    EXPECT_TEXT(u"<IMG SRC=\"c.jpg\" HEIGHT=\"40%\" WIDTH=\"30%\" BORDER=0 align=\"Right\" "
+                u"ALT=\"Cat\"  hspace=\"3\"> ",
+                page());
+}
+
+TEST_F(ImagerTest, SpacingSetAndResetAndStepped) {
+    setPage(u"", 0);
+    Imager& d = open();
+    run([&] {
+        d.imageurl.setText(u"a.gif");
+        d.horispace.setText(u"5");
+    });
+    EXPECT_TEXT(u" hspace=\"5\"", d.hspaceAttribute);
+    run([&] { d.horispace.setText(u"0"); });
+    EXPECT_TEXT(u"", d.hspaceAttribute);
+    run([&] { d.UpDown2.up(); });
+    EXPECT_TEXT(u"1", d.verspace.text());
+    EXPECT_TEXT(u" vspace=\"1\"", d.vspaceAttribute);
+    run([&] {
+        d.UpDown3.up();
+        d.UpDown3.up();
+    });
+    press(d);
+    EXPECT_TEXT(u"<IMG SRC=\"a.gif\" BORDER=0 align=\"Left\" ALT=\"Images not available\"  "
+                u"hspace=\"2\" vspace=\"1\"> ",
+                page());
+    run([&] {
+        d.UpDown2.down();
+        d.UpDown2.down();
+        d.UpDown1.down();
+    });
+    EXPECT_TEXT(u"0", d.verspace.text()) << "floor 0";
+    EXPECT_TEXT(u"", d.vspaceAttribute);
+    EXPECT_TEXT(u"0", d.txtborder.text()) << "floor 0";
+    run([&] { d.UpDown1.up(); });
+    EXPECT_TEXT(u"1", d.txtborder.text());
+}
+
+TEST_F(ImagerTest, NonDigitsInNumberBoxesAreRefusedButTheBorderTakesAnyText) {
+    Imager& d = open();
+    run([&] { d.dimen.click(); });
+    for (forms::TextBox* box : {&d.txtwidth, &d.verspace}) {
+        run([&] { box->select(box->length(), 0); });
+        sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
+                                 u"Assistant: Tolva", forms::vbOK);
+        typeChars(*box, u"x");
+    }
+    EXPECT_TEXT(u"600", d.txtwidth.text());
+    EXPECT_TEXT(u"0", d.verspace.text());
+
+    setPage(u"", 0);
+    run([&] {
+        d.imageurl.setText(u"a.gif");
+        d.dimen.setValue(0);
+        d.txtborder.setText(u"thin");
+        d.UpDown1.up();
+    });
+    EXPECT_TEXT(u"thin", d.txtborder.text()) << "the arrows leave a non-number alone";
+    press(d);
+    EXPECT_TEXT(u"<IMG SRC=\"a.gif\" BORDER=thin align=\"Left\" ALT=\"Images not available\" > ",
+                page());
+}
+
+TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpenWithOrWithoutDimensions) {
+    setPage(u"page", 4);
+    Imager& d = open();
+    run([&] {
+        d.imageurl.setText(u"a.gif");
+        d.txtalternate.setText(u"");
+        d.horispace.setText(u"7");
+    });
+    expectIncomplete();
+    press(d);
+    ASSERT_EQ(program.loaded<Imager>(), &d);
+
+    // With dimensions asked for, the entries were once thrown away with the dialog.
+    run([&] { d.dimen.click(); });
+    expectIncomplete();
+    press(d);
+    ASSERT_EQ(program.loaded<Imager>(), &d);
+    EXPECT_TRUE(d.visible());
+    EXPECT_TEXT(u"a.gif", d.imageurl.text());
+    EXPECT_TEXT(u"7", d.horispace.text());
+    EXPECT_EQ(d.dimen.value(), 1);
+    run([&] { d.txtalignment.setText(u""); });
+    expectIncomplete();
+    press(d);
+    EXPECT_TEXT(u"page", page());
+
+    run([&] {
+        d.txtalignment.setText(u"Top");
+        d.txtalternate.setText(u"A");
+    });
+    press(d);
+    EXPECT_TEXT(u"page<IMG SRC=\"a.gif\" HEIGHT=\"800\" WIDTH=\"600\" BORDER=0 align=\"Top\" "
+                u"ALT=\"A\"  hspace=\"7\"> ",
+                page());
+}
+
+TEST_F(ImagerTest, BrowseAsksWithItsTitleAndCancelKeepsTheNameTheDialogHeld) {
+    Imager& d = open();
+    sp.dialogs.expectFile(false, u"/pics/a.gif");
+    run([&] { d.Command1.click(); });
+    EXPECT_TEXT(u"Select image file", sp.dialogs.lastFileRequest.title);
+    EXPECT_TEXT(u"/pics/a.gif", d.imageurl.text());
+
+    run([&] { d.imageurl.setText(u"typed.gif"); });
+    sp.dialogs.expectFile(false, std::nullopt);
+    run([&] { d.Command1.click(); });
+    EXPECT_TEXT(u"/pics/a.gif", d.imageurl.text());
+    EXPECT_TRUE(program.loaded<Imager>());
+}
+
+TEST_F(ImagerTest, BrowseCancelledFirstLeavesNoSourceAndSaysSo) {
+    Imager& d = open();
+    sp.dialogs.expectFile(false, std::nullopt);
+    sp.dialogs.expectMessage(u"Invalid url, image not inserted", forms::vbOKOnly, u"Tolva",
+                             forms::vbOK);
+    run([&] { d.Command1.click(); });
+    EXPECT_TEXT(u"", d.imageurl.text());
+    EXPECT_TRUE(d.visible());
+}
+
+TEST_F(ImagerTest, CancelUnloadsAndTheNextOpeningStartsFromTheDefaults) {
+    Imager& d = open();
+    run([&] {
+        d.dimen.click();
+        d.diminper.click();
+        d.horispace.setText(u"4");
+        d.CancelButton.click();
+    });
+    EXPECT_EQ(program.loaded<Imager>(), nullptr);
+    Imager& again = open();
+    EXPECT_EQ(again.dimen.value(), 0);
+    EXPECT_EQ(again.diminper.value(), 0);
+    EXPECT_TEXT(u"0", again.horispace.text());
+    EXPECT_TEXT(u"", again.unitSuffix);
+    EXPECT_TEXT(u"", again.hspaceAttribute);
+    EXPECT_TEXT(u"Height of the image in pixels.", again.txtheight.toolTip());
+}
+
+} // namespace
