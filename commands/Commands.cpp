@@ -9,6 +9,7 @@
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/HRule.h"
+#include "dialogs/PageProps.h"
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
 
@@ -408,7 +409,7 @@ const C kCommands[] = {
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
     {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
-    {.name = "mnupageproperties", .kind = K::Dialog},
+    {.name = "mnupageproperties", .kind = K::Dialog, .action = mnupageproperties_Click},
     // --- Help
     {.name = "helpa", .kind = K::Dialog},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},

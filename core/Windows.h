@@ -14,6 +14,7 @@
 #include "dialogs/Fonty.h"
 #include "dialogs/HRule.h"
 #include "dialogs/PageProps.h"
+#include "dialogs/Rollover.h"
 #include "dialogs/TableCreater.h"
 #include "tools/FindReplace.h"
 
@@ -34,6 +35,7 @@ using All = List<
     FontCombo,
     TempClip,
     Bookeeper,
+    Rollover,
     PageProps,
     About,
     Splash,
