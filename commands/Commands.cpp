@@ -14,6 +14,7 @@
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
 #include "dialogs/Objecter.h"
+#include "dialogs/PageProps.h"
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
 #include "help/Helpme.h"
@@ -417,7 +418,7 @@ const C kCommands[] = {
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
     {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
-    {.name = "mnupageproperties", .kind = K::Dialog},
+    {.name = "mnupageproperties", .kind = K::Dialog, .action = mnupageproperties_Click},
     // --- Help
     {.name = "helpa", .kind = K::Dialog, .action = help::open},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},

@@ -144,6 +144,7 @@ void Tolva::Text1_Change() {
     // to text the user is taking back.
     if (Text1.undoing()) return;
     assistant.Text1_Change();
+    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
 void Tolva::Text1_Click() {

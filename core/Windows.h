@@ -17,6 +17,7 @@
 #include "dialogs/LinkComplete.h"
 #include "dialogs/Objecter.h"
 #include "dialogs/PageProps.h"
+#include "dialogs/Rollover.h"
 #include "dialogs/TableCreater.h"
 #include "help/Helpme.h"
 #include "tools/FindReplace.h"
@@ -42,6 +43,7 @@ using All = List<
     Objecter,
     TempClip,
     Bookeeper,
+    Rollover,
     PageProps,
     About,
     Splash,

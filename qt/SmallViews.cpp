@@ -1,8 +1,7 @@
-// Views of the splash, the about box, and the windows whose contents come later.
+// Views of the splash and the about box.
 #include "core/About.h"
 #include "core/Program.h"
 #include "core/Splash.h"
-#include "dialogs/PageProps.h"
 #include "qt/FormView.h"
 
 #include <QGroupBox>
@@ -109,34 +108,11 @@ public:
     }
 };
 
-// Page properties, until its fields arrive: a strip that says what it is, raised at
-// start-up over the empty end of the menu bar, clear of the page.
-class PagePropsView : public FormView {
-public:
-    explicit PagePropsView(forms::Form& f) : FormView(f) {
-        setWindowFlag(Qt::Tool);
-        auto* lay = new QVBoxLayout(this);
-        lay->setContentsMargins(8, 2, 8, 2);
-        auto* caption = new QLabel(toQt(f.caption()), this);
-        lay->addWidget(caption);
-        setFixedSize(sizeHint());
-    }
-
-protected:
-    QPoint firstPlace(const QWidget& owner) const override {
-        QRect o = owner.frameGeometry();
-        return {o.right() - frameGeometry().width() - 8, o.top()};
-    }
-};
-
 ViewRegistration splash("frmSplash", [](forms::Form& f, Program&) -> FormView* {
     return new SplashView(static_cast<Splash&>(f));
 });
 ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
     return new AboutView(static_cast<About&>(f));
-});
-ViewRegistration pageprops("pageprops", [](forms::Form& f, Program&) -> FormView* {
-    return new PagePropsView(f);
 });
 
 } // namespace

@@ -1,0 +1,253 @@
+// View of page properties: the colour frame (a colour dragged from its list onto a box sets
+// that box), the background picture, the margins and the background sound, the buttons and
+// the status line. It comes forward over the button panel without taking the keyboard.
+#include "dialogs/PageProps.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <vector>
+
+namespace tolva::qt {
+
+namespace {
+
+class PagePropsView : public FormView {
+public:
+    explicit PagePropsView(PageProps& p) : FormView(p), props_(p) {
+        setWindowFlag(Qt::Tool);
+        Binder& b = binder();
+        auto* root = new QVBoxLayout(this);
+        root->setSizeConstraint(QLayout::SetFixedSize);
+
+        auto* colours = new QGroupBox(this);
+        b.frame(p.Frame1, colours);
+        colours->setTitle(tr("Colours"));
+        auto* grid = new QGridLayout(colours);
+        struct Box {
+            forms::Label& label;
+            forms::TextBox& box;
+        };
+        const Box boxes[] = {{p.Label1, p.Text1},
+                             {p.Label2, p.Text2},
+                             {p.Label3, p.Text3},
+                             {p.Label4, p.Text4},
+                             {p.Label5, p.Text5}};
+        int row = 0;
+        for (const Box& c : boxes) {
+            auto* edit = new QLineEdit(colours);
+            b.lineEdit(c.box, edit);
+            edit->setAcceptDrops(true);
+            edit->installEventFilter(this);
+            drops_.push_back({edit, &c.box});
+            // Two columns of label and box.
+            grid->addWidget(fieldLabel(b, c.label, edit, colours), row / 2, (row % 2) * 2);
+            grid->addWidget(edit, row / 2, (row % 2) * 2 + 1);
+            ++row;
+        }
+        colour_ = new QComboBox(colours);
+        b.combo(p.Combo2, colour_);
+        grid->addWidget(fieldLabel(b, p.Label6, colour_, colours), 3, 0);
+        grid->addWidget(colour_, 3, 1, 1, 3);
+        if (colour_->lineEdit()) {
+            colour_->lineEdit()->setAccessibleName(colour_->accessibleName());
+            colour_->lineEdit()->installEventFilter(this);
+            colour_->lineEdit()->setDragEnabled(true);
+        }
+        grid->setColumnStretch(1, 1);
+        grid->setColumnStretch(3, 1);
+        root->addWidget(colours);
+
+        auto* picture = new QGridLayout;
+        auto* usePicture = new QCheckBox(this);
+        checkBox(b, p.Check1, usePicture);
+        auto* location = new QLineEdit(this);
+        b.lineEdit(p.Text6, location);
+        location->setAccessibleName(QStringLiteral("Text6"));
+        auto* browsePicture = new QPushButton(this);
+        b.button(p.Command1, browsePicture);
+        picture->addWidget(usePicture, 0, 0);
+        picture->addWidget(location, 0, 1);
+        picture->addWidget(browsePicture, 0, 2);
+        auto* fixed = new QCheckBox(this);
+        checkBox(b, p.Check2, fixed);
+        auto* fixedNote = new QLabel(this);
+        b.label(p.Label7, fixedNote);
+        auto* fixedRow = new QHBoxLayout;
+        fixedRow->setSpacing(0);
+        fixedRow->addWidget(fixed);
+        fixedRow->addWidget(fixedNote);
+        fixedRow->addStretch(1);
+        fixed->setAccessibleDescription(fixedNote->text().trimmed());
+        picture->addLayout(fixedRow, 1, 0, 1, 3);
+        picture->setColumnStretch(1, 1);
+        root->addLayout(picture);
+
+        auto* frames = new QHBoxLayout;
+        auto* margins = new QGroupBox(this);
+        b.frame(p.Frame2, margins);
+        auto* marginGrid = new QGridLayout(margins);
+        numberRow(marginGrid, 0, p.Label8, p.Text7, p.UpDown1, margins);
+        numberRow(marginGrid, 1, p.Label9, p.Text8, p.UpDown2, margins);
+        frames->addWidget(margins);
+
+        auto* sound = new QGroupBox(this);
+        b.frame(p.Frame3, sound);
+        auto* soundGrid = new QGridLayout(sound);
+        auto* source = new QLineEdit(sound);
+        b.lineEdit(p.Text9, source);
+        soundGrid->addWidget(fieldLabel(b, p.Label10, source, sound), 0, 0);
+        soundGrid->addWidget(source, 0, 1);
+        auto* browseSound = new QPushButton(sound);
+        b.button(p.Command2, browseSound);
+        browseSound->setAccessibleDescription(QStringLiteral("Choose a sound file"));
+        soundGrid->addWidget(browseSound, 0, 2);
+        numberRow(soundGrid, 1, p.Label11, p.Text10, p.UpDown3, sound);
+        soundGrid->setColumnStretch(1, 1);
+        frames->addWidget(sound, 1);
+        root->addLayout(frames);
+
+        auto* buttons = new QHBoxLayout;
+        auto* rollover = new QPushButton(this);
+        b.button(p.btnRollover, rollover);
+        auto* help = new QToolButton(this);
+        b.button(p.picthelpfile, help);
+        help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+        help->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        auto* ok = new QPushButton(this);
+        b.button(p.OKButton, ok);
+        buttons->addWidget(rollover);
+        buttons->addWidget(help);
+        buttons->addStretch(1);
+        buttons->addWidget(ok);
+        root->addLayout(buttons);
+
+        // Wraps, so that the longest sentence is shown whole without widening the window.
+        auto* status = new QLabel(this);
+        status->setWordWrap(true);
+        status->setFrameShape(QFrame::StyledPanel);
+        status->setFrameShadow(QFrame::Sunken);
+        status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
+        b.common(p.StatusBar1, status);
+        status->setText(toQt(p.StatusBar1.text()));
+        binder().keep(p.StatusBar1.listen([&p, status](forms::Prop c) {
+            if (c == forms::Prop::Text) status->setText(toQt(p.StatusBar1.text()));
+        }));
+        root->addWidget(status);
+
+        dialogKeys(this, ok, nullptr);
+        setMinimumWidth(440);
+        colours->setMouseTracking(true);
+    }
+
+protected:
+    // Over the button panel at the right, below the menu and tool bars: the page's text
+    // starts at the left and stays in view.
+    QPoint firstPlace(const QWidget& owner) const override {
+        QRect o = owner.frameGeometry();
+        return {o.right() - frameGeometry().width() - 4, o.top() + 90};
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        for (const Drop& d : drops_) {
+            if (watched != d.edit) continue;
+            switch (event->type()) {
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                auto* e = static_cast<QDragMoveEvent*>(event);
+                if (!e->mimeData()->hasText()) return false;
+                e->acceptProposedAction();
+                return true;
+            }
+            case QEvent::Drop: {
+                auto* e = static_cast<QDropEvent*>(event);
+                if (!e->mimeData()->hasText()) return false;
+                e->acceptProposedAction();
+                forms::TextBox* box = d.box;
+                binder().invoke([this, box] { props_.colour_OLEDragDrop(*box); });
+                return true;
+            }
+            default:
+                return FormView::eventFilter(watched, event);
+            }
+        }
+        if (colour_->lineEdit() && watched == colour_->lineEdit() && dragColour(event)) return true;
+        return FormView::eventFilter(watched, event);
+    }
+
+private:
+    struct Drop {
+        QLineEdit* edit;
+        forms::TextBox* box;
+    };
+
+    void numberRow(QGridLayout* grid, int row, forms::Label& label, forms::TextBox& box,
+                   forms::UpDown& upDown, QWidget* parent) {
+        NumberBox n = numberBox(binder(), box, upDown, parent);
+        QLabel* l = fieldLabel(binder(), label, n.box, parent);
+        nameArrows(n, l->text().remove(u':').trimmed());
+        grid->addWidget(l, row, 0);
+        grid->addWidget(n.widget, row, 1);
+    }
+
+    // The colour list's text leaves as text: pressed and pulled when nothing in it is
+    // selected (a selection drags itself, as any text box's does).
+    // True when the drag has run.
+    bool dragColour(QEvent* event) {
+        QLineEdit* edit = colour_->lineEdit();
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (e->button() == Qt::LeftButton) pressedAt_ = e->position().toPoint();
+        } else if (event->type() == QEvent::MouseMove && pressedAt_) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (!(e->buttons() & Qt::LeftButton)) {
+                pressedAt_.reset();
+                return false;
+            }
+            if ((e->position().toPoint() - *pressedAt_).manhattanLength() <
+                    QApplication::startDragDistance() ||
+                edit->hasSelectedText())
+                return false;
+            pressedAt_.reset();
+            auto* drag = new QDrag(edit);
+            auto* mime = new QMimeData;
+            mime->setText(colour_->currentText());
+            drag->setMimeData(mime);
+            drag->exec(Qt::CopyAction);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) pressedAt_.reset();
+        return false;
+    }
+
+    PageProps& props_;
+    QComboBox* colour_ = nullptr;
+    std::vector<Drop> drops_;
+    std::optional<QPoint> pressedAt_;
+};
+
+ViewRegistration registration("pageprops", [](forms::Form& f, Program&) -> FormView* {
+    return new PagePropsView(static_cast<PageProps&>(f));
+});
+
+} // namespace
+
+} // namespace tolva::qt
