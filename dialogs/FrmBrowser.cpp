@@ -56,8 +56,13 @@ FrmBrowser::FrmBrowser(Program& p)
     Search.setPicture("edit-find");
     Stop.setPicture("process-stop");
     timTimer.Tick = [this] { timTimer_Timer(); };
-    browser_.NavigateComplete = [this] { brwWebBrowser_NavigateComplete(); };
-    browser_.DownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
+    // The browser raises these by itself, as events of the platform.
+    browser_.NavigateComplete = [this] {
+        runtime().invoke([this] { brwWebBrowser_NavigateComplete(); });
+    };
+    browser_.DownloadComplete = [this] {
+        runtime().invoke([this] { brwWebBrowser_DownloadComplete(); });
+    };
 }
 
 FrmBrowser::~FrmBrowser() {
