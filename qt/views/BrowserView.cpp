@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tolva::qt {
 
 namespace {
@@ -82,10 +84,15 @@ public:
         }
         page->setMinimumSize(320, 200);
         lay->addWidget(page, 1);
-        resize(900, 700);
+        resize(860, 620);
     }
 
 protected:
+    // A large window: over the page, below the main window's top edge, not above it.
+    QPoint firstPlace(const QWidget& owner) const override {
+        QRect o = owner.geometry();
+        return {o.left() + 40, std::max(o.top(), 0) + 40};
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == addressLine_ && event->type() == QEvent::KeyPress) {
             int k = static_cast<QKeyEvent*>(event)->key();
