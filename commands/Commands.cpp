@@ -10,6 +10,7 @@
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/FrmBrowser.h"
 #include "dialogs/HRule.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
@@ -364,7 +365,7 @@ const C kCommands[] = {
     {.name = "open", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "save", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "saveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "preview", .kind = K::Dialog},
+    {.name = "preview", .kind = K::Dialog, .action = preview_Click},
     {.name = "exit", .kind = K::Own, .action = call<&T::exit_Click>},
     // --- Edit
     {.name = "mnucopy", .kind = K::Own, .action = call<&T::mnucopy_Click>},
@@ -431,7 +432,7 @@ const C kCommands[] = {
     {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "pictsave", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "pictsaveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "pictprev", .kind = K::Dialog},
+    {.name = "pictprev", .kind = K::Dialog, .action = pictprev_Click},
     {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
     {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
     {.name = "pictrefresh", .kind = K::Own, .action = refresh},

@@ -4,6 +4,7 @@
 #include "core/Program.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
+#include "dialogs/FrmBrowser.h"
 #include "dialogs/PageProps.h"
 #include "forms/Runtime.h"
 
@@ -61,6 +62,7 @@ bool Tolva::writePage(const String& path) {
     }
     // The file now holds this encoding and line break; later saves keep them.
     pageFormat = format;
+    previewSaved(program, path);
     return true;
 }
 

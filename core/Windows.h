@@ -12,6 +12,7 @@
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/FrmBrowser.h"
 #include "dialogs/HRule.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
@@ -32,6 +33,7 @@ template <class... W> struct List { using Slots = std::tuple<std::unique_ptr<W>.
 // clang-format off
 using All = List<
     Helpme,
+    FrmBrowser,
     TableCreater,
     HRule,
     BulNumCreater,

@@ -4,6 +4,7 @@
 
 #include "forms/Text.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -98,6 +99,11 @@ public:
     virtual String locationName() = 0;
     virtual String locationURL() = 0;
     virtual bool busy() = 0;
+
+    // Raised by the browser when a navigation has reached its address, and when a page
+    // has finished loading. Set by the window that shows the browser.
+    std::function<void()> NavigateComplete;
+    std::function<void()> DownloadComplete;
 };
 
 // The services handed to the program. Does not own them; they outlive the program.

@@ -9,13 +9,14 @@
 
 namespace tolva::qt {
 
-int runApplication(int argc, char** argv) {
+int runApplication(int argc, char** argv, forms::Browser* browser) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolva"));
     // The program ends only through its own exit paths.
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform services;
     forms::Platform platform = services.platform();
+    platform.browser = browser;
     Program program(platform);
     int rc = 0;
     {

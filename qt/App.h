@@ -1,6 +1,11 @@
 // The front end's entry point.
 #pragma once
 
-namespace tolva::qt {
-int runApplication(int argc, char** argv);
+namespace forms {
+class Browser;
 }
+
+namespace tolva::qt {
+// The browser, if any, is the preview's; it outlives the application.
+int runApplication(int argc, char** argv, forms::Browser* browser = nullptr);
+} // namespace tolva::qt

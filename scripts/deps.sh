@@ -2,7 +2,7 @@
 # Installs the Debian packages Tolva needs to build, run and test, if any are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core clang-format)
 
 missing=()

@@ -20,7 +20,7 @@ TEST_F(WindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
         run([&] { f = &program.window<W>(); });
         if (!views->view(f->name())) missing.push_back(f->name());
     });
-    EXPECT_EQ(windows, 17);
+    EXPECT_EQ(windows, 18);
     EXPECT_EQ(missing, std::vector<std::string>{});
 
     run([&] { program.window<About>().unload(); });

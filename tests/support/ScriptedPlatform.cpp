@@ -95,8 +95,19 @@ std::optional<String> ScriptedDialogs::fileDialog(const forms::FileDialogRequest
 }
 
 void FakeBrowser::navigate(StringView url) {
+    actions.push_back(u"navigate " + String(url));
+    if (holdLoads) {
+        isBusy = true;
+        return;
+    }
+    arrive(url);
+}
+
+void FakeBrowser::arrive(StringView url) {
     url_ = String(url);
-    actions.push_back(u"navigate " + url_);
+    isBusy = false;
+    if (NavigateComplete) NavigateComplete();
+    if (DownloadComplete) DownloadComplete();
 }
 
 void VirtualClock::timerChanged(forms::Timer& t) {

@@ -93,17 +93,25 @@ private:
     long made_ = 0;
 };
 
-// Records where the preview was sent; pages load at once and carry their path as title.
+// Records where the preview was sent. Pages load at once (navigate complete, then download
+// complete) unless loads are held; a page's title is its address unless titles has one.
 class FakeBrowser : public forms::Browser {
 public:
     void navigate(StringView url) override;
+    // Finishes a held load (or a page the browser reached by itself) at url.
+    void arrive(StringView url);
+    bool holdLoads = false;
+    std::map<String, String> titles;
     void goBack() override { actions.push_back(u"back"); }
     void goForward() override { actions.push_back(u"forward"); }
     void goHome() override { actions.push_back(u"home"); }
     void goSearch() override { actions.push_back(u"search"); }
     void stop() override { actions.push_back(u"stop"); }
     void refresh() override { actions.push_back(u"refresh"); }
-    String locationName() override { return url_; }
+    String locationName() override {
+        auto t = titles.find(url_);
+        return t == titles.end() ? url_ : t->second;
+    }
     String locationURL() override { return url_; }
     bool busy() override { return isBusy; }
     std::vector<String> actions;
