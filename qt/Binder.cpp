@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -168,6 +171,30 @@ void Binder::upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down
     QObject::connect(up, &QAbstractButton::clicked, this, [this, &c] { invoke([&c] { c.up(); }); });
     QObject::connect(down, &QAbstractButton::clicked, this,
                      [this, &c] { invoke([&c] { c.down(); }); });
+}
+
+namespace {
+QColor qtColor(forms::Color c, const QPalette& desktop) {
+    if (c == forms::vbWindowBackground) return desktop.color(QPalette::Base);
+    if (c == forms::vbWindowFrame) return desktop.color(QPalette::Text);
+    if (c & 0x80000000u) return desktop.color(QPalette::Text);
+    // Stored as the classic colour values: red in the low byte.
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+} // namespace
+
+void Binder::colors(forms::TextBox& c, QWidget* w) {
+    auto apply = [&c, w] {
+        QPalette desktop = QApplication::palette(w);
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, qtColor(c.backColor(), desktop));
+        p.setColor(QPalette::Text, qtColor(c.foreColor(), desktop));
+        w->setPalette(p);
+    };
+    apply();
+    keep(c.listen([apply](forms::Prop p) {
+        if (p == forms::Prop::Colors) apply();
+    }));
 }
 
 void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {

@@ -56,6 +56,9 @@ public:
     void progress(forms::ProgressBar& c, QProgressBar* w);
     // An up-down shown as a pair of arrow buttons beside its box; the box holds the number.
     void upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down);
+    // A box's background and text colours. The two system colours of the contrast swap
+    // follow the desktop's palette: window background is its base, window frame its text.
+    void colors(forms::TextBox& c, QWidget* w);
     // Enabled, visible, tooltip, focus and mouse-move for any control and widget.
     void common(forms::Control& c, QWidget* w);
     // A listening the caller set up itself: it ends with the binder.

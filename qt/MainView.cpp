@@ -86,6 +86,11 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     scroll->setWidget(buildButtonPanel(w, b, scroll));
     scroll->setMinimumWidth(scroll->widget()->sizeHint().width() + 16);
     middle->addWidget(scroll, 0);
+    // The groups hide together with General: the buffer then takes their whole room.
+    auto followGeneral = [scroll, &w] { scroll->setVisible(w.General.visible()); };
+    b.keep(w.General.listen([followGeneral](forms::Prop p) {
+        if (p == forms::Prop::Visible) followGeneral();
+    }));
     root->addLayout(middle, 1);
 
     // The foot: toolbar pictures, snippets, command box, caret and line labels.
@@ -146,6 +151,8 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     help->setFont(QFont(QStringLiteral("Courier New")));
     help->setFocusPolicy(Qt::NoFocus);
     b.lineEdit(w.helper, help);
+    b.colors(w.helper, help);
+    b.colors(w.Text1, buffer_);
     root->addWidget(help);
 
     buffer_->setFocus();
