@@ -301,6 +301,9 @@ StringView welcome() {
            u"the title bar, as in \"Untitled[*]\", marks changes that are not saved yet.\r\n\r\n"
            u"   Ctrl+H hides the buttons and gives the page their room; press it again to show "
            u"them. The contrast button at the bottom swaps the colours of the page.\r\n\r\n"
+           u"   F5 previews the saved page. Save first: the preview shows the page as last "
+           u"saved, and follows every save while it is open. Tolva needs no network: Home "
+           u"goes back to the page itself and Search opens an empty page.\r\n\r\n"
            u"       Choose a category above, then a topic from the list on the left.";
 }
 
