@@ -43,17 +43,19 @@ FontGroup::FontGroup(forms::Form& w, forms::TextBox& buffer)
     Text3.setMaxLength(6);
 
     txtfontsize.Change = [this] { txtfontsize_Change(); };
-    // The spinner never leaves 1 to 7.
-    fontsizeUpDown.DownClick = [this] {
-        if (auto v = numeric::value(txtfontsize.text()); v && *v > 1)
-            txtfontsize.setText(numeric::format(*v - 1));
-    };
-    fontsizeUpDown.UpClick = [this] {
-        if (auto v = numeric::value(txtfontsize.text()); v && *v < 7)
-            txtfontsize.setText(numeric::format(*v + 1));
-    };
+    bindSizeSpinner(txtfontsize, fontsizeUpDown);
     Combo1.Click = [this] { Combo1_Click(); };
     Combo1.Change = [this] { Combo1_Change(); };
+}
+
+void FontGroup::bindSizeSpinner(forms::TextBox& box, forms::UpDown& spin) {
+    // The spinner never leaves 1 to 7.
+    spin.DownClick = [&box] {
+        if (auto v = numeric::value(box.text()); v && *v > 1) numeric::stepDown(box, 1);
+    };
+    spin.UpClick = [&box] {
+        if (auto v = numeric::value(box.text()); v && *v < 7) numeric::stepUp(box);
+    };
 }
 
 std::span<const StringView> FontGroup::colours() {

@@ -47,6 +47,9 @@ public:
     void Combo1_Click();
     void Combo1_Change();
 
+    // The size spinner of the group and of the font dialog: steps within 1 to 7.
+    static void bindSizeSpinner(forms::TextBox& box, forms::UpDown& spin);
+
     // The named colours of both colour lists, in list order.
     static std::span<const forms::StringView> colours();
 

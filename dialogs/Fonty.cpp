@@ -6,7 +6,6 @@
 #include "core/Program.h"
 #include "core/Texts.h"
 #include "core/Tolva.h"
-#include "dialogs/NumericBox.h"
 #include "forms/Runtime.h"
 
 using forms::String;
@@ -72,14 +71,7 @@ Fonty::Fonty(Program& p) : forms::Form(p.runtime(), "Fonty"), program(p) {
     italic.Click = [this] { commands::toggle(Text1, u"<I>", u"</I>"); };
     underline.Click = [this] { commands::toggle(Text1, u"<U>", u"</U>"); };
     txtfontsize.Change = [this] { txtfontsize_Change(); };
-    fontsizeUpDown.DownClick = [this] {
-        if (auto v = numeric::value(txtfontsize.text()); v && *v > 1)
-            txtfontsize.setText(numeric::format(*v - 1));
-    };
-    fontsizeUpDown.UpClick = [this] {
-        if (auto v = numeric::value(txtfontsize.text()); v && *v < 7)
-            txtfontsize.setText(numeric::format(*v + 1));
-    };
+    FontGroup::bindSizeSpinner(txtfontsize, fontsizeUpDown);
     Combo2.Change = [this] { Combo2_Change(); };
     Combo2.Click = [this] { Combo2_Change(); };
     Text3.Change = [this] { Text3_Change(); };

@@ -20,7 +20,6 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -403,12 +402,19 @@ void Binder::frame(forms::Frame& c, QGroupBox* w) {
     }));
 }
 
-void Binder::status(forms::StatusBar& c, QStatusBar* w) {
+QLabel* Binder::statusLine(forms::StatusBar& c, QWidget* parent) {
+    auto* w = new QLabel(parent);
+    w->setWordWrap(true);
+    w->setFrameShape(QFrame::StyledPanel);
+    w->setFrameShadow(QFrame::Sunken);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    w->setMinimumHeight(2 * w->fontMetrics().lineSpacing() + 6);
     common(c, w);
-    w->showMessage(toQt(c.text()));
+    w->setText(toQt(c.text()));
     keep(c.listen([&c, w](forms::Prop p) {
-        if (p == forms::Prop::Text) w->showMessage(toQt(c.text()));
+        if (p == forms::Prop::Text) w->setText(toQt(c.text()));
     }));
+    return w;
 }
 
 void Binder::progress(forms::ProgressBar& c, QProgressBar* w) {

@@ -22,7 +22,6 @@ class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QRadioButton;
-class QStatusBar;
 class QWidget;
 
 namespace tolva::qt {
@@ -52,7 +51,9 @@ public:
     void check(forms::CheckBox& c, QCheckBox* w);
     void option(forms::OptionButton& c, QRadioButton* w);
     void frame(forms::Frame& c, QGroupBox* w);
-    void status(forms::StatusBar& c, QStatusBar* w);
+    // A status line that wraps, so that the longest sentence is shown whole; it keeps room
+    // for two lines, so that the window does not jump as the sentences change.
+    QLabel* statusLine(forms::StatusBar& c, QWidget* parent);
     void progress(forms::ProgressBar& c, QProgressBar* w);
     // An up-down shown as a pair of arrow buttons beside its box; the box holds the number.
     void upDown(forms::UpDown& c, QAbstractButton* up, QAbstractButton* down);

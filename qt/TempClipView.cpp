@@ -46,20 +46,7 @@ TempClipView::TempClipView(TempClip& t) : FormView(t), window_(t) {
     }
     root->addLayout(buttons);
 
-    // A status line that wraps, so that the longest sentence is shown whole; it keeps room
-    // for two lines, so that the window does not jump as the sentences change.
-    auto* status = new QLabel(this);
-    status->setWordWrap(true);
-    status->setFrameShape(QFrame::StyledPanel);
-    status->setFrameShadow(QFrame::Sunken);
-    status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
-    b.common(t.StatusBar1, status);
-    status->setText(toQt(t.StatusBar1.text()));
-    b.keep(t.StatusBar1.listen([&t, status](forms::Prop p) {
-        if (p == forms::Prop::Text) status->setText(toQt(t.StatusBar1.text()));
-    }));
-    root->addWidget(status);
+    root->addWidget(b.statusLine(t.StatusBar1, this));
     root->addSpacing(4);
 
     // A list that takes the focus first would pick its first item by itself.

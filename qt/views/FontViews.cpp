@@ -2,6 +2,7 @@
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,25 +48,6 @@ QLabel* buddy(const QString& text, QWidget* field, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setBuddy(field);
     return l;
-}
-
-QWidget* arrows(Binder& b, forms::UpDown& c, QWidget* parent) {
-    auto* pair = new QWidget(parent);
-    auto* lay = new QVBoxLayout(pair);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    auto* up = new QToolButton(pair);
-    up->setArrowType(Qt::UpArrow);
-    up->setAccessibleName(QStringLiteral("Up"));
-    auto* down = new QToolButton(pair);
-    down->setArrowType(Qt::DownArrow);
-    down->setAccessibleName(QStringLiteral("Down"));
-    for (QToolButton* t : {up, down}) {
-        t->setFixedHeight(12);
-        lay->addWidget(t);
-    }
-    b.upDown(c, up, down);
-    return pair;
 }
 
 class FontComboView : public DialogView {
@@ -125,14 +107,11 @@ public:
         lay->addLayout(toggles);
 
         auto* form = new QFormLayout;
-        auto* size = new QLineEdit(this);
-        b.lineEdit(f.txtfontsize, size);
-        size->setMaximumWidth(48);
-        auto* sizeRow = new QHBoxLayout;
-        sizeRow->addWidget(size);
-        sizeRow->addWidget(arrows(b, f.fontsizeUpDown, this));
-        sizeRow->addStretch(1);
-        form->addRow(buddy(tr("&Size"), size, this), sizeRow);
+        NumberBox size = numberBox(b, f.txtfontsize, f.fontsizeUpDown, this);
+        size.widget->setMaximumWidth(72);
+        size.box->setAccessibleName(QStringLiteral("Size"));
+        nameArrows(size, QStringLiteral("Size"));
+        form->addRow(buddy(tr("&Size"), size.box, this), size.widget);
 
         auto* colour = new QComboBox(this);
         b.combo(f.Combo2, colour);

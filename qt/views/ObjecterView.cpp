@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace tolva::qt {
@@ -70,10 +69,7 @@ public:
         root->addLayout(buttons);
         setButtons(ok, cancel);
 
-        auto* status = new QStatusBar(this);
-        status->setSizeGripEnabled(false);
-        b.status(d.StatusBar1, status);
-        root->addWidget(status);
+        root->addWidget(b.statusLine(d.StatusBar1, this));
 
         source->setFocus();
     }

@@ -140,18 +140,7 @@ public:
         buttons->addWidget(ok);
         root->addLayout(buttons);
 
-        // Wraps, so that the longest sentence is shown whole without widening the window.
-        auto* status = new QLabel(this);
-        status->setWordWrap(true);
-        status->setFrameShape(QFrame::StyledPanel);
-        status->setFrameShadow(QFrame::Sunken);
-        status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
-        b.common(p.StatusBar1, status);
-        status->setText(toQt(p.StatusBar1.text()));
-        binder().keep(p.StatusBar1.listen([&p, status](forms::Prop c) {
-            if (c == forms::Prop::Text) status->setText(toQt(p.StatusBar1.text()));
-        }));
-        root->addWidget(status);
+        root->addWidget(b.statusLine(p.StatusBar1, this));
 
         dialogKeys(this, ok, nullptr);
         setMinimumWidth(440);

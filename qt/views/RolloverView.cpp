@@ -78,17 +78,7 @@ public:
         buttons->addWidget(cancel);
         root->addLayout(buttons);
 
-        auto* status = new QLabel(this);
-        status->setWordWrap(true);
-        status->setFrameShape(QFrame::StyledPanel);
-        status->setFrameShadow(QFrame::Sunken);
-        status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 6);
-        b.common(r.StatusBar1, status);
-        status->setText(toQt(r.StatusBar1.text()));
-        binder().keep(r.StatusBar1.listen([&r, status](forms::Prop p) {
-            if (p == forms::Prop::Text) status->setText(toQt(r.StatusBar1.text()));
-        }));
-        root->addWidget(status);
+        root->addWidget(b.statusLine(r.StatusBar1, this));
 
         dialogKeys(this, ok, cancel);
         setMinimumWidth(400);

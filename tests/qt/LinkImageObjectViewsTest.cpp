@@ -10,11 +10,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QToolButton>
 
 using namespace testing_support;
@@ -229,7 +229,7 @@ TEST_F(LinkImageObjectViewsTest, ObjectDialogGuardsItsNumbersAndInsertsOnEnter) 
         ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(nameOf(w), label) << name;
     }
-    EXPECT_EQ(in<QStatusBar>(v, "StatusBar1")->currentMessage().toStdString(),
+    EXPECT_EQ(in<QLabel>(v, "StatusBar1")->text().toStdString(),
               "Insert Objects. Objects are not widely supported.");
 
     auto* volume = in<QLineEdit>(v, "Volume");
