@@ -4,7 +4,7 @@
 #include "core/InitialPage.h"
 #include "core/PageFile.h"
 #include "dialogs/PageProps.h"
-#include "support/ProgramTest.h"
+#include "support/FileTest.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,55 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const fs::path& p, std::string_view bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-String pathOf(const fs::path& p) {
-    return forms::fromUtf8(p.string());
-}
-
 String saveFailure(const fs::path& p, std::string_view reason) {
     return u"The page could not be saved to " + pathOf(p) + u"\r\n\r\n" + forms::fromUtf8(reason) +
            u"\r\n\r\nNothing was written; the page is not saved.";
 }
 
-class FilesTest : public ProgramTest {
+class FilesTest : public FileTest {
 protected:
-    fs::path dir;
-
-    void SetUp() override {
-        static std::atomic<int> serial{0};
-        dir = fs::temp_directory_path() /
-              ("tolva-files-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        if (fs::exists(dir, ec))
-            fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir, ec);
-    }
-
-    void open(const fs::path& p) {
-        sp.dialogs.expectFile(false, pathOf(p));
-        run([&] { main().open_Click(); });
-    }
-    void save() {
-        run([&] { main().save_Click(); });
-    }
-    void saveAs(const fs::path& p) {
-        sp.dialogs.expectFile(true, pathOf(p));
-        run([&] { main().saveas_Click(); });
-    }
     size_t filesIn(const fs::path& d) {
         size_t n = 0;
         for ([[maybe_unused]] auto& e : fs::directory_iterator(d))

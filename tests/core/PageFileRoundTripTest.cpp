@@ -2,7 +2,7 @@
 // breaks, encodings and odd bytes, what the buffer holds for each kind of line break,
 // and the HTML files that Debian packages ship.
 #include "core/PageFile.h"
-#include "support/ProgramTest.h"
+#include "support/FileTest.h"
 
 #include <unistd.h>
 
@@ -19,18 +19,6 @@ using forms::String;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const fs::path& p, std::string_view bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Bytes as C escapes, so that a failure shows which line break went wrong.
 std::string escaped(std::string_view bytes, size_t max = 200) {
@@ -51,10 +39,6 @@ std::string escaped(std::string_view bytes, size_t max = 200) {
     return out;
 }
 
-String pathOf(const fs::path& p) {
-    return forms::fromUtf8(p.string());
-}
-
 std::string bytesOf(std::initializer_list<int> values) {
     std::string s;
     for (int v : values)
@@ -62,29 +46,7 @@ std::string bytesOf(std::initializer_list<int> values) {
     return s;
 }
 
-class PageFileRoundTripTest : public ProgramTest {
-protected:
-    fs::path dir;
-
-    void SetUp() override {
-        static std::atomic<int> serial{0};
-        dir = fs::temp_directory_path() /
-              ("tolva-roundtrip-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
-    void open(const fs::path& p) {
-        sp.dialogs.expectFile(false, pathOf(p));
-        run([&] { main().open_Click(); });
-    }
-    void save() {
-        run([&] { main().save_Click(); });
-    }
-};
+class PageFileRoundTripTest : public FileTest {};
 
 struct Sample {
     std::string name;

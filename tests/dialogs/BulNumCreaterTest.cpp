@@ -97,22 +97,6 @@ TEST_F(BulNumCreaterTest, ZeroItemsLeaveOnlyTheOpeningAndClosingLines) {
     EXPECT_TEXT(u"<OL TYPE=\"1\">\r\n</OL>\r\n", page());
 }
 
-TEST_F(BulNumCreaterTest, CountBoxAndItsArrows) {
-    setPage(u"");
-    BulNumCreater& d = open("Bullet");
-    run([&] { d.bulnumcreaterUpDown.down(); });
-    EXPECT_TEXT(u"1", d.txtbulnumcreater.text()) << "floor 1";
-    run([&] { d.txtbulnumcreater.setSelStart(1); });
-    expectInvalid();
-    typeChars(d.txtbulnumcreater, u"q");
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"1", d.txtbulnumcreater.text());
-    enter(d.txtbulnumcreater, u"4");
-    enter(d.txtbulnumcreater, u"\b");
-    EXPECT_TEXT(u"1", d.txtbulnumcreater.text());
-    EXPECT_TRUE(sp.dialogs.done());
-}
-
 TEST_F(BulNumCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
     setPage(u"page");
     BulNumCreater& d = open("numberings");

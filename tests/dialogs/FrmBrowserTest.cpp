@@ -124,16 +124,6 @@ TEST_F(FrmBrowserTest, EnterInTheAddressBoxGoesToTheTypedAddress) {
     EXPECT_TEXT(u"file:///typed.htmlx", b.cboAddress.text()) << "the Enter is not typed";
 }
 
-TEST_F(FrmBrowserTest, TheToolbarKeysReachTheBrowser) {
-    f5WithTip();
-    FrmBrowser& b = browser();
-    for (forms::Button* key : {&b.Back, &b.Forward, &b.Refresh, &b.Home, &b.Search, &b.Stop})
-        toolbar(*key);
-    EXPECT_EQ(sp.browser.actions, (std::vector<String>{u"navigate " + page, u"back", u"forward",
-                                                       u"refresh", u"home", u"search", u"stop"}));
-    EXPECT_TEXT(u"Stop", b.Stop.caption());
-}
-
 TEST_F(FrmBrowserTest, TheCaptionSaysWorkingWhileTheBrowserIsBusy) {
     sp.browser.titles[page] = u"Page";
     f5WithTip();
@@ -180,12 +170,6 @@ TEST_F(FrmBrowserTest, AnOpenPreviewFollowsEverySave) {
     ASSERT_EQ(program.loaded<FrmBrowser>(), nullptr);
     run([&] { main().save_Click(); });
     EXPECT_EQ(sp.browser.actions.size(), 4u);
-}
-
-TEST_F(FrmBrowserTest, ASaveBeforeAnyPreviewOpensNothing) {
-    run([&] { main().save_Click(); });
-    EXPECT_EQ(program.loaded<FrmBrowser>(), nullptr);
-    EXPECT_TRUE(sp.browser.actions.empty());
 }
 
 } // namespace

@@ -198,41 +198,4 @@ TEST_F(HRuleTest, LeftoversOfTheReaderInTheWidthAreCleared) {
     EXPECT_TRUE(sp.dialogs.done());
 }
 
-TEST_F(HRuleTest, HeightArrows) {
-    setPage(u"");
-    HRule& h = open();
-    run([&] { h.UpDown2.down(); });
-    EXPECT_TEXT(u"0", h.size.text()) << "no lower than 0";
-    run([&] { h.size.setText(u""); });
-    run([&] { h.UpDown2.up(); });
-    EXPECT_TEXT(u"2", h.size.text());
-    run([&] { h.size.setText(u""); });
-    run([&] { h.UpDown2.down(); });
-    EXPECT_TEXT(u"0", h.size.text());
-    run([&] { h.size.setText(u"abc"); });
-    run([&] {
-        h.UpDown2.up();
-        h.UpDown2.down();
-    });
-    EXPECT_TEXT(u"abc", h.size.text()) << "a size that is no number is left alone";
-}
-
-TEST_F(HRuleTest, CancelAndTheCloseBoxInsertNothing) {
-    setPage(u"x");
-    HRule& h = open();
-    run([&] { h.CancelButton.click(); });
-    EXPECT_EQ(program.loaded<HRule>(), nullptr);
-    HRule& again = open();
-    run([&] { again.userClose(); });
-    EXPECT_EQ(program.loaded<HRule>(), nullptr);
-    EXPECT_TEXT(u"x", page());
-}
-
-TEST_F(HRuleTest, MenuItemOpensTheDialog) {
-    setPage(u"");
-    run([&] { main().menu("hra").click(); });
-    ASSERT_NE(program.loaded<HRule>(), nullptr);
-    EXPECT_TRUE(program.loaded<HRule>()->visible());
-}
-
 } // namespace

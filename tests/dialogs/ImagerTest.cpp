@@ -219,32 +219,4 @@ TEST_F(ImagerTest, BrowseAsksWithItsTitleAndCancelKeepsTheNameTheDialogHeld) {
     EXPECT_TRUE(program.loaded<Imager>());
 }
 
-TEST_F(ImagerTest, BrowseCancelledFirstLeavesNoSourceAndSaysSo) {
-    Imager& d = open();
-    sp.dialogs.expectFile(false, std::nullopt);
-    sp.dialogs.expectMessage(u"Invalid url, image not inserted", forms::vbOKOnly, u"Tolva",
-                             forms::vbOK);
-    run([&] { d.Command1.click(); });
-    EXPECT_TEXT(u"", d.imageurl.text());
-    EXPECT_TRUE(d.visible());
-}
-
-TEST_F(ImagerTest, CancelUnloadsAndTheNextOpeningStartsFromTheDefaults) {
-    Imager& d = open();
-    run([&] {
-        d.dimen.click();
-        d.diminper.click();
-        d.horispace.setText(u"4");
-        d.CancelButton.click();
-    });
-    EXPECT_EQ(program.loaded<Imager>(), nullptr);
-    Imager& again = open();
-    EXPECT_EQ(again.dimen.value(), 0);
-    EXPECT_EQ(again.diminper.value(), 0);
-    EXPECT_TEXT(u"0", again.horispace.text());
-    EXPECT_TEXT(u"", again.unitSuffix);
-    EXPECT_TEXT(u"", again.hspaceAttribute);
-    EXPECT_TEXT(u"Height of the image in pixels.", again.txtheight.toolTip());
-}
-
 } // namespace

@@ -189,20 +189,4 @@ TEST_F(LinkCompleteTest, ReopeningRaisesTheSameDialogAndInsertsAtTheCaretOfTheCl
     EXPECT_TEXT(u"<A HREF=\"mailto:m\">two</A>one two", page());
 }
 
-TEST_F(LinkCompleteTest, CancelUnloadsAndTheNextOpeningStartsFromTheDefaults) {
-    LinkComplete& d = open();
-    run([&] {
-        d.Command1.click();
-        d.Check1.click();
-        d.Option2.click();
-        d.CancelButton.click();
-    });
-    EXPECT_EQ(program.loaded<LinkComplete>(), nullptr);
-    LinkComplete& again = open();
-    EXPECT_TRUE(again.Command1.visible());
-    EXPECT_EQ(again.Check1.value(), 1);
-    EXPECT_TRUE(again.Option1.value());
-    EXPECT_TEXT(u"", again.underlineStyle);
-}
-
 } // namespace

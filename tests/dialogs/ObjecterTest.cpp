@@ -101,15 +101,4 @@ TEST_F(ObjecterTest, BrowsePutsTheChosenFileIntoTheSource) {
     EXPECT_TEXT(u"/media/a.mid", d.src.text()) << "cancel leaves the name the dialog held";
 }
 
-TEST_F(ObjecterTest, HelpSentencesFollowTheMouse) {
-    Objecter& d = open();
-    run([&] { d.controller.MouseMove(); });
-    EXPECT_TEXT(u"Check if you want the viewer to have the controls/ controls will be visible",
-                d.StatusBar1.text());
-    run([&] { d.Widther.MouseMove(); });
-    EXPECT_TEXT(u"Enter the width of the Object to be inserted.", d.StatusBar1.text());
-    run([&] { d.MouseMove(); });
-    EXPECT_TEXT(u"Insert Objects. Objects are not widely supported.", d.StatusBar1.text());
-}
-
 } // namespace

@@ -44,16 +44,6 @@ TEST_F(PagePropsTest, RaisedAfterStartAndByClicksWithoutTakingTheKeyboard) {
     EXPECT_EQ(changes, std::vector<Change>{Change::Raise});
 }
 
-TEST_F(PagePropsTest, AHiddenWindowIsShownByTheTimerStillWithoutTheKeyboard) {
-    run([&] { program.window<PageProps>().hide(); });
-    record();
-    run([&] { w.Text1.Click(); });
-    EXPECT_TRUE(changes.empty()) << "a click raises only a window that is open";
-    sp.clock.advance(1000);
-    EXPECT_TRUE(program.window<PageProps>().visible());
-    EXPECT_EQ(changes, std::vector<Change>{Change::Front});
-}
-
 TEST_F(PagePropsTest, TypingInThePageRaisesItWithoutTakingTheKeyboard) {
     setPage(u"");
     record();
@@ -248,21 +238,3 @@ TEST_F(PagePropsDialogTest, CloseBoxUnloadsAndNewStartsTheFirstTimeAgain) {
     EXPECT_TEXT(u"", again.sound);
 }
 
-TEST_F(PagePropsDialogTest, HelpSentencesAndTheHelpButtonThatDoesNothingYet) {
-    setPage(u"</HEAD><body >");
-    PageProps& p = open();
-    run([&] { p.btnRollover.MouseMove(); });
-    EXPECT_TEXT(u"Click to set effects for link mouseover effects. (Effects when arrow is moved "
-                u"over hyperlink)",
-                p.StatusBar1.text());
-    run([&] { p.MouseMove(); });
-    EXPECT_TEXT(u"Set General Page Properties", p.StatusBar1.text());
-    run([&] { p.UpDown2.MouseMove(); });
-    EXPECT_TEXT(u"Change left margin values", p.StatusBar1.text());
-    run([&] { p.Text6.setText(u"a.gif"); });
-    EXPECT_TEXT(u"The URL of the background image to be inserted", p.StatusBar1.text());
-    String before = page();
-    run([&] { p.picthelpfile.click(); });
-    EXPECT_TEXT(before, page());
-    EXPECT_TRUE(sp.dialogs.done());
-}

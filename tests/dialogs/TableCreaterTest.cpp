@@ -149,34 +149,6 @@ TEST_F(TableCreaterTest, ZeroRowsAndZeroColumns) {
                 page());
 }
 
-TEST_F(TableCreaterTest, NumericBoxesAndTheirArrows) {
-    setPage(u"");
-    TableCreater& t = open();
-    run([&] { t.txtborder.setSelStart(1); });
-    expectInvalid();
-    typeChars(t.txtborder, u"a");
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"1", t.txtborder.text());
-
-    enter(t.j, u"7");
-    enter(t.j, u"\b");
-    EXPECT_TEXT(u"2", t.j.text()) << "refilled silently";
-
-    enter(t.i, u"1");
-    run([&] { t.rowUpDown.down(); });
-    EXPECT_TEXT(u"1", t.i.text());
-    enter(t.txtborder, u"0");
-    run([&] { t.borderUpDown.down(); });
-    EXPECT_TEXT(u"0", t.txtborder.text());
-    enter(t.i, u"9");
-    run([&] { t.rowUpDown.up(); });
-    EXPECT_TEXT(u"10", t.i.text());
-    run([&] { t.colUpDown.down(); });
-    EXPECT_TEXT(u"1", t.j.text());
-    run([&] { t.celpadUpDown.down(); });
-    EXPECT_TEXT(u"0", t.txtcelpad.text());
-}
-
 TEST_F(TableCreaterTest, TheTableGoesWhereTheCaretIsWhenTheButtonIsPressed) {
     setPage(u"one two", 0);
     open("Row");
@@ -184,16 +156,6 @@ TEST_F(TableCreaterTest, TheTableGoesWhereTheCaretIsWhenTheButtonIsPressed) {
     setPage(u"one two three", 8);
     press();
     EXPECT_TEXT(String(u"one two ") + kOneRow + u"three", page());
-}
-
-TEST_F(TableCreaterTest, CloseBoxUnloadsWithoutInserting) {
-    setPage(u"x");
-    TableCreater& t = open();
-    enter(t.i, u"7");
-    run([&] { t.userClose(); });
-    EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
-    EXPECT_TEXT(u"x", page());
-    EXPECT_TEXT(u"2", open().i.text());
 }
 
 TEST_F(TableCreaterTest, CountsThatAreNotWholeNumbersAreRefused) {
@@ -248,17 +210,6 @@ TEST_F(TableCreaterTest, TablesOfMoreThanAHundredThousandCellsAreRefused) {
     press();
     EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
     EXPECT_NE(page().find(u" <TD> row 1000 col 100 </TD> \r\n</TR>\r\n</TABLE>\r\n"), String::npos);
-}
-
-TEST_F(TableCreaterTest, MenuItemsOpenTheDialog) {
-    setPage(u"");
-    run([&] { main().menu("tableb").click(); });
-    ASSERT_NE(program.loaded<TableCreater>(), nullptr);
-    EXPECT_TRUE(program.loaded<TableCreater>()->fullTable);
-    run([&] { main().menu("rowa").click(); });
-    EXPECT_FALSE(program.loaded<TableCreater>()->fullTable);
-    run([&] { main().menu("cella").click(); });
-    EXPECT_TEXT(u"<TD>Text</TD>", page());
 }
 
 } // namespace

@@ -195,17 +195,6 @@ TEST_F(LinkImageObjectViewsTest, ImageDialogFieldsArrowsAndTwoInsertions) {
     EXPECT_EQ(views->view("imager"), nullptr);
 }
 
-TEST_F(LinkImageObjectViewsTest, ImageBrowseUsesTheFileDialogWithItsTitle) {
-    startMain();
-    auto* v = openFromMenu("imagea", "imager");
-    dialogs.expectFile(false, u"/tmp/pic.png");
-    auto* browse = in<QPushButton>(v, "Command1");
-    EXPECT_EQ(nameOf(browse), "Select image file");
-    QTest::mouseClick(browse, Qt::LeftButton);
-    EXPECT_EQ(dialogs.lastFileRequest.title, String(u"Select image file"));
-    EXPECT_EQ(in<QLineEdit>(v, "imageurl")->text().toStdString(), "/tmp/pic.png");
-}
-
 TEST_F(LinkImageObjectViewsTest, ObjectDialogGuardsItsNumbersAndInsertsOnEnter) {
     startMain();
     setPage(u"", 0);

@@ -117,14 +117,3 @@ TEST_F(PagePropsViewTest, RolloverListsTheInstalledFontsAndHandsItsBlockOver) {
     EXPECT_EQ(program.loaded<PageProps>()->rolypoly.text().rfind(u"<style rolloverstyle>", 0), 0u);
 }
 
-TEST_F(PagePropsViewTest, TypingRightAfterStartUpGoesIntoThePage) {
-    startMain();
-    run([&] { main().Timer3_Timer(); });
-    QApplication::processEvents();
-    ASSERT_TRUE(views->view("pageprops")->isVisible());
-    QTest::keyClicks(&buffer(), "zq");
-    QApplication::processEvents();
-    EXPECT_NE(page().find(u"zq"), String::npos);
-    EXPECT_EQ(QApplication::focusWidget(), &buffer());
-    EXPECT_EQ(tolva::qt::toQt(program.loaded<PageProps>()->Text1.text()), "black");
-}

@@ -191,12 +191,3 @@ TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWh
               "Master Temporary Clipboard allows you to manage multiple clipboard data.");
 }
 
-TEST_F(SmallWindowsTest, FindOpensLowOverThePageAtItsOwnSize) {
-    auto& v = startMain();
-    QTest::keyClick(&buffer(), Qt::Key_F, Qt::ControlModifier);
-    FormView* find = views->view("findreplace");
-    ASSERT_NE(find, nullptr);
-    EXPECT_LT(find->height(), 150) << "the find-only form is a short window";
-    EXPECT_NEAR(find->geometry().bottom(), v.geometry().bottom() - 160, 8)
-        << "its bottom edge sits a little above the foot of the main window";
-}
