@@ -15,19 +15,8 @@ protected:
         run([&] { commands::run(w, command); });
         return *program.loaded<BulNumCreater>();
     }
-    void enter(forms::TextBox& box, StringView s) {
-        run([&] {
-            box.setSelStart(0);
-            box.setSelLength(box.length());
-        });
-        typeChars(box, s);
-    }
     void press() {
         run([&] { program.loaded<BulNumCreater>()->btnbulnumcreater.click(); });
-    }
-    void expectInvalid() {
-        sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
-                                 u"Assistant: Tolva", forms::vbOK);
     }
     String page() { return main().Text1.text(); }
 };

@@ -16,13 +16,6 @@ protected:
         run([&] { commands::run(w, "rule"); });
         return *program.loaded<HRule>();
     }
-    void enter(forms::TextBox& box, StringView s) {
-        run([&] {
-            box.setSelStart(0);
-            box.setSelLength(box.length());
-        });
-        typeChars(box, s);
-    }
     void ok() {
         run([&] { program.loaded<HRule>()->OKButton.click(); });
     }

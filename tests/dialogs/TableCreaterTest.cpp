@@ -34,20 +34,8 @@ protected:
         run([&] { commands::run(w, command); });
         return *program.loaded<TableCreater>();
     }
-    // Replaces the whole box as a user selecting it and typing would.
-    void enter(forms::TextBox& box, StringView s) {
-        run([&] {
-            box.setSelStart(0);
-            box.setSelLength(box.length());
-        });
-        typeChars(box, s);
-    }
     void press() {
         run([&] { program.loaded<TableCreater>()->btnCreateTbl.click(); });
-    }
-    void expectInvalid() {
-        sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
-                                 u"Assistant: Tolva", forms::vbOK);
     }
     String page() { return main().Text1.text(); }
 };

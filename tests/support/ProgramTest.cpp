@@ -16,6 +16,19 @@ void ProgramTest::typeChars(forms::TextBox& box, StringView s) {
     }
 }
 
+void ProgramTest::enter(forms::TextBox& box, StringView s) {
+    run([&] {
+        box.setSelStart(0);
+        box.setSelLength(box.length());
+    });
+    typeChars(box, s);
+}
+
+void ProgramTest::expectInvalid() {
+    sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
+                             u"Assistant: Tolva", forms::vbOK);
+}
+
 void ProgramTest::setPage(StringView page, int32_t selStart, int32_t selLength) {
     Tolva& w = main();
     run([&] {

@@ -22,6 +22,10 @@ protected:
     // Types each character into the box as the real window does (TextBox::type): KeyDown,
     // KeyPress, KeyUp, then the keystrokes they queued.
     void typeChars(forms::TextBox& box, StringView s);
+    // Replaces the whole box as a user selecting it and typing would.
+    void enter(forms::TextBox& box, StringView s);
+    // The message of every numeric box that refuses what was typed.
+    void expectInvalid();
     // Puts the page into the buffer and the caret (and selection) where asked.
     void setPage(StringView page, int32_t selStart = 0, int32_t selLength = 0);
 };
