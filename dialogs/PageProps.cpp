@@ -9,6 +9,7 @@
 #include "dialogs/NumericBox.h"
 #include "dialogs/Rollover.h"
 #include "forms/Runtime.h"
+#include "help/Helpme.h"
 
 using forms::String;
 using forms::StringView;
@@ -187,7 +188,7 @@ void PageProps::btnRollover_Click() {
 }
 
 void PageProps::picthelpfile_Click() {
-    // The help viewer is not part of the program yet; the button does nothing until then.
+    help::open(program.window<Tolva>());
 }
 
 void PageProps::OKButton_Click() {

@@ -1,5 +1,6 @@
 // The help window: categories, topics, pages, and the pages that list the program's tables.
 #include "core/Menu.h"
+#include "dialogs/PageProps.h"
 #include "help/HelpPages.h"
 #include "help/Helpme.h"
 #include "support/ProgramTest.h"
@@ -28,6 +29,8 @@ TEST_F(HelpTest, OpensOnTheWelcomePageAndF1AgainBringsTheSameWindow) {
     EXPECT_TRUE(h.visible());
     EXPECT_EQ(h.helptext.text().rfind(u"TOLVA HELP:", 0), 0u);
     EXPECT_EQ(&open(), &h);
+    run([&] { program.window<PageProps>().picthelpfile.click(); });
+    EXPECT_EQ(program.loaded<Helpme>(), &h) << "page properties' help picture opens the same";
     EXPECT_EQ(h.List.listCount(), 0);
     run([&] { h.List_Click(); }); // nothing to choose yet
     EXPECT_EQ(h.helptext.text().rfind(u"TOLVA HELP:", 0), 0u);
