@@ -237,4 +237,3 @@ TEST_F(PagePropsDialogTest, CloseBoxUnloadsAndNewStartsTheFirstTimeAgain) {
     EXPECT_TEXT(u"True", again.firsttime.text());
     EXPECT_TEXT(u"", again.sound);
 }
-

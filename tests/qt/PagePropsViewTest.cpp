@@ -116,4 +116,3 @@ TEST_F(PagePropsViewTest, RolloverListsTheInstalledFontsAndHandsItsBlockOver) {
     EXPECT_EQ(views->view("rollover"), nullptr);
     EXPECT_EQ(program.loaded<PageProps>()->rolypoly.text().rfind(u"<style rolloverstyle>", 0), 0u);
 }
-

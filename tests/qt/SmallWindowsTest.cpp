@@ -190,4 +190,3 @@ TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWh
     EXPECT_EQ(status->text().toStdString(),
               "Master Temporary Clipboard allows you to manage multiple clipboard data.");
 }
-
