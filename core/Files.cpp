@@ -76,21 +76,29 @@ void Tolva::open_Click() {
             return;
         }
     }
-    if (CommonDialog1.showOpen()) {
-        String path = CommonDialog1.FileName;
-        std::string error;
-        if (auto page = pagefile::load(forms::toUtf8(path), error)) {
-            Text1.setText(page->text);
-            star = u"";
-            pageFormat = page->format;
-            setCaption(path + u"[" + star + u"]  - TevPad");
-            setSaveme(path);
-            preview.setEnabled(true);
-            pictprev.setVisible(true);
-            closeBookmarks(program);
-        }
-    }
+    if (CommonDialog1.showOpen()) openPage(CommonDialog1.FileName);
     Text1.setFocus();
+}
+
+bool Tolva::openPage(const String& path) {
+    std::string error;
+    auto page = pagefile::load(forms::toUtf8(path), error);
+    if (!page) {
+        // Saying nothing would leave the user believing the page was opened.
+        runtime().msgBox(u"The page could not be opened from " + path + u"\r\n\r\n" +
+                             forms::fromUtf8(error),
+                         forms::vbExclamation);
+        return false;
+    }
+    Text1.setText(page->text);
+    star = u"";
+    pageFormat = page->format;
+    setCaption(path + u"[" + star + u"]  - TevPad");
+    setSaveme(path);
+    preview.setEnabled(true);
+    pictprev.setVisible(true);
+    closeBookmarks(program);
+    return true;
 }
 
 void Tolva::save_Click() {

@@ -157,6 +157,9 @@ public:
     void open_Click();
     void save_Click();
     void saveas_Click();
+    // Reads the page at path into the buffer, as Open does after its dialog; on failure
+    // tells the user, keeps the page as it is and returns false.
+    bool openPage(const forms::String& path);
     // How the page's file was read; saving writes it back the same way.
     pagefile::Format pageFormat;
     // Writes the buffer to path; on failure tells the user and returns false.

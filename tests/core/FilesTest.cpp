@@ -202,7 +202,12 @@ TEST_F(FilesTest, OpenCancelledOrUnreadableChangesNothing) {
     String caption = w.caption();
     sp.dialogs.expectFile(false, std::nullopt);
     run([&] { w.open_Click(); });
-    open(dir / "missing.html");
+    // Saying nothing would let the user believe the page was opened.
+    sp.dialogs.expectFile(false, pathOf(dir / "missing.html"));
+    sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(dir / "missing.html") +
+                                 u"\r\n\r\nNo such file or directory",
+                             forms::vbExclamation, u"Tolva", forms::vbOK);
+    run([&] { w.open_Click(); });
     EXPECT_TEXT(before, w.Text1.text());
     EXPECT_TEXT(caption, w.caption());
     EXPECT_TEXT(u"Untitled", w.saveme());
