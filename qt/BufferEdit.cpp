@@ -114,6 +114,8 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
 
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int pos, int removed, int added) { colours_.changed(pos, removed, added); });
     pushing_ = true;
     setPlainText(toQt(forms::displayForm(box_.text())));
     pushing_ = false;
@@ -363,7 +365,10 @@ void BufferEdit::command(const std::function<void()>& f) {
 void BufferEdit::inputMethodEvent(QInputMethodEvent* e) {
     const QString commit = e->commitString();
     if (commit.isEmpty() && e->replacementLength() == 0) {
-        QPlainTextEdit::inputMethodEvent(e); // preedit shows in the layout, not the text
+        // The preedit shows in the layout, not the text; it takes the line's colours while
+        // it lasts.
+        QPlainTextEdit::inputMethodEvent(e);
+        if (e->preeditString().isEmpty()) colours_.recolour(textCursor().block());
         return;
     }
     if (e->replacementLength() != 0) {
@@ -390,6 +395,7 @@ void BufferEdit::inputMethodEvent(QInputMethodEvent* e) {
     }
     QInputMethodEvent rest(e->preeditString(), e->attributes());
     QPlainTextEdit::inputMethodEvent(&rest);
+    if (e->preeditString().isEmpty()) colours_.recolour(textCursor().block());
     ensureCursorVisible();
 }
 
@@ -469,6 +475,23 @@ QMenu* BufferEdit::editMenu(QWidget* parent) {
     menu->addSeparator();
     add(tr("Select All"), "selectAll", true, [this] { selectAll(); });
     return menu;
+}
+
+void BufferEdit::paintEvent(QPaintEvent* e) {
+    // Every block takes at least one line, so this many from the first cover the view;
+    // counting them needs no layout, which colouring would redo.
+    int lines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;
+    QTextBlock first = firstVisibleBlock();
+    QTextBlock last = first;
+    for (int k = 1; k < lines && last.next().isValid(); ++k)
+        last = last.next();
+    colours_.colourShown(first, last);
+    QPlainTextEdit::paintEvent(e);
+}
+
+void BufferEdit::changeEvent(QEvent* e) {
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange) colours_.paletteChanged(palette());
 }
 
 void BufferEdit::contextMenuEvent(QContextMenuEvent* e) {

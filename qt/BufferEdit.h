@@ -4,6 +4,7 @@
 #pragma once
 
 #include "forms/TextBox.h"
+#include "qt/PageColours.h"
 
 #include <QKeySequence>
 #include <QPlainTextEdit>
@@ -42,6 +43,8 @@ public:
     QMimeData* createMimeDataFromSelection() const override;
     // The context menu, owned by the caller: its actions run the same commands as the keys.
     QMenu* editMenu(QWidget* parent = nullptr);
+    // The page's HTML colours (display only).
+    PageColours& colours() { return colours_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -52,6 +55,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
@@ -74,6 +79,7 @@ private:
     bool pushing_ = false;
     bool layoutPending_ = false;
     bool adopting_ = false; // the next model edit is one the widget made itself
+    PageColours colours_{*this};
 };
 
 } // namespace tolva::qt

@@ -1,0 +1,194 @@
+// HTML colouring: the line reader's spans and carried states, readable colours, and the
+// buffer coloured on demand in the real window without touching the page.
+#include "QtProgramTest.h"
+
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace testing_support;
+using tolva::qt::colouring::colourLine;
+using tolva::qt::colouring::Kind;
+using tolva::qt::colouring::Place;
+using tolva::qt::colouring::Span;
+using tolva::qt::colouring::State;
+
+namespace {
+
+const char* kindName(Kind k) {
+    static const char* const names[] = {"tag", "attr", "value", "comment", "entity", "doctype"};
+    return names[static_cast<int>(k)];
+}
+
+// "kind:text" for each span, separated by blanks.
+std::string spans(const QString& line, State start = {}, State* end = nullptr) {
+    QList<Span> out;
+    State st = colourLine(line, start, &out);
+    if (end) *end = st;
+    std::string s;
+    for (const Span& sp : out) {
+        if (!s.empty()) s += ' ';
+        s += kindName(sp.kind) + std::string(":") + line.mid(sp.start, sp.length).toStdString();
+    }
+    return s;
+}
+
+} // namespace
+
+TEST(PageColoursLines, TagsAttributesValuesEntitiesAndDoctype) {
+    EXPECT_EQ(spans(R"(<p class="x">a &amp; b</P>)"),
+              R"(tag:<p  attr:class= value:"x" tag:> entity:&amp; tag:</P>)");
+    EXPECT_EQ(spans(R"(<!DOCTYPE html PUBLIC "-//W3C//DTD HTML 4.01//EN">)"),
+              R"(doctype:<!DOCTYPE html PUBLIC "-//W3C//DTD HTML 4.01//EN">)");
+    EXPECT_EQ(spans("<br/><img src=a.gif width=10 />"),
+              "tag:<br/><img  attr:src= value:a.gif  attr:width= value:10  tag:/>");
+    EXPECT_EQ(spans("&nbsp; &#169; &#xA9; & &nbsp &#; &#x;"),
+              "entity:&nbsp; entity:&#169; entity:&#xA9;");
+    EXPECT_EQ(spans("a < b, 3<4 and <> are text"), "");
+}
+
+TEST(PageColoursLines, AGreaterThanInsideAQuotedValueDoesNotEndTheTag) {
+    EXPECT_EQ(
+        spans(R"(<a title="a>b" alt='c>d' href=x>t)"),
+        R"(tag:<a  attr:title= value:"a>b"  attr:alt= value:'c>d'  attr:href= value:x tag:>)");
+}
+
+TEST(PageColoursLines, StatesCarryToTheNextLine) {
+    State st;
+    EXPECT_EQ(spans("a <!-- b <p>", {}, &st), "comment:<!-- b <p>");
+    EXPECT_EQ(st.place, Place::Comment);
+    EXPECT_EQ(spans("still", st, &st), "comment:still");
+    EXPECT_EQ(spans("c --> <b>", st, &st), "comment:c --> tag:<b>");
+    EXPECT_EQ(st.place, Place::Text);
+
+    // A tag and a value left open at the end of a line, or of the page.
+    EXPECT_EQ(spans(R"(<a href="x)", {}, &st), R"(tag:<a  attr:href= value:"x)");
+    EXPECT_EQ(st.place, Place::DoubleQuoted);
+    EXPECT_EQ(spans(R"(y" target=_top)", st, &st), R"(value:y"  attr:target= value:_top)");
+    EXPECT_EQ(st.place, Place::Attributes);
+    EXPECT_EQ(spans(">after", st, &st), "tag:>");
+    EXPECT_EQ(st.place, Place::Text);
+    EXPECT_EQ(spans("<table", {}, &st), "tag:<table");
+    EXPECT_EQ(st.place, Place::Attributes);
+}
+
+TEST(PageColoursLines, ScriptAndStyleHoldNoMarkup) {
+    State st;
+    EXPECT_EQ(spans(R"(<script type="a">if (a<b) x="<p>";)", {}, &st),
+              R"(tag:<script  attr:type= value:"a" tag:>)");
+    EXPECT_EQ(st.place, Place::Raw);
+    EXPECT_EQ(spans("y = '<i>'; </SCRIPT> <i>", st, &st), "tag:</SCRIPT> tag:<i>");
+    EXPECT_EQ(st.place, Place::Text);
+    EXPECT_EQ(spans("<style>p > a { }</style>"), "tag:<style> tag:</style>");
+    // A script tag that closes itself opens nothing.
+    EXPECT_EQ(spans("<script src=a.js/><b>"), "tag:<script  attr:src= value:a.js tag:/><b>");
+}
+
+TEST(PageColoursLines, EveryColourReadsOnLightDarkAndMidToneBases) {
+    for (QColor base :
+         {QColor(Qt::white), QColor(Qt::black), QColor(0x80, 0x80, 0x80), QColor(0x2b, 0x2b, 0x2b),
+          QColor(0xf0, 0xf0, 0xc0), QColor(0x00, 0x00, 0x80)}) {
+        auto colours = tolva::qt::colouring::coloursFor(base);
+        for (const QColor& c : colours)
+            EXPECT_GE(tolva::qt::colouring::contrast(c, base), 4.5)
+                << base.name().toStdString() << " " << c.name().toStdString();
+    }
+}
+
+class PageColoursTest : public QtProgramTest {
+protected:
+    void setPage(forms::StringView text, int32_t caret = 0) {
+        run([&] {
+            main().Text1.setText(text);
+            main().Text1.setSelStart(caret);
+        });
+        paint();
+    }
+    void paint() {
+        buffer().ensureCursorVisible();
+        buffer().viewport()->repaint();
+    }
+    QTextBlock block(int n) { return buffer().document()->findBlockByNumber(n); }
+    // The colour of the character at column col of line n, or an invalid colour.
+    QColor colourAt(int n, int col) {
+        for (const auto& r : block(n).layout()->formats())
+            if (col >= r.start && col < r.start + r.length) return r.format.foreground().color();
+        return {};
+    }
+    QColor colour(Kind k) { return buffer().colours().colours()[static_cast<size_t>(k)]; }
+};
+
+TEST_F(PageColoursTest, AShownTagIsColouredAndStaysReadableAfterTheContrastSwap) {
+    startMain();
+    forms::String initial = main().Text1.text();
+    run([&] { main().Text1.setText(u"<p class=\"x\">Hello</p>\r\n"); });
+    forms::String caption = main().caption();
+    paint();
+    EXPECT_EQ(colourAt(0, 1), colour(Kind::Tag));
+    EXPECT_EQ(colourAt(0, 3), colour(Kind::Attribute));
+    EXPECT_EQ(colourAt(0, 10), colour(Kind::Value));
+    EXPECT_FALSE(colourAt(0, 14).isValid()) << "the words stay in the text colour";
+    QColor before = colour(Kind::Tag);
+
+    run([&] { main().pictcontrast.click(); });
+    paint();
+    QColor base = buffer().palette().color(QPalette::Base);
+    EXPECT_NE(colour(Kind::Tag), before);
+    EXPECT_EQ(colourAt(0, 1), colour(Kind::Tag));
+    for (Kind k : {Kind::Tag, Kind::Attribute, Kind::Value, Kind::Comment, Kind::Entity})
+        EXPECT_GE(tolva::qt::colouring::contrast(colour(k), base), 4.5);
+
+    // The colours are the view's alone: the page and its undo steps are as they were.
+    EXPECT_EQ(show(main().Text1.text()), show(u"<p class=\"x\">Hello</p>\r\n"));
+    EXPECT_EQ(show(main().caption()), show(caption));
+    run([&] { main().Text1.undo(); });
+    EXPECT_EQ(show(main().Text1.text()), show(initial)) << "colouring added no undo step";
+}
+
+TEST_F(PageColoursTest, TypingRecolorsTheLinesAfterAsTheirStateChanges) {
+    startMain();
+    setPage(u"<b>one</b>\r\n<i>two</i>\r\nthree\r\n");
+    EXPECT_EQ(colourAt(1, 1), colour(Kind::Tag));
+    run([&] { main().Text1.setSelStart(0); });
+    buffer().setFocus();
+    QTest::keyClicks(&buffer(), "<!--");
+    paint();
+    EXPECT_EQ(colourAt(1, 1), colour(Kind::Comment)) << "the comment runs on";
+    EXPECT_EQ(colourAt(2, 0), colour(Kind::Comment));
+    for (int k = 0; k < 4; ++k)
+        QTest::keyClick(&buffer(), Qt::Key_Backspace);
+    paint();
+    EXPECT_EQ(colourAt(1, 1), colour(Kind::Tag));
+    EXPECT_FALSE(colourAt(2, 0).isValid());
+}
+
+TEST_F(PageColoursTest, ABigPageIsColouredOnlyWhereItIsShown) {
+    startMain();
+    // A comment opened on the first line and closed on the last: every line is inside it.
+    forms::String page = u"<!-- start\r\n";
+    for (int k = 0; page.size() < 10'000'000; ++k)
+        page += u"<p class=\"row\">row &amp; line</p>\r\n";
+    page += u"end --> <b>bold</b>\r\n";
+    setPage(page);
+    int lines = buffer().document()->blockCount();
+    auto& colours = buffer().colours();
+    EXPECT_LT(colours.known(), 200) << "only what is in view is read";
+    EXPECT_TRUE(block(lines - 2).layout()->formats().isEmpty());
+    EXPECT_EQ(colourAt(1, 1), colour(Kind::Comment));
+
+    // Typing in a line in view leaves the lines after it as they were read.
+    run([&] { main().Text1.setSelStart(20); });
+    buffer().setFocus();
+    QTest::keyClick(&buffer(), Qt::Key_X);
+    paint();
+    int known = colours.known();
+    QTest::keyClick(&buffer(), Qt::Key_Y);
+    EXPECT_EQ(colours.known(), known);
+
+    // The end of the page takes the state carried from its first line.
+    run([&] { main().Text1.setSelStart(main().Text1.length()); });
+    paint();
+    EXPECT_EQ(colours.known(), lines);
+    EXPECT_EQ(colourAt(lines - 2, 0), colour(Kind::Comment));
+    EXPECT_EQ(colourAt(lines - 2, 9), colour(Kind::Tag));
+    EXPECT_EQ(colourAt(lines - 3, 1), colour(Kind::Comment));
+}
