@@ -7,6 +7,7 @@
 #include "qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <filesystem>
@@ -42,6 +43,7 @@ int runApplication(int argc, char** argv, forms::Browser* browser) {
     cmdline::Request request = parse(argc, argv);
     if (request.action != cmdline::Request::Action::Start) return report(request);
     QApplication::setApplicationName(QStringLiteral("Tolva"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tolva.svg")));
     // The program ends only through its own exit paths.
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform services;
