@@ -13,6 +13,9 @@ bool isOption(const std::string& a) {
 // The caption and later saves show the path: "./" and doubled slashes would only clutter it.
 // ".." stays, since a symbolic link before it makes it mean something other than the parent.
 std::string absolute(const std::string& page, const std::string& cwd) {
+    // With the working folder gone there is nothing to join: the page keeps its own name,
+    // and opening it says why it cannot be read.
+    if (!page.starts_with('/') && cwd.empty()) return page;
     std::string joined = page.starts_with('/') ? page : cwd + "/" + page;
     std::string out;
     size_t i = 0;

@@ -19,7 +19,8 @@ struct Request {
     std::string text;
 };
 
-// args leaves out the program's own name. cwd (absolute) makes a relative page absolute.
+// args leaves out the program's own name. cwd (absolute, or empty when unknown) makes a
+// relative page absolute.
 // --help wins over everything, then --version, then an unknown option; all before "--".
 Request parse(const std::vector<std::string>& args, const std::string& cwd);
 

@@ -36,6 +36,11 @@ TEST(CommandLine, APageIsOpenedByItsAbsolutePath) {
     }
 }
 
+TEST(CommandLine, WithoutAWorkingFolderARelativePageKeepsItsName) {
+    EXPECT_EQ(cmdline::parse({"index.html"}, "").page, "index.html");
+    EXPECT_EQ(cmdline::parse({"/srv/a.html"}, "").page, "/srv/a.html");
+}
+
 TEST(CommandLine, OnlyTheFirstOfSeveralPagesIsOpened) {
     cmdline::Request r = parse({"a.html", "b.html", "--", "c.html"});
     EXPECT_EQ(r.action, Action::Start);
