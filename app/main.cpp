@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a display, so before anything of Qt starts.
+    if (auto rc = tolva::qt::answerWithoutWindows(argc, argv)) return *rc;
     // Chromium refuses to run as root inside its sandbox; the preview would never start.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

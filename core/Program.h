@@ -22,6 +22,13 @@ public:
     // Starts the program: the splash window is its first window.
     void start();
 
+    // Set by the front end before start(): the page named on the command line, opened once
+    // the main window shows, and how many more were named (which are not opened).
+    forms::String pageAtStart;
+    int otherPagesAtStart = 0;
+    // Opens that page in the main window, once: the splash calls it as it closes.
+    void openPageAtStart();
+
     // The window, loaded on first reference (its Form_Load runs then).
     template <class W> W& window() { return load(std::get<std::unique_ptr<W>>(slots_)); }
     // The loaded window, or nullptr; never loads.

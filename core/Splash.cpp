@@ -62,4 +62,5 @@ void Splash::proceed() {
     unload();
     Tolva& main = program.window<Tolva>();
     main.show();
+    program.openPageAtStart();
 }

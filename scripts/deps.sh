@@ -2,8 +2,10 @@
 # Installs the Debian packages Tolva needs to build, run and test, if any are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core clang-format)
+# libqt6svg6 draws the window icon (an SVG).
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6svg6 libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core
+          clang-format)
 
 missing=()
 for p in "${packages[@]}"; do
