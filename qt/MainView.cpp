@@ -104,6 +104,8 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
         b.button(*pict, t);
         t->setIcon(pictureIcon(this, pict->picture()));
         t->setText(QString());
+        // A picture shows no caption; a screen reader still announces it by its name.
+        t->setAccessibleName(toQt(pict->caption()));
         if (t->toolTip().isEmpty()) t->setToolTip(toQt(pict->caption()));
         foot->addWidget(t);
     }

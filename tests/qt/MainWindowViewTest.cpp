@@ -136,3 +136,12 @@ TEST_F(MainWindowViewTest, CloseBoxAsksAndNoKeepsTheWindow) {
     v.close();
     EXPECT_TRUE(qp.session.ended);
 }
+
+TEST_F(MainWindowViewTest, ToolbarPicturesAreAnnouncedByTheirNames) {
+    startMain();
+    for (auto [name, announced] : {std::pair{"pictnew", "New"}, {"pictcontrast", "Contrast"}}) {
+        auto* w = mainView().findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->accessibleName().toStdString(), announced);
+    }
+}
