@@ -1,9 +1,11 @@
 // The real window and the real watcher: a page's file written by another program brings
-// the question, after Tolva's own saves too, and only once the main window is active.
+// the question, after saves that replace the file (Tolva's or another editor's) too, and
+// only once the main window is active.
 #include "QtProgramTest.h"
 
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <fstream>
 
 using namespace testing_support;
@@ -31,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(FileWatchViewTest, AFileWrittenOutsideBringsTheQuestionAlsoAfterOwnSaves) {
+TEST_F(FileWatchViewTest, AChangeOutsideBringsTheQuestionAlsoAfterSavesThatReplaceTheFile) {
     startMain();
     openPage();
     QTRY_VERIFY(main().active());
@@ -43,10 +45,25 @@ TEST_F(FileWatchViewTest, AFileWrittenOutsideBringsTheQuestionAlsoAfterOwnSaves)
     // A save renames a new file over the watched one; the watch must follow it.
     run([&] { main().save_Click(); });
     QTest::qWait(400);
-    expectReload(forms::vbNo);
+    expectReload(forms::vbYes);
     writeOutside("ccc\r\n");
     QTRY_VERIFY(dialogs.done());
-    EXPECT_EQ(main().star, forms::String(u"*"));
+
+    // Other editors save as Tolva does, a new file renamed over the old one; later writes
+    // in place must still be heard.
+    std::string side = (page + QStringLiteral(".new")).toStdString();
+    std::ofstream(side, std::ios::binary) << "dddd\r\n";
+    std::filesystem::rename(side, page.toStdString());
+    expectReload(forms::vbNo);
+    QTRY_VERIFY(dialogs.done());
+    dialogs.expectMessage(u"The file " + fromQt(page) +
+                              u" was changed by another program. Reload it and lose the changes "
+                              u"made here?",
+                          forms::vbYesNo + forms::vbQuestion + forms::vbDefaultButton2, u"Tolva",
+                          forms::vbNo);
+    writeOutside("eeeee\r\n");
+    QTRY_VERIFY(dialogs.done());
+    EXPECT_EQ(main().Text1.text(), forms::String(u"ccc\r\n"));
 }
 
 TEST_F(FileWatchViewTest, TheQuestionWaitsUntilTheMainWindowIsActive) {
