@@ -29,12 +29,10 @@ public:
     void wrote(forms::StringView path) { follow(path, stampOf(path)); }
     // The page has no file any more.
     void stop();
-    const forms::String& path() const { return path_; }
 
     // Raised when the platform reports a change that calls for a question (again for each
     // further change until the question is taken).
     std::function<void()> onNews;
-    bool pending() const { return pending_; }
 
     // The question to ask now, if any; its answer goes to accept, refused or follow (the
     // file read again). Several changes since the last question give one.
