@@ -1,5 +1,6 @@
 // Page files: new, open, save and save as.
 #include "commands/Bookeeper.h"
+#include "core/DiskWatch.h"
 #include "core/PageFile.h"
 #include "core/Program.h"
 #include "core/Texts.h"
@@ -12,7 +13,8 @@ using forms::String;
 
 namespace {
 
-// Marks a save as running for as long as it lasts; false when one already runs.
+// Marks a save (or a question) as running for as long as it lasts; false when one already
+// runs.
 class SaveGuard {
 public:
     explicit SaveGuard(bool& flag) : flag_(flag), owner_(!flag) { flag_ = true; }
@@ -31,6 +33,45 @@ private:
 // The bookmarks belong to the page that is going away.
 void closeBookmarks(Program& program) {
     if (auto* b = program.loaded<Bookeeper>()) b->unload();
+}
+
+// As typing leaves it: the next save writes the page.
+void markModified(Tolva& w) {
+    w.star = u"*";
+    w.setCaption(w.statusCaption());
+}
+
+// Whether the save may write over the page's file, as another program may have left it.
+bool mayOverwrite(Tolva& w, bool automatic) {
+    DiskWatch::Disk now = w.disk.check(w.saveme());
+    if (now == DiskWatch::Disk::Same) return true;
+    // Nothing on disk to lose when the file is gone, but the timer does not bring back a
+    // file someone removed: the user decides that.
+    if (automatic) {
+        w.disk.postponed();
+        return false;
+    }
+    if (now == DiskWatch::Disk::Missing) return true;
+    int r = w.runtime().msgBox(u"The file " + w.saveme() +
+                                   u" was changed by another program since it was opened. "
+                                   u"Overwrite it?",
+                               Messages::yesNoSafe);
+    if (r == forms::vbYes) return true;
+    w.disk.kept();
+    markModified(w);
+    return false;
+}
+
+// The answer to a change made by another program.
+void reloadOrKeep(Tolva& w, bool reload) {
+    if (reload) {
+        if (w.openPage(w.saveme())) return;
+        // A file that cannot be read is not written over without a question either.
+        w.disk.refused();
+    } else {
+        w.disk.accept();
+    }
+    markModified(w);
 }
 
 // Save as, for both commands that reach it.
@@ -62,6 +103,7 @@ bool Tolva::writePage(const String& path) {
     }
     // The file now holds this encoding and line break; later saves keep them.
     pageFormat = format;
+    disk.wrote(path);
     previewSaved(program, path);
     return true;
 }
@@ -81,6 +123,7 @@ void Tolva::open_Click() {
 }
 
 bool Tolva::openPage(const String& path) {
+    auto stamp = disk.stampOf(path);
     std::string error;
     auto page = pagefile::load(forms::toUtf8(path), error);
     if (!page) {
@@ -95,6 +138,7 @@ bool Tolva::openPage(const String& path) {
     pageFormat = page->format;
     setCaption(path + u"[" + star + u"]  - TevPad");
     setSaveme(path);
+    disk.follow(path, stamp);
     preview.setEnabled(true);
     pictprev.setVisible(true);
     closeBookmarks(program);
@@ -102,6 +146,10 @@ bool Tolva::openPage(const String& path) {
 }
 
 void Tolva::save_Click() {
+    savePage(false);
+}
+
+void Tolva::savePage(bool automatic) {
     // A tick of the autosave timer while a save's dialog is on screen would stack another.
     SaveGuard guard(pageSaving);
     if (!guard.first()) return;
@@ -109,6 +157,7 @@ void Tolva::save_Click() {
         saveAs(*this);
         return;
     }
+    if (!mayOverwrite(*this, automatic)) return;
     if (!writePage(saveme())) return;
     star = u"";
     setCaption(statusCaption());
@@ -129,10 +178,42 @@ void Tolva::new_Click() {
         Text1.setText(attempt.text());
         star = u"";
         pageFormat = {};
+        disk.stop();
         Form_Load();
         setSaveme(Captions::untitled);
         setCaption(saveme() + Captions::saved);
     }
     program.window<PageProps>().firsttime.setText(u"True");
     closeBookmarks(program);
+}
+
+void Tolva::askAboutDisk() {
+    if (!active() || pageSaving || diskAsking || saveme() == Captions::untitled) return;
+    DiskWatch::Disk now = disk.take();
+    if (now == DiskWatch::Disk::Same) return;
+    SaveGuard asking(diskAsking);
+    String path = saveme();
+    if (now == DiskWatch::Disk::Missing) {
+        int r = runtime().msgBox(u"The file " + path +
+                                     u" no longer exists. Keep the page open to save it again?",
+                                 forms::vbYesNo + forms::vbQuestion);
+        if (r == forms::vbYes) {
+            disk.accept();
+            markModified(*this);
+        } else {
+            // The page stays as it is; the timer must not save back what was removed.
+            disk.refused();
+        }
+    } else if (star == u"*") {
+        int r = runtime().msgBox(u"The file " + path +
+                                     u" was changed by another program. Reload it and lose the "
+                                     u"changes made here?",
+                                 Messages::yesNoSafe);
+        reloadOrKeep(*this, r == forms::vbYes);
+    } else {
+        int r =
+            runtime().msgBox(u"The file " + path + u" was changed by another program. Reload it?",
+                             forms::vbYesNo + forms::vbQuestion);
+        reloadOrKeep(*this, r == forms::vbYes);
+    }
 }

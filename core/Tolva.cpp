@@ -79,6 +79,12 @@ Tolva::~Tolva() = default;
 
 void Tolva::wire() {
     Load = [this] { Form_Load(); };
+    Activate = [this] { Form_Activate(); };
+    // A change heard while a handler is waiting on a dialog is asked about later, at the
+    // next activation, never over that dialog.
+    disk.onNews = [this] {
+        if (!runtime().running()) runtime().invoke([this] { askAboutDisk(); });
+    };
     Click = [this] { Form_Click(); };
     MouseMove = [this] { helper.setText(Captions::ready); };
     QueryUnload = [this](bool& cancel) { Form_Unload(cancel); };
@@ -147,6 +153,10 @@ void Tolva::Text1_Change() {
     if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
+void Tolva::Form_Activate() {
+    askAboutDisk();
+}
+
 void Tolva::Text1_Click() {
     showCaret();
     Form_Click();
@@ -191,7 +201,8 @@ void Tolva::mnuautosave_Click() {
 void Tolva::Timer1_Timer() {
     // A tick while a save dialog is still open would stack a second one on top.
     if (CommonDialog1.showing()) return;
-    save_Click();
+    savePage(true);
+    askAboutDisk();
 }
 
 // --- shutdown ----------------------------------------------------------------------------------

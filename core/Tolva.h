@@ -6,11 +6,13 @@
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
 #include "commands/FontGroup.h"
+#include "core/DiskWatch.h"
 #include "core/PageFile.h"
 #include "core/Texts.h"
 #include "core/ToolbarToggles.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "forms/Runtime.h"
 #include "forms/TextBox.h"
 
 #include <array>
@@ -134,6 +136,7 @@ public:
 
     // --- status, start-up, timers and shutdown (core/Tolva.cpp) ------------------------
     void Form_Load();
+    void Form_Activate();
     void Form_Click();
     void Form_Unload(bool& cancel);
     void Text1_Change();
@@ -166,6 +169,15 @@ public:
     bool writePage(const forms::String& path);
     // Set while a save runs, its dialogs included: an autosave tick then does nothing.
     bool pageSaving = false;
+    // Save, by hand or by the autosave timer (which never asks before writing over a file
+    // another program changed, and leaves that question for the user).
+    void savePage(bool automatic);
+    // The page's file as another program leaves it.
+    DiskWatch disk{runtime().platform().files};
+    // Asks what a change to the page's file calls for, once the window is active and no
+    // other question of the page's file is on screen.
+    void askAboutDisk();
+    bool diskAsking = false;
 
     // --- editing tools (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) -------
     void mnusmartselect_Click();

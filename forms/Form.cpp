@@ -44,6 +44,12 @@ void Form::unload() {
         hide();
 }
 
+void Form::setActive(bool on) {
+    if (active_ == on) return;
+    active_ = on;
+    if (Handler& h = on ? Activate : Deactivate) h();
+}
+
 void Form::setHeight(int twips) {
     height_ = twips;
     notify(Change::Geometry);

@@ -33,6 +33,10 @@ public:
     void hide();
     // Asks the program to unload this window (a no-op for windows it does not unload).
     void unload();
+    // Whether the window is the one the user is working in; set by the front end.
+    bool active() const { return active_; }
+    // Raises Activate when the window becomes active, Deactivate when it stops being.
+    void setActive(bool on);
     int height() const { return height_; }
     void setHeight(int twips);
     int width() const { return width_; }
@@ -47,6 +51,8 @@ public:
     // Form_Load runs when the program creates the window; QueryUnload may set cancel.
     Handler Load;
     std::function<void(bool& cancel)> QueryUnload;
+    Handler Activate;
+    Handler Deactivate;
     Handler Click;
     Handler MouseMove;
     std::function<void(int& keyAscii)> KeyPress;
@@ -73,6 +79,7 @@ private:
     std::string name_;
     String caption_;
     bool visible_ = false;
+    bool active_ = false;
     int height_ = 0;
     int width_ = 0;
     std::vector<Control*> controls_;

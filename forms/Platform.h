@@ -4,6 +4,7 @@
 
 #include "forms/Text.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -106,6 +107,28 @@ public:
     std::function<void()> DownloadComplete;
 };
 
+// What tells one state of a file from another without reading it.
+struct FileStamp {
+    int64_t mtimeNs = 0; // last modification, in nanoseconds
+    int64_t size = 0;
+    uint64_t inode = 0;
+    uint64_t device = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// Watches one file for changes made by anyone, and stamps files.
+class FileWatch {
+public:
+    virtual ~FileWatch() = default;
+    // Replaces the watched file. onChange runs, as an event of the platform, whenever
+    // something at path may have changed: written, replaced, removed or made again. It
+    // may run for nothing; the receiver compares stamps.
+    virtual void watch(StringView path, std::function<void()> onChange) = 0;
+    virtual void unwatch() = 0;
+    // The file's stamp now (one stat), or nothing when there is no file there.
+    virtual std::optional<FileStamp> stamp(StringView path) = 0;
+};
+
 // The services handed to the program. Does not own them; they outlive the program.
 struct Platform {
     Dialogs& dialogs;
@@ -114,6 +137,8 @@ struct Platform {
     Clock& clock;
     Session& session;
     Browser* browser = nullptr;
+    // Without it nothing is watched and every save writes.
+    FileWatch* files = nullptr;
 };
 
 } // namespace forms

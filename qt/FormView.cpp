@@ -82,6 +82,14 @@ void FormView::showInFront(bool activate) {
 
 FormView::~FormView() = default;
 
+bool FormView::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate) {
+        bool on = e->type() == QEvent::WindowActivate;
+        binder_.invoke([this, on] { form_.setActive(on); });
+    }
+    return QWidget::event(e);
+}
+
 void FormView::closeEvent(QCloseEvent* e) {
     // The window decides: it may ask, cancel, hide or unload.
     e->ignore();

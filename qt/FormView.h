@@ -30,6 +30,7 @@ protected:
     // Where the window first opens over its owner: by default low over the page, clear of
     // the buttons and of the page's head.
     virtual QPoint firstPlace(const QWidget& owner) const;
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

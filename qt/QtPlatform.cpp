@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace tolva::qt {
 
 namespace {
@@ -183,6 +185,49 @@ void QtClock::timerGone(forms::Timer& t) {
     it->second->disconnect();
     it->second->deleteLater();
     timers_.erase(it);
+}
+
+QtFileWatch::QtFileWatch() {
+    settle_.setSingleShot(true);
+    settle_.setInterval(100);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &QtFileWatch::heard);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &QtFileWatch::heard);
+    connect(&settle_, &QTimer::timeout, this, [this] {
+        // Copied: the receiver may watch another file from inside.
+        if (auto f = onChange_) f();
+    });
+}
+
+void QtFileWatch::watch(forms::StringView path, std::function<void()> onChange) {
+    unwatch();
+    path_ = QFileInfo(toQt(path)).absoluteFilePath();
+    onChange_ = std::move(onChange);
+    QString folder = QFileInfo(path_).absolutePath();
+    if (QFileInfo::exists(folder)) watcher_.addPath(folder);
+    if (QFileInfo::exists(path_)) watcher_.addPath(path_);
+}
+
+void QtFileWatch::unwatch() {
+    settle_.stop();
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    path_.clear();
+    onChange_ = nullptr;
+}
+
+void QtFileWatch::heard() {
+    if (path_.isEmpty()) return;
+    if (!watcher_.files().contains(path_) && QFileInfo::exists(path_)) watcher_.addPath(path_);
+    settle_.start();
+}
+
+std::optional<forms::FileStamp> QtFileWatch::stamp(forms::StringView path) {
+    struct stat st {};
+    if (::stat(forms::toUtf8(path).c_str(), &st) != 0) return std::nullopt;
+    return forms::FileStamp{static_cast<int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
+                                st.st_mtim.tv_nsec,
+                            static_cast<int64_t>(st.st_size), static_cast<uint64_t>(st.st_ino),
+                            static_cast<uint64_t>(st.st_dev)};
 }
 
 void QtSession::end() {

@@ -1,14 +1,16 @@
-// The platform services of the real window: Qt dialogs, clipboard, fonts, timers, End.
+// The platform services of the real window: Qt dialogs, clipboard, fonts, timers, the
+// file watch, End.
 #pragma once
 
 #include "forms/Platform.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <map>
 
-class QTimer;
 class QWidget;
 
 namespace tolva::qt {
@@ -51,6 +53,26 @@ private:
     std::map<forms::Timer*, QTimer*> timers_;
 };
 
+// One file, watched with its folder: a save that renames a new file over it, or an editor
+// that removes it and writes it again, leaves a watch on the file alone deaf, so the
+// folder's changes put the file back on the watch. A burst of changes (a write in pieces)
+// is told once, shortly after it ends.
+class QtFileWatch : public QObject, public forms::FileWatch {
+    Q_OBJECT
+public:
+    QtFileWatch();
+    void watch(forms::StringView path, std::function<void()> onChange) override;
+    void unwatch() override;
+    std::optional<forms::FileStamp> stamp(forms::StringView path) override;
+
+private:
+    void heard();
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+    QString path_;
+    std::function<void()> onChange_;
+};
+
 class QtSession : public forms::Session {
 public:
     void end() override;
@@ -64,8 +86,10 @@ struct QtPlatform {
     QtFonts fonts;
     QtClock clock;
     QtSession session;
+    QtFileWatch files;
     forms::Platform platform(forms::Dialogs* scripted = nullptr) {
-        return forms::Platform{scripted ? *scripted : dialogs, clipboard, fonts, clock, session};
+        return forms::Platform{
+            scripted ? *scripted : dialogs, clipboard, fonts, clock, session, nullptr, &files};
     }
 };
 

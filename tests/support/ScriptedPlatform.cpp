@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <limits>
 
 namespace testing_support {
@@ -108,6 +110,31 @@ void FakeBrowser::arrive(StringView url) {
     isBusy = false;
     if (NavigateComplete) NavigateComplete();
     if (DownloadComplete) DownloadComplete();
+}
+
+void ScriptedFiles::watch(StringView path, std::function<void()> onChange) {
+    watched = String(path);
+    onChange_ = std::move(onChange);
+}
+
+void ScriptedFiles::unwatch() {
+    watched.clear();
+    onChange_ = nullptr;
+}
+
+std::optional<forms::FileStamp> ScriptedFiles::stamp(StringView path) {
+    ++stats;
+    struct stat st {};
+    if (::stat(forms::toUtf8(path).c_str(), &st) != 0) return std::nullopt;
+    return forms::FileStamp{static_cast<int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
+                                st.st_mtim.tv_nsec,
+                            static_cast<int64_t>(st.st_size), static_cast<uint64_t>(st.st_ino),
+                            static_cast<uint64_t>(st.st_dev)};
+}
+
+void ScriptedFiles::changed() {
+    // Copied: the receiver may watch another file from inside.
+    if (auto f = onChange_) f();
 }
 
 void VirtualClock::timerChanged(forms::Timer& t) {

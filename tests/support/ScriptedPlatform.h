@@ -121,6 +121,23 @@ private:
     String url_;
 };
 
+// Stamps real files, but reports changes only when the test says the platform would: a
+// test changes a file, sets its time with std::filesystem, then calls changed().
+class ScriptedFiles : public forms::FileWatch {
+public:
+    void watch(StringView path, std::function<void()> onChange) override;
+    void unwatch() override;
+    std::optional<forms::FileStamp> stamp(StringView path) override;
+    // The watcher's report, as a platform event.
+    void changed();
+    // The watched path ("" when none) and the stats made so far.
+    String watched;
+    int stats = 0;
+
+private:
+    std::function<void()> onChange_;
+};
+
 class EndRecorder : public forms::Session {
 public:
     void end() override { ended = true; }
@@ -134,7 +151,8 @@ struct ScriptedPlatform {
     VirtualClock clock;
     EndRecorder session;
     FakeBrowser browser;
-    forms::Platform platform{dialogs, clipboard, fonts, clock, session, &browser};
+    ScriptedFiles files;
+    forms::Platform platform{dialogs, clipboard, fonts, clock, session, &browser, &files};
 };
 
 } // namespace testing_support

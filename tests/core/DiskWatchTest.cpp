@@ -1,0 +1,207 @@
+// The page's file changed or removed by another program: the questions, when they come,
+// what their answers do, and saves that must not write over someone else's work.
+#include "support/FileTest.h"
+
+using namespace testing_support;
+using forms::String;
+
+namespace {
+
+constexpr int yesNo = forms::vbYesNo + forms::vbQuestion;  // 36
+constexpr int yesNoSafe = yesNo + forms::vbDefaultButton2; // 292
+
+class DiskWatchTest : public FileTest {
+protected:
+    fs::path page;
+
+    void SetUp() override {
+        FileTest::SetUp();
+        page = dir / "page.html";
+        writeBytes(page, "a\r\n");
+        open(page);
+    }
+    void activate(bool on = true) {
+        run([&] { main().setActive(on); });
+    }
+    // Another program writes the file, and the watcher tells.
+    void writeOutside(std::string_view bytes) {
+        writeBytes(page, bytes);
+        sp.files.changed();
+    }
+    void expectChanged(bool modified, int answer) {
+        sp.dialogs.expectMessage(
+            u"The file " + pathOf(page) +
+                (modified ? u" was changed by another program. Reload it and lose the changes "
+                            u"made here?"
+                          : u" was changed by another program. Reload it?"),
+            modified ? yesNoSafe : yesNo, u"Tolva", answer);
+    }
+    void expectGone(int answer) {
+        sp.dialogs.expectMessage(u"The file " + pathOf(page) +
+                                     u" no longer exists. Keep the page open to save it again?",
+                                 yesNo, u"Tolva", answer);
+    }
+    void expectOverwrite(int answer) {
+        sp.dialogs.expectMessage(u"The file " + pathOf(page) +
+                                     u" was changed by another program since it was opened. "
+                                     u"Overwrite it?",
+                                 yesNoSafe, u"Tolva", answer);
+    }
+    String modifiedCaption() { return pathOf(page) + u"[*]: Tolva -By Quendry"; }
+};
+
+TEST_F(DiskWatchTest, AChangeIsAskedAtOnceInTheActiveWindowAndReloadReadsTheFileAsOpenDoes) {
+    Tolva& w = main();
+    activate();
+    expectChanged(false, forms::vbYes);
+    writeOutside("bb\r\n");
+    EXPECT_TRUE(sp.dialogs.done());
+    EXPECT_TEXT(u"bb\r\n", w.Text1.text());
+    EXPECT_TEXT(u"", w.star);
+    EXPECT_TEXT(pathOf(page) + u"[]  - TevPad", w.caption());
+
+    // Declined: the page wins, and its next save writes without a question.
+    typeChars(w.Text1, u"x");
+    expectChanged(true, forms::vbNo);
+    writeOutside("ccc\r\n");
+    EXPECT_TEXT(u"xbb\r\n", w.Text1.text());
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(modifiedCaption(), w.caption());
+    save();
+    EXPECT_EQ(readBytes(page), "xbb\r\n");
+    EXPECT_TEXT(u"", w.star);
+
+    // Declined on an unmodified page: marked modified all the same.
+    expectChanged(false, forms::vbNo);
+    writeOutside("dddd\r\n");
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(modifiedCaption(), w.caption());
+}
+
+TEST_F(DiskWatchTest, TheQuestionWaitsForTheWindowAndSeveralChangesGiveOne) {
+    Tolva& w = main();
+    writeOutside("bb\r\n");
+    writeOutside("ccc\r\n");
+    fs::remove(page);
+    sp.files.changed();
+    writeOutside("dddd\r\n");
+    EXPECT_TRUE(sp.dialogs.done()) << "nothing is asked while the window is not active";
+
+    expectChanged(false, forms::vbYes);
+    activate();
+    EXPECT_TEXT(u"dddd\r\n", w.Text1.text()) << "the file as it is when the question comes";
+    activate(false);
+    activate();
+    sp.files.changed();
+    EXPECT_TRUE(sp.dialogs.done()) << "asked once";
+}
+
+TEST_F(DiskWatchTest, ARemovedFileIsKeptAndSavedAgainOnlyWhenTheUserSaysSo) {
+    Tolva& w = main();
+    activate();
+    expectGone(forms::vbNo);
+    fs::remove(page);
+    sp.files.changed();
+    EXPECT_TEXT(u"", w.star) << "No leaves the page as it is";
+    EXPECT_TEXT(u"a\r\n", w.Text1.text());
+    // Nor does the timer bring back what was removed.
+    run([&] { w.mnuautosave.click(); });
+    sp.clock.advance(5000);
+    EXPECT_FALSE(fs::exists(page));
+    // A save by hand does, without asking: nothing on disk to lose.
+    save();
+    EXPECT_EQ(readBytes(page), "a\r\n");
+
+    expectGone(forms::vbYes);
+    fs::remove(page);
+    sp.files.changed();
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(modifiedCaption(), w.caption());
+    sp.clock.advance(5000);
+    EXPECT_EQ(readBytes(page), "a\r\n") << "kept to be saved again: the timer saves it";
+    EXPECT_TEXT(u"", w.star);
+}
+
+TEST_F(DiskWatchTest, TolvasOwnSavesAreNotReportedAndTheWatchFollowsThePage) {
+    Tolva& w = main();
+    activate();
+    EXPECT_TEXT(pathOf(page), sp.files.watched);
+    typeChars(w.Text1, u"x");
+    save();
+    sp.files.changed();
+    run([&] { w.mnuautosave.click(); });
+    typeChars(w.Text1, u"yy");
+    sp.clock.advance(5000);
+    sp.files.changed();
+    EXPECT_EQ(readBytes(page), "xyya\r\n");
+
+    fs::path other = dir / "other.html";
+    saveAs(other);
+    EXPECT_TEXT(pathOf(other), sp.files.watched);
+    writeBytes(page, "old file, no longer the page's\r\n");
+    sp.files.changed();
+    save();
+    EXPECT_EQ(readBytes(other), "xyya\r\n");
+
+    run([&] { w.new_Click(); });
+    EXPECT_TEXT(u"", sp.files.watched) << "an untitled page has no file to watch";
+}
+
+TEST_F(DiskWatchTest, SavingOverAChangedFileAsksFirst) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"x");
+    writeBytes(page, "theirs\r\n"); // the watcher has not told yet
+    expectOverwrite(forms::vbNo);
+    save();
+    EXPECT_EQ(readBytes(page), "theirs\r\n");
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(modifiedCaption(), w.caption());
+    sp.files.changed();
+    activate();
+    EXPECT_TRUE(sp.dialogs.done()) << "the change was answered at the save";
+
+    expectOverwrite(forms::vbYes);
+    save();
+    EXPECT_EQ(readBytes(page), "xa\r\n");
+    EXPECT_TEXT(u"", w.star);
+    int stats = sp.files.stats;
+    save();
+    EXPECT_TRUE(sp.dialogs.done()) << "once written, the file is the page's again";
+    EXPECT_EQ(sp.files.stats - stats, 2) << "a check before writing and a stamp after";
+}
+
+TEST_F(DiskWatchTest, AutosaveNeverWritesOverAChangedFileNorStacksQuestions) {
+    Tolva& w = main();
+    typeChars(w.Text1, u"x");
+    run([&] { w.mnuautosave.click(); });
+    writeBytes(page, "theirs\r\n");
+    sp.clock.advance(15000);
+    EXPECT_EQ(readBytes(page), "theirs\r\n");
+    EXPECT_TRUE(sp.dialogs.done()) << "the timer asks nothing of a window not in use";
+
+    // Ticks while the question is on screen neither write nor ask again.
+    int ticks = 0;
+    sp.dialogs.whileOpen = [&] {
+        for (; ticks < 3; ++ticks)
+            w.Timer1.fire();
+    };
+    expectChanged(true, forms::vbNo);
+    activate();
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(readBytes(page), "theirs\r\n");
+    sp.clock.advance(5000);
+    EXPECT_EQ(readBytes(page), "xa\r\n") << "declined: the page is saved back";
+
+    // Nor while a save's own question is on screen.
+    writeBytes(page, "theirs again\r\n");
+    typeChars(w.Text1, u"y");
+    ticks = 0;
+    expectOverwrite(forms::vbNo);
+    save();
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(readBytes(page), "theirs again\r\n");
+    sp.clock.advance(5000);
+    EXPECT_EQ(readBytes(page), "theirs again\r\n") << "refused by hand: the timer obeys";
+}
+
+} // namespace
