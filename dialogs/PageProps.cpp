@@ -10,6 +10,7 @@
 #include "dialogs/Rollover.h"
 #include "forms/Runtime.h"
 #include "help/Helpme.h"
+#include "tools/FindReplace.h"
 
 using forms::String;
 using forms::StringView;
@@ -191,6 +192,21 @@ void PageProps::picthelpfile_Click() {
     help::open(program.window<Tolva>());
 }
 
+namespace {
+
+// Where the page ends its head outside the selection the dialog replaces, or -1.
+int32_t headEndKept(const forms::TextBox& page) {
+    int32_t start = page.selStart(), end = start + page.selLength();
+    constexpr forms::StringView kHeadEnd = u"</HEAD>";
+    auto size = static_cast<int32_t>(kHeadEnd.size());
+    for (int32_t at = findText(page, kHeadEnd, 0, true); at >= 0;
+         at = findText(page, kHeadEnd, at + 1, true))
+        if (at + size <= start || at >= end) return at;
+    return -1;
+}
+
+} // namespace
+
 void PageProps::OKButton_Click() {
     // vlink takes the "Active Link" box and alink the "Visited Link" box: pages written so
     // far carry their colours this way round, and reopening them must give the same.
@@ -198,14 +214,26 @@ void PageProps::OKButton_Click() {
                   u"\" bgcolor=\"" + Text2.text() + u"\" link=\"" + Text3.text() + u"\" vlink=\"" +
                   Text4.text() + u"\" alink=\"" + Text5.text() + u"\"" + topMargin + leftMargin +
                   u"> ";
-    if (firsttime.text() == u"True") {
+    forms::TextBox& page = program.window<Tolva>().Text1;
+    int32_t headEnd = firsttime.text() == u"True" ? headEndKept(page) : -1;
+    if (firsttime.text() == u"True" && headEnd < 0) {
         String head = u"</HEAD>" + String(crlf) + body;
         fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(crlf) + head;
     } else {
         fragment = body;
     }
-    program.window<Tolva>().Text1.setSelText(fragment + String(crlf) + sound + String(crlf) +
-                                             String(crlf));
+    if (headEnd >= 0 && !rolypoly.text().empty()) {
+        // The page ends its head already: a second end would break it. The style block goes
+        // in front of that end, as the rollover dialog puts it.
+        int32_t start = page.selStart(), length = page.selLength();
+        String block = rolypoly.text() + String(crlf);
+        page.setSelStart(headEnd);
+        page.setSelLength(0);
+        page.setSelText(block);
+        page.setSelStart(start + (headEnd <= start ? static_cast<int32_t>(block.size()) : 0));
+        page.setSelLength(length);
+    }
+    page.setSelText(fragment + String(crlf) + sound + String(crlf) + String(crlf));
     firsttime.setText(u"False");
     hide();
 }

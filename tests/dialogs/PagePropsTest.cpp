@@ -3,6 +3,7 @@
 #include "dialogs/PageProps.h"
 #include "commands/Commands.h"
 #include "core/Texts.h"
+#include "dialogs/Rollover.h"
 #include "support/ProgramTest.h"
 
 #include <algorithm>
@@ -88,7 +89,8 @@ TEST_F(PagePropsDialogTest, FirstOkReplacesTheBodyTagWithTheHeadEndAndTheDefault
     EXPECT_FALSE(p.Check2.enabled());
     EXPECT_FALSE(p.Command1.enabled());
     ok();
-    EXPECT_TEXT(u"<html><head></HEAD>\r\n</HEAD>\r\n" + String(kBodyDefaults) +
+    // The page ends its head already; a second end would break it.
+    EXPECT_TEXT(u"<html><head></HEAD>\r\n" + String(kBodyDefaults) +
                     u"\r\n\r\n\r\n\r\nhi</body></html>",
                 page());
     ASSERT_EQ(program.loaded<PageProps>(), &p) << "hidden, not unloaded";
@@ -185,7 +187,7 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
     run([&] { p.Check1.click(); });
     EXPECT_FALSE(p.Text6.enabled());
     ok();
-    EXPECT_TEXT(u"</HEAD></HEAD>\r\n<body bgproperties=\"fixed\" background=\"C:\\pics\\sky.jpg\"  "
+    EXPECT_TEXT(u"</HEAD><body bgproperties=\"fixed\" background=\"C:\\pics\\sky.jpg\"  "
                 u"text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" alink=\"maroon\" "
                 u"topmargin=\"2\"> \r\n<bgsound src=\"C:\\s\\a.wav\" loop=\"-1\">\r\n\r\n",
                 page());
@@ -212,7 +214,17 @@ TEST_F(PagePropsDialogTest, TheStyleBlockGoesInFrontOfTheHeadEndOnlyOnTheFirstOk
     PageProps& p = open();
     run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {x}</style>"); });
     ok();
-    EXPECT_TEXT(u"</HEAD><style rolloverstyle>A:hover {x}</style>\r\n</HEAD>\r\n" +
+    EXPECT_TEXT(u"<style rolloverstyle>A:hover {x}</style>\r\n</HEAD>" + String(kBodyDefaults) +
+                    u"\r\n\r\n\r\n",
+                page());
+
+    // A page without a head end gets one, the block in front of it.
+    run([&] { p.userClose(); });
+    setPage(u"<html><body >");
+    run([&] { commands::run(w, "mnupageproperties"); });
+    run([&] { props().rolypoly.setText(u"<style rolloverstyle>A:hover {y}</style>"); });
+    ok();
+    EXPECT_TEXT(u"<html><style rolloverstyle>A:hover {y}</style>\r\n</HEAD>\r\n" +
                     String(kBodyDefaults) + u"\r\n\r\n\r\n",
                 page());
 }
@@ -236,4 +248,32 @@ TEST_F(PagePropsDialogTest, CloseBoxUnloadsAndNewStartsTheFirstTimeAgain) {
     EXPECT_TEXT(u"white", again.Text2.text());
     EXPECT_TEXT(u"True", again.firsttime.text());
     EXPECT_TEXT(u"", again.sound);
+}
+
+TEST_F(PagePropsDialogTest, AfterTheRolloverThePageKeepsOneHeadEnd) {
+    // The rollover dialog writes its block and unloads page properties, which then start
+    // again as if for the first time.
+    setPage(u"<head>\r\n</HEAD><body >x");
+    open();
+    ok();
+    run([&] { props().btnRollover.click(); });
+    run([&] { program.window<Rollover>().OKButton.click(); });
+    ASSERT_EQ(program.loaded<PageProps>(), nullptr);
+    open();
+    ok();
+    String p = page();
+    EXPECT_EQ(p.find(u"</HEAD>"), p.rfind(u"</HEAD>")) << show(p);
+    EXPECT_EQ(p.find(u"<style rolloverstyle>"), p.rfind(u"<style rolloverstyle>")) << show(p);
+}
+
+TEST_F(PagePropsDialogTest, AtStartTheFirstOkRewritesTheHeadEndAndTheBodyLine) {
+    // The start selects from the head end to the end of the body line, head end included.
+    String before = page();
+    EXPECT_TEXT(u"</HEAD>\r\n" + String(kBodyDefaults).substr(0, 75), w.Text1.selText());
+    ok();
+    String after = page();
+    EXPECT_EQ(after.find(u"</HEAD>\r\n" + String(kBodyDefaults) + u"\r\n\r\n\r\n"), 97u)
+        << show(after);
+    EXPECT_EQ(after.find(u"</HEAD>"), after.rfind(u"</HEAD>"));
+    EXPECT_EQ(after.size(), before.size() + 7);
 }
