@@ -71,9 +71,12 @@ Imager::Imager(Program& p) : forms::Form(p.runtime(), "imager"), program(p) {
 
 void Imager::Command1_Click() {
     CommonDialog1.DialogTitle = u"Select image file";
-    // A cancelled dialog leaves the name it already held.
+    // A cancelled dialog changes nothing: the source the user typed stays.
     String held = CommonDialog1.FileName;
-    if (!CommonDialog1.showOpen()) CommonDialog1.FileName = held;
+    if (!CommonDialog1.showOpen()) {
+        CommonDialog1.FileName = held;
+        return;
+    }
     imageurl.setText(CommonDialog1.FileName);
     if (imageurl.text().empty()) runtime().msgBox(u"Invalid url, image not inserted");
 }

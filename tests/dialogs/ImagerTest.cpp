@@ -205,7 +205,7 @@ TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpenWithOrWithoutDimensions) {
                 page());
 }
 
-TEST_F(ImagerTest, BrowseAsksWithItsTitleAndCancelKeepsTheNameTheDialogHeld) {
+TEST_F(ImagerTest, BrowseAsksWithItsTitleAndCancelKeepsTheTypedSource) {
     Imager& d = open();
     sp.dialogs.expectFile(false, u"/pics/a.gif");
     run([&] { d.Command1.click(); });
@@ -215,7 +215,8 @@ TEST_F(ImagerTest, BrowseAsksWithItsTitleAndCancelKeepsTheNameTheDialogHeld) {
     run([&] { d.imageurl.setText(u"typed.gif"); });
     sp.dialogs.expectFile(false, std::nullopt);
     run([&] { d.Command1.click(); });
-    EXPECT_TEXT(u"/pics/a.gif", d.imageurl.text());
+    EXPECT_TEXT(u"typed.gif", d.imageurl.text()) << "cancel loses nothing typed";
+    EXPECT_TRUE(sp.dialogs.done()) << "and says nothing";
     EXPECT_TRUE(program.loaded<Imager>());
 }
 
