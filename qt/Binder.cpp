@@ -227,8 +227,12 @@ void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
             w->setFont(f);
         }
     }));
-    connect(w, &QLineEdit::textEdited, this, [this, &c](const QString& now) {
-        Diff d = diff(toQt(c.text()), now);
+    // Changed, not edited: a screen reader sets the text without typing it.
+    connect(w, &QLineEdit::textChanged, this, [this, &c](const QString& now) {
+        if (pushing_) return;
+        QString was = toQt(c.text());
+        if (now == was) return;
+        Diff d = diff(was, now);
         invoke([&c, d] {
             c.select(static_cast<int32_t>(d.start), static_cast<int32_t>(d.removed));
             c.userInsert(fromQt(d.inserted));
