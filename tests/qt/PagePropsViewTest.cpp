@@ -62,7 +62,7 @@ TEST_F(PagePropsViewTest, OpensFromTheMenuWithNamedFieldsAndBuildsIntoTheBuffer)
     QTest::mouseClick(named<QAbstractButton>(v, "OK"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(tolva::qt::toQt(page()).toStdString(),
-              "<html></HEAD>\r\n</HEAD>\r\n<body  text=\"black\" bgcolor=\"white\" link=\"blue\" "
+              "<html></HEAD>\r\n<body  text=\"black\" bgcolor=\"white\" link=\"blue\" "
               "vlink=\"red\" alink=\"maroon\" topmargin=\"6\"> \r\n\r\n\r\n\r\n</html>");
     EXPECT_FALSE(v->isVisible());
     expectMirror();
