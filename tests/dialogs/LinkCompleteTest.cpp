@@ -4,6 +4,7 @@
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
+using forms::String;
 
 namespace {
 
@@ -27,8 +28,6 @@ TEST_F(LinkCompleteTest, LinkerWrapsTheSelectionAndUnloads) {
     EXPECT_TEXT(u"Home", d.txttodisplay.text());
     EXPECT_TRUE(d.Option1.value());
     EXPECT_FALSE(d.mailid.enabled());
-    EXPECT_FALSE(d.subject.enabled());
-    EXPECT_FALSE(d.mailscreentip.enabled());
     EXPECT_EQ(d.Check1.value(), 1);
     run([&] { d.linkurl.setText(u"x.htm"); });
     press(d);
@@ -78,9 +77,7 @@ TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
     LinkComplete& d = open("Mail");
     EXPECT_TRUE(d.Option2.value());
     EXPECT_TRUE(d.mailid.enabled());
-    EXPECT_FALSE(d.linkurl.enabled());
-    EXPECT_FALSE(d.linkscreentip.enabled());
-    EXPECT_FALSE(d.targets.enabled());
+    EXPECT_FALSE(d.linkurl.enabled() || d.linkscreentip.enabled() || d.targets.enabled());
     EXPECT_FALSE(d.Command1.enabled());
     run([&] {
         d.chooseTarget(u"New Window");
@@ -91,18 +88,6 @@ TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
     press(d);
     EXPECT_TEXT(u"<A HREF=\"mailto:a?subject=Hi\" STYLE=\"text-decoration:none\">Write</A>",
                 page());
-}
-
-TEST_F(LinkCompleteTest, BackToHyperlinkModeEnablesItsFields) {
-    LinkComplete& d = open("Mail");
-    run([&] { d.Option1.click(); });
-    EXPECT_TRUE(d.linkurl.enabled());
-    EXPECT_TRUE(d.linkscreentip.enabled());
-    EXPECT_TRUE(d.targets.enabled());
-    EXPECT_TRUE(d.Command1.enabled());
-    EXPECT_FALSE(d.mailid.enabled());
-    EXPECT_FALSE(d.subject.enabled());
-    EXPECT_FALSE(d.mailscreentip.enabled());
 }
 
 TEST_F(LinkCompleteTest, AnExistingOpeningTagIsReplacedAlone) {
@@ -141,7 +126,7 @@ TEST_F(LinkCompleteTest, PiecesUndoneByTheirOwnFieldsLeaveNoAttribute) {
     EXPECT_TEXT(u"<A HREF=\"u\">T</A>", page());
 }
 
-TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFields) {
+TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFieldsAndModesSwitchBack) {
     LinkComplete& d = open();
     run([&] {
         d.linkurl.setText(u"x.htm");
@@ -152,27 +137,29 @@ TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFields) {
     EXPECT_TEXT(u"", d.linkurl.text());
     EXPECT_TEXT(u"", d.linkscreentip.text());
     EXPECT_TEXT(u"", d.linkTitle);
+
+    run([&] { d.Option1.click(); });
+    EXPECT_TRUE(d.linkurl.enabled() && d.linkscreentip.enabled() && d.targets.enabled());
+    EXPECT_TRUE(d.Command1.enabled());
+    EXPECT_FALSE(d.mailid.enabled() || d.subject.enabled() || d.mailscreentip.enabled());
 }
 
 TEST_F(LinkCompleteTest, MissingEntriesKeepTheDialogOpenAndFocusTheField) {
     setPage(u"keep", 0, 4);
     LinkComplete& d = open();
     run([&] { d.linkscreentip.setText(u"tip"); });
-    sp.dialogs.expectMessage(u"The Link URL has not been mentioned.", forms::vbExclamation,
-                             u"Assistant: Tolva", forms::vbOK);
-    press(d);
-    ASSERT_EQ(program.loaded<LinkComplete>(), &d);
-    EXPECT_TRUE(d.linkurl.hasFocus());
-    EXPECT_TEXT(u"tip", d.linkscreentip.text());
-    EXPECT_TEXT(u"keep", page());
-
-    run([&] { d.Option2.click(); });
-    sp.dialogs.expectMessage(u"The Mail Id has not been mentioned.", forms::vbExclamation,
-                             u"Assistant: Tolva", forms::vbOK);
-    press(d);
-    ASSERT_EQ(program.loaded<LinkComplete>(), &d);
-    EXPECT_TRUE(d.mailid.hasFocus());
-    EXPECT_TEXT(u"keep", page());
+    const std::pair<const char16_t*, forms::TextBox*> cases[] = {{u"Link URL", &d.linkurl},
+                                                                 {u"Mail Id", &d.mailid}};
+    for (auto [missing, field] : cases) {
+        sp.dialogs.expectMessage(u"The " + String(missing) + u" has not been mentioned.",
+                                 forms::vbExclamation, u"Assistant: Tolva", forms::vbOK);
+        press(d);
+        ASSERT_EQ(program.loaded<LinkComplete>(), &d);
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_TEXT(u"keep", page());
+        EXPECT_TEXT(u"tip", d.linkscreentip.text()) << "the entries are kept for another try";
+        run([&] { d.Option2.click(); });
+    }
 }
 
 TEST_F(LinkCompleteTest, ReopeningRaisesTheSameDialogAndInsertsAtTheCaretOfTheClick) {
