@@ -42,7 +42,7 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
     EXPECT_TRUE(f.sizeIdle);
 }
 
-TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTag) {
+TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTagAndRefuseEmptyFields) {
     setPage(u"x", 0, 1);
     run([&] { f.Combo1.setListIndex(10); }); // Verdana
     EXPECT_TEXT(u"Verdana", f.Text4.text());
@@ -54,9 +54,8 @@ TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTag) {
     run([&] { f.Combo2.setText(u"red"); });
     run([&] { f.colour_setter.click(); });
     EXPECT_TEXT(u"<font color=\"red\">x </font>", w.Text1.text());
-}
 
-TEST_F(FontsTest, FaceAndColourRefuseEmptyFieldsAndInsertNothing) {
+    // Empty fields are refused and insert nothing.
     setPage(u"x", 0, 1);
     run([&] { f.Text4.setText(u""); });
     sp.dialogs.expectMessage(u"Invalid. Enter or choose a valid font name", forms::vbCritical,
@@ -160,10 +159,11 @@ TEST_F(FontsTest, FontDialogSetReplacesASelectedOpeningTagAndTogglesWorkOnItsTex
     EXPECT_TRUE(d.Text1.hasFocus());
 }
 
-TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFields) {
+TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFollowsItsCheck) {
     setPage(u"", 0, 0);
     run([&] { w.fonts.BeginFont.click(); });
     Fonty& d = *program.loaded<Fonty>();
+    EXPECT_FALSE(d.Text3.enabled());
     run([&] {
         d.Text1.setText(u"<font color=\"red\">x</font>");
         d.Text1.setSelStart(6);
@@ -185,14 +185,12 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFields) {
     EXPECT_TEXT(u"", d.Combo2.text());
     EXPECT_TEXT(u"6", d.txtfontsize.text());
     EXPECT_TEXT(u" size=\"6\"", d.sizeAttr);
-}
 
-TEST_F(FontsTest, FontDialogRgbBoxFollowsItsCheckBoxAndIsFilledWhenTooShort) {
-    setPage(u"", 0, 0);
-    run([&] { w.fonts.BeginFont.click(); });
-    Fonty& d = *program.loaded<Fonty>();
-    EXPECT_FALSE(d.Text3.enabled());
-    run([&] { d.Check1.setValue(1); });
+    // Ticked, the RGB box is filled when too short, and a named colour waits for unticking.
+    run([&] {
+        d.Text3.setText(u"");
+        d.Check1.setValue(1);
+    });
     EXPECT_TRUE(d.Text3.enabled());
     sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
                              forms::vbOKOnly, u"Tolva", forms::vbOK);

@@ -52,6 +52,10 @@ TEST_F(ClipboardTest, PlatformClipboardCommands) {
 }
 
 TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {
+    setPage(u"", 0);
+    run([&] { w.mnupastetmp_Click(); });
+    EXPECT_TEXT(u"Temporary Clipboard", w.Text1.text()) << "before any pick: the combo's caption";
+
     setPage(u"zebra apple", 0);
     snippet(0, 5);
     select(6, 5);
@@ -67,12 +71,6 @@ TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {
     run([&] { w.tmpcmb.setListIndex(1); });
     run([&] { w.menu("mnupastetmp").click(); });
     EXPECT_TEXT(u"zebra appleappleapple", w.Text1.text());
-}
-
-TEST_F(ClipboardTest, PasteBeforeAnyPickPastesTheComboCaption) {
-    setPage(u"", 0);
-    run([&] { w.mnupastetmp_Click(); });
-    EXPECT_TEXT(u"Temporary Clipboard", w.Text1.text());
 }
 
 TEST_F(ClipboardTest, SlowPasteTypesEveryCharacterAsItself) {
@@ -143,15 +141,13 @@ TEST_F(ClipboardTest, RemovingAndClearingKeepTheListsPaired) {
     sp.dialogs.expectMessage(ask, 292, u"Confirm Clear", forms::vbYes);
     run([&] { t.cleartmp.click(); });
     expectLists({});
-}
 
-TEST_F(ClipboardTest, MasterClosedByItsCloseBoxComesBackWithTheMainList) {
-    setPage(u"xy", 0);
+    // Closed by its close box, the master comes back with the main list.
     snippet(0, 1);
     run([&] { master().userClose(); });
     EXPECT_EQ(program.loaded<TempClip>(), nullptr);
-    snippet(1, 1);
-    expectLists({u"x", u"y"});
+    snippet(2, 1);
+    expectLists({u"a", u"b"});
 }
 
 TEST_F(ClipboardTest, MasterStatusBarSaysWhatEachPartDoes) {
