@@ -35,23 +35,8 @@ TEST_F(LinkCompleteTest, LinkerWrapsTheSelectionAndUnloads) {
     EXPECT_EQ(program.loaded<LinkComplete>(), nullptr);
 }
 
-TEST_F(LinkCompleteTest, HyperlinkWithTitleAndTarget) {
+TEST_F(LinkCompleteTest, EveryTargetGivesItsAttributeAndMoreHidesTheButton) {
     setPage(u"", 0);
-    LinkComplete& d = open();
-    run([&] {
-        d.txttodisplay.setText(u"Home");
-        d.linkurl.setText(u"x.htm");
-        d.linkscreentip.setText(u"Start");
-        d.Command1.click();
-        d.chooseTarget(u"New Window");
-    });
-    EXPECT_FALSE(d.Command1.visible());
-    EXPECT_EQ(d.height(), 6000);
-    press(d);
-    EXPECT_TEXT(u"<A HREF=\"x.htm\" TITLE=\"Start\" target=\"_blank\">Home</A>", page());
-}
-
-TEST_F(LinkCompleteTest, EveryTargetGivesItsAttribute) {
     LinkComplete& d = open();
     std::vector<forms::String> items;
     for (int i = 0; i < d.targets.listCount(); ++i)
@@ -60,16 +45,24 @@ TEST_F(LinkCompleteTest, EveryTargetGivesItsAttribute) {
                                                  u"New Window", u"Parent Frame"}));
     EXPECT_EQ(d.targets.listIndex(), -1);
     const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"Same Frame", u" target=\"_self\""},
-        {u"Whole Page", u" target=\"_top\""},
+        {u"Same Frame", u" target=\"_self\""},     {u"Whole Page", u" target=\"_top\""},
+        {u"Parent Frame", u" target=\"_parent\""}, {u"Default (none)", u""},
         {u"New Window", u" target=\"_blank\""},
-        {u"Parent Frame", u" target=\"_parent\""},
-        {u"Default (none)", u""},
     };
     for (auto [item, attribute] : cases) {
         run([&] { d.chooseTarget(item); });
         EXPECT_TEXT(attribute, d.targetAttribute) << show(item);
     }
+    run([&] {
+        d.txttodisplay.setText(u"Home");
+        d.linkurl.setText(u"x.htm");
+        d.linkscreentip.setText(u"Start");
+        d.Command1.click();
+    });
+    EXPECT_FALSE(d.Command1.visible());
+    EXPECT_EQ(d.height(), 6000);
+    press(d);
+    EXPECT_TEXT(u"<A HREF=\"x.htm\" TITLE=\"Start\" target=\"_blank\">Home</A>", page());
 }
 
 TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
@@ -91,20 +84,20 @@ TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
 }
 
 TEST_F(LinkCompleteTest, AnExistingOpeningTagIsReplacedAlone) {
-    for (const char16_t* tag : {u"<a href=\"old.htm\">", u"<A HREF=\"old.htm\">"}) {
-        forms::String selected = tag;
-        setPage(u"x" + selected + u"Old</a>", 1, static_cast<int32_t>(selected.size()));
+    // Only "<a " followed by a blank counts as an anchor.
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"<a href=\"old.htm\">Old</a>", u"<A HREF=\"new.htm\">Old</a>"},
+        {u"<A HREF=\"old.htm\">Old</a>", u"<A HREF=\"new.htm\">Old</a>"},
+        {u"<abbr>", u"<A HREF=\"new.htm\"><abbr></A>"},
+    };
+    for (auto [before, after] : cases) {
+        String selected = String(before).substr(0, String(before).find(u'>') + 1);
+        setPage(u"x" + String(before), 1, static_cast<int32_t>(selected.size()));
         LinkComplete& d = open();
         run([&] { d.linkurl.setText(u"new.htm"); });
         press(d);
-        EXPECT_TEXT(u"x<A HREF=\"new.htm\">Old</a>", page());
+        EXPECT_TEXT(u"x" + String(after), page()) << show(before);
     }
-    // Only "<a " followed by a blank counts as an anchor.
-    setPage(u"<abbr>", 0, 6);
-    LinkComplete& d = open();
-    run([&] { d.linkurl.setText(u"y.htm"); });
-    press(d);
-    EXPECT_TEXT(u"<A HREF=\"y.htm\"><abbr></A>", page());
 }
 
 TEST_F(LinkCompleteTest, PiecesUndoneByTheirOwnFieldsLeaveNoAttribute) {
