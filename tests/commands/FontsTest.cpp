@@ -24,18 +24,12 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
     EXPECT_FALSE(f.sizeIdle);
 
     // A selection in between is wrapped and leaves the pending tag alone.
-    run([&] {
-        w.Text1.setSelStart(0);
-        w.Text1.setSelLength(1);
-    });
+    run([&] { w.Text1.select(0, 1); });
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"<font size=\"5\">a</font><font size=\"5\">b", w.Text1.text());
     EXPECT_FALSE(f.sizeIdle);
 
-    run([&] {
-        w.Text1.setSelStart(w.Text1.length());
-        w.Text1.setSelLength(0);
-    });
+    run([&] { w.Text1.select(w.Text1.length(), 0); });
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"<font size=\"5\">a</font><font size=\"5\">b</font>", w.Text1.text());
     EXPECT_TEXT(u"Change font size of selected size.", f.btnfontsize.toolTip());
@@ -126,10 +120,7 @@ TEST_F(FontsTest, FontDialogBuildsOneTagOfTheChangedAttributesAndOkHandsItBack) 
     EXPECT_EQ(d.Text1.selLength(), 5);
     run([&] { d.txtfontsize.setText(u"5"); });
     run([&] { d.Combo2.setText(u"red"); });
-    run([&] {
-        d.Text1.setSelStart(0);
-        d.Text1.setSelLength(5);
-    });
+    run([&] { d.Text1.select(0, 5); });
     run([&] { d.Command1.click(); });
     EXPECT_TEXT(u"<font size=\"5\" color=\"red\">Hello</font>", d.Text1.text());
     run([&] { d.OKButton.click(); });
@@ -144,16 +135,10 @@ TEST_F(FontsTest, FontDialogSetReplacesASelectedOpeningTagAndTogglesWorkOnItsTex
     Fonty& d = *program.loaded<Fonty>();
     run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
     run([&] { d.Combo1.setListIndex(0); }); // Arial
-    run([&] {
-        d.Text1.setSelStart(0);
-        d.Text1.setSelLength(18);
-    });
+    run([&] { d.Text1.select(0, 18); });
     run([&] { d.Command1.click(); });
     EXPECT_TEXT(u"<font face=\"Arial\">x</font>", d.Text1.text());
-    run([&] {
-        d.Text1.setSelStart(19);
-        d.Text1.setSelLength(1);
-    });
+    run([&] { d.Text1.select(19, 1); });
     run([&] { d.bold.click(); });
     EXPECT_TEXT(u"<font face=\"Arial\"><B>x</B></font>", d.Text1.text());
     EXPECT_TRUE(d.Text1.hasFocus());

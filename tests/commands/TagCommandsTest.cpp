@@ -206,22 +206,19 @@ TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
 }
 
 TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
-    setPage(u"[x]", 1, 1);
-    sp.dialogs.expectFile(false, u"C:\\My Music\\a b.mid");
-    click("sound");
-    EXPECT_TEXT(u"[<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>]", w.Text1.text());
-
-    setPage(u"");
-    sp.dialogs.expectFile(false, u"/m.wav");
-    click("music");
-    EXPECT_TEXT(u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
-                u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
-                w.Text1.text());
-
-    setPage(u"");
-    sp.dialogs.expectFile(false, u"/v.avi");
-    click("clipper");
-    EXPECT_TEXT(u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">", w.Text1.text());
+    const std::tuple<Handler, StringView, StringView> chosen[] = {
+        {"sound", u"C:\\My Music\\a b.mid", u"<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>"},
+        {"music", u"/m.wav",
+         u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
+         u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>"},
+        {"clipper", u"/v.avi", u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">"},
+    };
+    for (auto [handler, file, tag] : chosen) {
+        setPage(u"[x]", 1, 1);
+        sp.dialogs.expectFile(false, String(file));
+        click(handler);
+        EXPECT_TEXT(u"[" + String(tag) + u"]", w.Text1.text());
+    }
 
     struct NoFile {
         Handler handler;

@@ -11,10 +11,7 @@ protected:
     Tolva& w = main();
     TempClip& master() { return program.window<TempClip>(); }
     void select(int32_t start, int32_t length) {
-        run([&] {
-            w.Text1.setSelStart(start);
-            w.Text1.setSelLength(length);
-        });
+        run([&] { w.Text1.select(start, length); });
     }
     void snippet(int32_t start, int32_t length) {
         select(start, length);
@@ -105,8 +102,7 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     EXPECT_FALSE(t.visible());
 
     run([&] {
-        t.fullclip.setSelStart(2);
-        t.fullclip.setSelLength(6);
+        t.fullclip.select(2, 6);
         t.tmpcmb_OLEDragDrop();
     });
     expectLists({u"two", u"edited"});
