@@ -36,7 +36,7 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
     EXPECT_TRUE(f.sizeIdle);
 }
 
-TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTagAndRefuseEmptyFields) {
+TEST_F(FontsTest, FaceColourAndRgbIconsWrapWithABlankBeforeTheClosingTagAndRefuseEmptyFields) {
     setPage(u"x", 0, 1);
     run([&] { f.Combo1.setListIndex(10); }); // Verdana
     EXPECT_TEXT(u"Verdana", f.Text4.text());
@@ -64,10 +64,8 @@ TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTagAndRefuseEm
     run([&] { f.colour_setter.click(); });
     EXPECT_TEXT(u"x", w.Text1.text());
     EXPECT_TRUE(sp.dialogs.done());
-}
 
-TEST_F(FontsTest, RgbIconNeedsSixCharactersAndHasNoOpenAndCloseMode) {
-    setPage(u"x", 0, 1);
+    // RGB needs six characters and has no open-and-close mode.
     run([&] { f.Text3.setText(u"FF00"); });
     sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
                              forms::vbOKOnly, u"Tolva", forms::vbOK);
