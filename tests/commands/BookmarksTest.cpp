@@ -55,10 +55,8 @@ TEST_F(BookmarksTest, GoMovesTheCaretToTheFirstOccurrenceOfTheChosenAnchor) {
     EXPECT_TRUE(w.Text1.hasFocus());
 
     // Edited away: the caret stays.
-    run([&] {
-        w.Text1.setText(u"plain");
-        w.Text1.setSelStart(3);
-    });
+    run([&] { w.Text1.setText(u"plain"); });
+    run([&] { w.Text1.setSelStart(3); });
     run([&] { list().OKButton.click(); });
     EXPECT_EQ(w.Text1.selStart(), 3);
 }

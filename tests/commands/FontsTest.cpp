@@ -147,10 +147,8 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFoll
     run([&] { w.fonts.BeginFont.click(); });
     Fonty& d = *program.loaded<Fonty>();
     EXPECT_FALSE(d.Text3.enabled());
-    run([&] {
-        d.Text1.setText(u"<font color=\"red\">x</font>");
-        d.Text1.setSelStart(6);
-    });
+    run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
+    run([&] { d.Text1.setSelStart(6); });
     run([&] { d.SmartSelect.click(); });
     EXPECT_TEXT(u" <font color=\"red\">x</font>", d.Text1.text());
     EXPECT_TEXT(u"<font color=\"red\">", d.Text1.selText());
@@ -159,10 +157,8 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFoll
     EXPECT_TEXT(u"3", d.txtfontsize.text());
     EXPECT_TEXT(u" color=\"red\"", d.colourAttr);
 
-    run([&] {
-        d.Text1.setText(u" <font color=\"#00FF00\" size=\"6\">y");
-        d.Text1.setSelStart(8);
-    });
+    run([&] { d.Text1.setText(u" <font color=\"#00FF00\" size=\"6\">y"); });
+    run([&] { d.Text1.setSelStart(8); });
     run([&] { d.SmartSelect.click(); });
     EXPECT_TEXT(u"00FF00", d.Text3.text());
     EXPECT_TEXT(u"", d.Combo2.text());
@@ -170,10 +166,8 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFoll
     EXPECT_TEXT(u" size=\"6\"", d.sizeAttr);
 
     // Ticked, the RGB box is filled when too short, and a named colour waits for unticking.
-    run([&] {
-        d.Text3.setText(u"");
-        d.Check1.setValue(1);
-    });
+    run([&] { d.Text3.setText(u""); });
+    run([&] { d.Check1.setValue(1); });
     EXPECT_TRUE(d.Text3.enabled());
     sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
                              forms::vbOKOnly, u"Tolva", forms::vbOK);

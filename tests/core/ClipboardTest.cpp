@@ -101,10 +101,8 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     EXPECT_TEXT(u"one2 edited two", w.Text1.text());
     EXPECT_FALSE(t.visible());
 
-    run([&] {
-        t.fullclip.select(2, 6);
-        t.tmpcmb_OLEDragDrop();
-    });
+    run([&] { t.fullclip.select(2, 6); });
+    run([&] { t.tmpcmb_OLEDragDrop(); });
     expectLists({u"two", u"edited"});
 }
 

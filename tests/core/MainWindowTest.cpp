@@ -57,10 +57,8 @@ TEST_F(MainWindowTest, ChangesKeysAndClicksRefreshTheStatus) {
     run([&] { w.Text1.keyDown(37); });
     EXPECT_TEXT(u"Character 5", w.Label1[1].caption());
     EXPECT_TEXT(u"Number of lines: 7", w.nooflines[1].caption());
-    run([&] {
-        w.Text1.setSelStart(9);
-        w.Text1.Click();
-    });
+    run([&] { w.Text1.setSelStart(9); });
+    run([&] { w.Text1.Click(); });
     EXPECT_TEXT(u"Character 9", w.Label1[1].caption());
     run([&] { w.Text1.MouseMove(); });
     EXPECT_TEXT(u"Ready: Tolva-by Quendry", w.helper.text());
@@ -74,10 +72,8 @@ TEST_F(MainWindowTest, ChangesKeysAndClicksRefreshTheStatus) {
     EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
     EXPECT_TEXT(u"", w.commandBox.tevcmd.text()) << "the command box is emptied";
     w.Text1.lineCounter = nullptr;
-    run([&] {
-        w.Text1.setText(u"");
-        w.Text1.keyDown(65);
-    });
+    run([&] { w.Text1.setText(u""); });
+    run([&] { w.Text1.keyDown(65); });
     EXPECT_TEXT(u"Character 0", w.Label1[1].caption());
     EXPECT_TEXT(u"Number of lines: 1", w.nooflines[1].caption()) << "an empty page has one line";
 }
@@ -86,10 +82,8 @@ TEST_F(MainWindowTest, CaptionFormsFollowTheFileName) {
     Tolva& w = main();
     run([&] { w.setSaveme(u"/tmp/page.html"); });
     EXPECT_TEXT(u"/tmp/page.html:  Tolva - by Quendry", w.caption());
-    run([&] {
-        w.setCaption(u"other");
-        w.setSaveme(u"/tmp/page.html");
-    });
+    run([&] { w.setCaption(u"other"); });
+    run([&] { w.setSaveme(u"/tmp/page.html"); });
     EXPECT_TEXT(u"other", w.caption()) << "the same name raises no change";
     typeChars(w.Text1, u"a");
     EXPECT_TEXT(u"/tmp/page.html[*]: Tolva -By Quendry", w.caption());

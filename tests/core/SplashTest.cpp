@@ -44,10 +44,8 @@ TEST_F(SplashTest, AKeyInTheFirstMomentSkipsStraightToTheMainWindow) {
     program.start();
     sp.clock.advance(50);
     EXPECT_EQ(splash().ProgressBar1.value(), 0);
-    run([&] {
-        int k = 'a';
-        splash().KeyPress(k);
-    });
+    int k = 'a';
+    run([&] { splash().KeyPress(k); });
     EXPECT_EQ(program.loaded<Splash>(), nullptr);
     ASSERT_NE(program.loaded<Tolva>(), nullptr);
     EXPECT_TRUE(program.loaded<Tolva>()->visible());

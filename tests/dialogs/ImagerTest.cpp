@@ -66,10 +66,8 @@ TEST_F(ImagerTest, WithoutDimensionsTheSizesAreIgnored) {
 
 TEST_F(ImagerTest, ATypedPercentTicksThePercentUnit) {
     Imager& d = open();
-    run([&] {
-        d.dimen.click();
-        d.txtheight.select(0, 3);
-    });
+    run([&] { d.dimen.click(); });
+    run([&] { d.txtheight.select(0, 3); });
     typeChars(d.txtheight, u"50%");
     EXPECT_TEXT(u"50", d.txtheight.text());
     EXPECT_EQ(d.diminper.value(), 1);
@@ -156,10 +154,8 @@ TEST_F(ImagerTest, NonDigitsInNumberBoxesAreRefusedButTheBorderTakesAnyText) {
 TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpenWithOrWithoutDimensions) {
     Imager& d = open();
     setPage(u"page", 4);
-    run([&] {
-        d.txtalternate.setText(u"");
-        d.horispace.setText(u"7");
-    });
+    run([&] { d.txtalternate.setText(u""); });
+    run([&] { d.horispace.setText(u"7"); });
     expectIncomplete();
     press(d);
     ASSERT_EQ(program.loaded<Imager>(), &d);
@@ -178,10 +174,8 @@ TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpenWithOrWithoutDimensions) {
     press(d);
     EXPECT_TEXT(u"page", page());
 
-    run([&] {
-        d.txtalignment.setText(u"Top");
-        d.txtalternate.setText(u"A");
-    });
+    run([&] { d.txtalignment.setText(u"Top"); });
+    run([&] { d.txtalternate.setText(u"A"); });
     press(d);
     EXPECT_TEXT(u"page<IMG SRC=\"a.gif\" HEIGHT=\"800\" WIDTH=\"600\" BORDER=0 align=\"Top\" "
                 u"ALT=\"A\"  hspace=\"7\"> ",

@@ -59,18 +59,14 @@ TEST_F(ObjecterTest, BoxesRefuseNonDigitsAndRefillWhenEmptied) {
     expectInvalid();
     typeChars(d.Volume, u"x");
     EXPECT_TEXT(u"50", d.Volume.text());
-    run([&] {
-        d.Widther.setText(u"");
-        d.Heighter.setText(u"");
-    });
+    run([&] { d.Widther.setText(u""); });
+    run([&] { d.Heighter.setText(u""); });
     EXPECT_TEXT(u"75", d.Widther.text());
     EXPECT_TEXT(u"10", d.Heighter.text());
 
     // The fallback text comes back only when the box is left.
-    run([&] {
-        d.NoEmbed.setFocus();
-        d.NoEmbed.setText(u"");
-    });
+    run([&] { d.NoEmbed.setFocus(); });
+    run([&] { d.NoEmbed.setText(u""); });
     EXPECT_TEXT(u"", d.NoEmbed.text());
     run([&] { d.src.setFocus(); });
     EXPECT_TEXT(u"Sorry pal, there's no object for you.", d.NoEmbed.text());

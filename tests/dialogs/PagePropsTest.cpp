@@ -98,10 +98,8 @@ TEST_F(PagePropsDialogTest, FirstOkReplacesTheBodyTagWithTheStyleBlockTheHeadEnd
     setPage(u"x<body text=\"black\">");
     open();
     EXPECT_EQ(&props(), &p);
-    run([&] {
-        p.Text1.setText(u"green");
-        p.rolypoly.setText(u"<style rolloverstyle>A:hover {}</style>");
-    });
+    run([&] { p.Text1.setText(u"green"); });
+    run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {}</style>"); });
     // A colour dropped on a box is the chosen one; vlink takes the active link box.
     run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"teal")); });
     run([&] { p.colour_OLEDragDrop(p.Text4); });
@@ -177,10 +175,8 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
     run([&] { p.UpDown3.up(); });
     EXPECT_TEXT(u"0", p.Text10.text());
     EXPECT_TEXT(u"Set the number of loops. -1 is for infinite loop", p.StatusBar1.text());
-    run([&] {
-        p.UpDown3.down();
-        p.UpDown3.down();
-    });
+    run([&] { p.UpDown3.down(); });
+    run([&] { p.UpDown3.down(); });
     EXPECT_TEXT(u"-1", p.Text10.text()) << "the loop count stops at -1";
 
     // Unticking the picture keeps its pieces.

@@ -154,10 +154,8 @@ TEST_F(TableCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(show(c.rows) + " x " + show(c.cols));
-        run([&] {
-            t.i.setText(c.rows);
-            t.j.setText(c.cols);
-        });
+        run([&] { t.i.setText(c.rows); });
+        run([&] { t.j.setText(c.cols); });
         expectInvalid();
         press();
         EXPECT_TRUE(sp.dialogs.done());
@@ -167,10 +165,8 @@ TEST_F(TableCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
         ASSERT_EQ(program.loaded<TableCreater>(), &t) << "the dialog stays for another try";
     }
 
-    run([&] {
-        t.i.setText(u"1000");
-        t.j.setText(u"100");
-    });
+    run([&] { t.i.setText(u"1000"); });
+    run([&] { t.j.setText(u"100"); });
     press();
     EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
     EXPECT_NE(page().find(u" <TD> row 1000 col 100 </TD> \r\n</TR>\r\n</TABLE>\r\n"), String::npos);
