@@ -24,25 +24,19 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
     EXPECT_FALSE(f.sizeIdle);
 
     // A selection in between is wrapped and leaves the pending tag alone.
-    run([&] {
-        w.Text1.setSelStart(0);
-        w.Text1.setSelLength(1);
-    });
+    run([&] { w.Text1.select(0, 1); });
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"<font size=\"5\">a</font><font size=\"5\">b", w.Text1.text());
     EXPECT_FALSE(f.sizeIdle);
 
-    run([&] {
-        w.Text1.setSelStart(w.Text1.length());
-        w.Text1.setSelLength(0);
-    });
+    run([&] { w.Text1.select(w.Text1.length(), 0); });
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"<font size=\"5\">a</font><font size=\"5\">b</font>", w.Text1.text());
     EXPECT_TEXT(u"Change font size of selected size.", f.btnfontsize.toolTip());
     EXPECT_TRUE(f.sizeIdle);
 }
 
-TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTag) {
+TEST_F(FontsTest, FaceColourAndRgbIconsWrapWithABlankBeforeTheClosingTagAndRefuseEmptyFields) {
     setPage(u"x", 0, 1);
     run([&] { f.Combo1.setListIndex(10); }); // Verdana
     EXPECT_TEXT(u"Verdana", f.Text4.text());
@@ -54,9 +48,8 @@ TEST_F(FontsTest, FaceAndColourIconsWrapWithABlankBeforeTheClosingTag) {
     run([&] { f.Combo2.setText(u"red"); });
     run([&] { f.colour_setter.click(); });
     EXPECT_TEXT(u"<font color=\"red\">x </font>", w.Text1.text());
-}
 
-TEST_F(FontsTest, FaceAndColourRefuseEmptyFieldsAndInsertNothing) {
+    // Empty fields are refused and insert nothing.
     setPage(u"x", 0, 1);
     run([&] { f.Text4.setText(u""); });
     sp.dialogs.expectMessage(u"Invalid. Enter or choose a valid font name", forms::vbCritical,
@@ -71,10 +64,8 @@ TEST_F(FontsTest, FaceAndColourRefuseEmptyFieldsAndInsertNothing) {
     run([&] { f.colour_setter.click(); });
     EXPECT_TEXT(u"x", w.Text1.text());
     EXPECT_TRUE(sp.dialogs.done());
-}
 
-TEST_F(FontsTest, RgbIconNeedsSixCharactersAndHasNoOpenAndCloseMode) {
-    setPage(u"x", 0, 1);
+    // RGB needs six characters and has no open-and-close mode.
     run([&] { f.Text3.setText(u"FF00"); });
     sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
                              forms::vbOKOnly, u"Tolva", forms::vbOK);
@@ -127,10 +118,7 @@ TEST_F(FontsTest, FontDialogBuildsOneTagOfTheChangedAttributesAndOkHandsItBack) 
     EXPECT_EQ(d.Text1.selLength(), 5);
     run([&] { d.txtfontsize.setText(u"5"); });
     run([&] { d.Combo2.setText(u"red"); });
-    run([&] {
-        d.Text1.setSelStart(0);
-        d.Text1.setSelLength(5);
-    });
+    run([&] { d.Text1.select(0, 5); });
     run([&] { d.Command1.click(); });
     EXPECT_TEXT(u"<font size=\"5\" color=\"red\">Hello</font>", d.Text1.text());
     run([&] { d.OKButton.click(); });
@@ -145,29 +133,22 @@ TEST_F(FontsTest, FontDialogSetReplacesASelectedOpeningTagAndTogglesWorkOnItsTex
     Fonty& d = *program.loaded<Fonty>();
     run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
     run([&] { d.Combo1.setListIndex(0); }); // Arial
-    run([&] {
-        d.Text1.setSelStart(0);
-        d.Text1.setSelLength(18);
-    });
+    run([&] { d.Text1.select(0, 18); });
     run([&] { d.Command1.click(); });
     EXPECT_TEXT(u"<font face=\"Arial\">x</font>", d.Text1.text());
-    run([&] {
-        d.Text1.setSelStart(19);
-        d.Text1.setSelLength(1);
-    });
+    run([&] { d.Text1.select(19, 1); });
     run([&] { d.bold.click(); });
     EXPECT_TEXT(u"<font face=\"Arial\"><B>x</B></font>", d.Text1.text());
     EXPECT_TRUE(d.Text1.hasFocus());
 }
 
-TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFields) {
+TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFollowsItsCheck) {
     setPage(u"", 0, 0);
     run([&] { w.fonts.BeginFont.click(); });
     Fonty& d = *program.loaded<Fonty>();
-    run([&] {
-        d.Text1.setText(u"<font color=\"red\">x</font>");
-        d.Text1.setSelStart(6);
-    });
+    EXPECT_FALSE(d.Text3.enabled());
+    run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
+    run([&] { d.Text1.setSelStart(6); });
     run([&] { d.SmartSelect.click(); });
     EXPECT_TEXT(u" <font color=\"red\">x</font>", d.Text1.text());
     EXPECT_TEXT(u"<font color=\"red\">", d.Text1.selText());
@@ -176,22 +157,16 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFields) {
     EXPECT_TEXT(u"3", d.txtfontsize.text());
     EXPECT_TEXT(u" color=\"red\"", d.colourAttr);
 
-    run([&] {
-        d.Text1.setText(u" <font color=\"#00FF00\" size=\"6\">y");
-        d.Text1.setSelStart(8);
-    });
+    run([&] { d.Text1.setText(u" <font color=\"#00FF00\" size=\"6\">y"); });
+    run([&] { d.Text1.setSelStart(8); });
     run([&] { d.SmartSelect.click(); });
     EXPECT_TEXT(u"00FF00", d.Text3.text());
     EXPECT_TEXT(u"", d.Combo2.text());
     EXPECT_TEXT(u"6", d.txtfontsize.text());
     EXPECT_TEXT(u" size=\"6\"", d.sizeAttr);
-}
 
-TEST_F(FontsTest, FontDialogRgbBoxFollowsItsCheckBoxAndIsFilledWhenTooShort) {
-    setPage(u"", 0, 0);
-    run([&] { w.fonts.BeginFont.click(); });
-    Fonty& d = *program.loaded<Fonty>();
-    EXPECT_FALSE(d.Text3.enabled());
+    // Ticked, the RGB box is filled when too short, and a named colour waits for unticking.
+    run([&] { d.Text3.setText(u""); });
     run([&] { d.Check1.setValue(1); });
     EXPECT_TRUE(d.Text3.enabled());
     sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",

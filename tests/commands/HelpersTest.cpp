@@ -1,8 +1,6 @@
-// Special characters, tabify, the rectangular box, the help line, tooltips and the
-// button groups of the main window.
+// Special characters, tabify, the rectangular box, the help line and tooltips.
 #include "commands/Formatting.h"
 #include "commands/HelpTexts.h"
-#include "commands/Panel.h"
 #include "support/ProgramTest.h"
 
 #include <set>
@@ -22,11 +20,7 @@ TEST_F(HelpersTest, SpecialCharacterListAndSet) {
     EXPECT_TEXT(u"Spcl Char", w.Combo3.text());
     ASSERT_EQ(w.Combo3.listCount(), 149);
     EXPECT_TEXT(u"!", w.Combo3.item(0));
-    EXPECT_TEXT(u"\u2122", w.Combo3.item(18));
     EXPECT_TEXT(u"\u20AC", w.Combo3.item(58));
-    EXPECT_TEXT(u"\u00C0", w.Combo3.item(67));
-    EXPECT_TEXT(u"\u00E0", w.Combo3.item(99));
-    EXPECT_TEXT(u"\u00A4", w.Combo3.item(148));
 
     setPage(u"[x]", 1, 1);
     sp.dialogs.expectMessage(u"Choose a valid special character from the list", forms::vbOKOnly,
@@ -79,6 +73,7 @@ TEST_F(HelpersTest, MovingOverControlsWritesTheirSentences) {
     EXPECT_FALSE(w.commandBox.tevcmd.MouseMove) << "the command box has no sentence";
     EXPECT_FALSE(w.Combo4.MouseMove);
     EXPECT_TEXT(u"insert table ", w.Table.toolTip());
+    EXPECT_TEXT(u"Font Editting", w.fonts.fonter.caption());
 }
 
 TEST_F(HelpersTest, EveryHelpEntryReachesItsControl) {
@@ -103,31 +98,6 @@ TEST_F(HelpersTest, EveryHelpEntryReachesItsControl) {
         run([&] { c->MouseMove(); });
         EXPECT_TEXT(t.sentence, w.helper.text());
     }
-}
-
-TEST_F(HelpersTest, PanelNamesEveryButtonOnceAndHidesTheRightControlsTogether) {
-    std::set<std::string_view> frames, controls, loose;
-    for (const panel::Group& g : panel::groups()) {
-        frames.insert(g.frame);
-        auto* f = dynamic_cast<forms::Frame*>(w.find(std::string(g.frame)));
-        ASSERT_NE(f, nullptr) << g.frame;
-        EXPECT_FALSE(f->caption().empty());
-    }
-    for (const panel::Entry& e : panel::entries()) {
-        SCOPED_TRACE(std::string(e.control));
-        EXPECT_TRUE(controls.insert(e.control).second) << "listed twice";
-        EXPECT_TRUE(frames.count(e.frame));
-        ASSERT_NE(w.find(std::string(e.control)), nullptr);
-        if (auto* b = dynamic_cast<forms::Button*>(w.find(std::string(e.control)))) {
-            EXPECT_TRUE(b->Click);
-            EXPECT_FALSE(b->caption().empty());
-        }
-        if (!e.inFrame) loose.insert(e.control);
-    }
-    EXPECT_EQ(frames.size() + loose.size(), 15u);
-    EXPECT_EQ(loose, (std::set<std::string_view>{"bold", "italic", "Underline", "specialcharacter",
-                                                 "Combo3", "Combo4", "insert"}));
-    EXPECT_TEXT(u"Font Editting", w.fonts.fonter.caption());
 }
 
 } // namespace

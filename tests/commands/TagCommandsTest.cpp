@@ -39,7 +39,6 @@ private:
 };
 
 struct Put {
-    const char* name;
     Handler handler;
     StringView before; // put before the selection
     StringView after;  // put after it
@@ -49,56 +48,55 @@ struct Put {
 
 TEST_F(TagCommandsTest, EveryPutCommandWritesItsExactFragment) {
     const Put cases[] = {
-        {"Abbr", "Abbr", u"<ABBR>", u"</ABBR>", true, false},
-        {"address", "address", u"<address>", u"</address>", true, false},
-        {"big", "big", u"<BIG>", u"</BIG>", true, false},
-        {"Blink", "Blink", u"<blink>", u"</blink>", true, true},
-        {"centre", "centre", u"<CENTER>", u"</CENTER>", true, false},
-        {"code", "code", u"<CODE>", u"</CODE>", true, false},
-        {"comment", "comment", u"<!-- ", u" --> ", true, false},
-        {"emphasis", "emphasis", u"<EM>", u"</EM>", true, false},
-        {"fieldset", "fieldset", u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
-        {"highlight", "highlight", u"<span style=\"background-color: #FFFF00\">", u" </span>", true,
-         false},
-        {"justify", "justify", u"<p align=\"justify\">", u"</p>", true, false},
-        {"KBD", "KBD", u"<KBD>", u"</KBD>", true, false},
-        {"left", "left", u"<P align=\"left\">", u"</P>", true, false},
-        {"right", "right", u"<P align=\"right\">", u"</P>", true, false},
-        {"marquee", "marquee", u"<marquee>", u"</marquee>", true, true},
-        {"Pre", "Pre", u"<PRE>", u"</PRE>", true, true},
-        {"quote", "quote", u"<Q>", u"</Q>", true, false},
-        {"small", "small", u"<SMALL>", u"</SMALL>", true, false},
-        {"Strike", "Strike", u"<STRIKE>", u"</STRIKE>", true, false},
-        {"strong", "strong", u"<STRONG>", u"</STRONG>", true, false},
-        {"Subs", "Subs", u"<SUB>", u"</SUB>", true, false},
-        {"sup", "sup", u"<SUP>", u"</SUP>", true, false},
-        {"tt", "tt", u"<TT>", u" </TT>", true, true},
-        {"P", "P", u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
-        {"framz", "framz", u"",
+        {"Abbr", u"<ABBR>", u"</ABBR>", true, false},
+        {"address", u"<address>", u"</address>", true, false},
+        {"big", u"<BIG>", u"</BIG>", true, false},
+        {"Blink", u"<blink>", u"</blink>", true, true},
+        {"centre", u"<CENTER>", u"</CENTER>", true, false},
+        {"code", u"<CODE>", u"</CODE>", true, false},
+        {"comment", u"<!-- ", u" --> ", true, false},
+        {"emphasis", u"<EM>", u"</EM>", true, false},
+        {"fieldset", u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
+        {"highlight", u"<span style=\"background-color: #FFFF00\">", u" </span>", true, false},
+        {"justify", u"<p align=\"justify\">", u"</p>", true, false},
+        {"KBD", u"<KBD>", u"</KBD>", true, false},
+        {"left", u"<P align=\"left\">", u"</P>", true, false},
+        {"right", u"<P align=\"right\">", u"</P>", true, false},
+        {"marquee", u"<marquee>", u"</marquee>", true, true},
+        {"Pre", u"<PRE>", u"</PRE>", true, true},
+        {"quote", u"<Q>", u"</Q>", true, false},
+        {"small", u"<SMALL>", u"</SMALL>", true, false},
+        {"Strike", u"<STRIKE>", u"</STRIKE>", true, false},
+        {"strong", u"<STRONG>", u"</STRONG>", true, false},
+        {"Subs", u"<SUB>", u"</SUB>", true, false},
+        {"sup", u"<SUP>", u"</SUP>", true, false},
+        {"tt", u"<TT>", u" </TT>", true, true},
+        {"P", u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
+        {"framz", u"",
          u"<FRAMESET>\r\n      <FRAME SRC=\"  \" NAME=\"  \">\r\n      <FRAME SRC=\"   \" "
          u"NAME=\"   \">\r\n</FRAMESET>",
          true, true},
-        {"Points", "Points", u"<LI>", u"", true, false},
-        {"applet", "applet",
+        {"Points", u"<LI>", u"", true, false},
+        {"applet",
          u"<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">\r<PARAM "
          u"NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser.\r</APPLET>",
          u"", false, false},
-        {"style", "style", u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
-        {"legend", "legend", u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false, true},
-        {"script", "script", u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
-        {"defn", "defn",
+        {"style", u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
+        {"legend", u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false, true},
+        {"script", u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
+        {"defn",
          u"<DL>\r\n     <DT><B> Title </B>\r\n         <DD>the definition comes "
          u"here</DD>\r\n</DL>",
          u"", false, true},
-        {"header", "header", u"<TH><B>Heading comes here</B></TH>", u"", false, false},
-        {"Column", "Column", u"<TD>Text</TD>", u"", false, false},
-        {"quickformat", "quickformat",
+        {"header", u"<TH><B>Heading comes here</B></TH>", u"", false, false},
+        {"Column", u"<TD>Text</TD>", u"", false, false},
+        {"quickformat",
          u"<P ALIGN=\"LEFT\"><FONT COLOR=\"BLACK\" FACE=\"TIMES NEW ROMAN\" SIZE=\"3\">",
          u"</FONT></P>", true, false},
-        {"mnuindent", "mnuindent", u"<blockquote><P>", u"</P></blockquote>", true, false},
+        {"mnuindent", u"<blockquote><P>", u"</P></blockquote>", true, false},
     };
     for (const Put& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.handler);
         for (StringView sel : {StringView(u"x"), StringView(u"")}) {
             setPage(sel.empty() ? u"[]" : u"[x]", 1, static_cast<int32_t>(sel.size()));
             click(c.handler);
@@ -208,22 +206,19 @@ TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
 }
 
 TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
-    setPage(u"[x]", 1, 1);
-    sp.dialogs.expectFile(false, u"C:\\My Music\\a b.mid");
-    click("sound");
-    EXPECT_TEXT(u"[<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>]", w.Text1.text());
-
-    setPage(u"");
-    sp.dialogs.expectFile(false, u"/m.wav");
-    click("music");
-    EXPECT_TEXT(u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
-                u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
-                w.Text1.text());
-
-    setPage(u"");
-    sp.dialogs.expectFile(false, u"/v.avi");
-    click("clipper");
-    EXPECT_TEXT(u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">", w.Text1.text());
+    const std::tuple<Handler, StringView, StringView> chosen[] = {
+        {"sound", u"C:\\My Music\\a b.mid", u"<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>"},
+        {"music", u"/m.wav",
+         u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
+         u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>"},
+        {"clipper", u"/v.avi", u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">"},
+    };
+    for (auto [handler, file, tag] : chosen) {
+        setPage(u"[x]", 1, 1);
+        sp.dialogs.expectFile(false, String(file));
+        click(handler);
+        EXPECT_TEXT(u"[" + String(tag) + u"]", w.Text1.text());
+    }
 
     struct NoFile {
         Handler handler;

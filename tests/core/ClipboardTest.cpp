@@ -11,10 +11,7 @@ protected:
     Tolva& w = main();
     TempClip& master() { return program.window<TempClip>(); }
     void select(int32_t start, int32_t length) {
-        run([&] {
-            w.Text1.setSelStart(start);
-            w.Text1.setSelLength(length);
-        });
+        run([&] { w.Text1.select(start, length); });
     }
     void snippet(int32_t start, int32_t length) {
         select(start, length);
@@ -52,6 +49,10 @@ TEST_F(ClipboardTest, PlatformClipboardCommands) {
 }
 
 TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {
+    setPage(u"", 0);
+    run([&] { w.mnupastetmp_Click(); });
+    EXPECT_TEXT(u"Temporary Clipboard", w.Text1.text()) << "before any pick: the combo's caption";
+
     setPage(u"zebra apple", 0);
     snippet(0, 5);
     select(6, 5);
@@ -67,12 +68,6 @@ TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {
     run([&] { w.tmpcmb.setListIndex(1); });
     run([&] { w.menu("mnupastetmp").click(); });
     EXPECT_TEXT(u"zebra appleappleapple", w.Text1.text());
-}
-
-TEST_F(ClipboardTest, PasteBeforeAnyPickPastesTheComboCaption) {
-    setPage(u"", 0);
-    run([&] { w.mnupastetmp_Click(); });
-    EXPECT_TEXT(u"Temporary Clipboard", w.Text1.text());
 }
 
 TEST_F(ClipboardTest, SlowPasteTypesEveryCharacterAsItself) {
@@ -106,11 +101,8 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     EXPECT_TEXT(u"one2 edited two", w.Text1.text());
     EXPECT_FALSE(t.visible());
 
-    run([&] {
-        t.fullclip.setSelStart(2);
-        t.fullclip.setSelLength(6);
-        t.tmpcmb_OLEDragDrop();
-    });
+    run([&] { t.fullclip.select(2, 6); });
+    run([&] { t.tmpcmb_OLEDragDrop(); });
     expectLists({u"two", u"edited"});
 }
 
@@ -143,15 +135,13 @@ TEST_F(ClipboardTest, RemovingAndClearingKeepTheListsPaired) {
     sp.dialogs.expectMessage(ask, 292, u"Confirm Clear", forms::vbYes);
     run([&] { t.cleartmp.click(); });
     expectLists({});
-}
 
-TEST_F(ClipboardTest, MasterClosedByItsCloseBoxComesBackWithTheMainList) {
-    setPage(u"xy", 0);
+    // Closed by its close box, the master comes back with the main list.
     snippet(0, 1);
     run([&] { master().userClose(); });
     EXPECT_EQ(program.loaded<TempClip>(), nullptr);
-    snippet(1, 1);
-    expectLists({u"x", u"y"});
+    snippet(2, 1);
+    expectLists({u"a", u"b"});
 }
 
 TEST_F(ClipboardTest, MasterStatusBarSaysWhatEachPartDoes) {

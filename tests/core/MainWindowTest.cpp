@@ -49,35 +49,7 @@ TEST_F(MainWindowTest, LoadingInitialisesThePageState) {
     EXPECT_TEXT(w.Text1.text(), w.attempt.text());
 }
 
-TEST_F(MainWindowTest, EveryChangeRefreshesTheStatus) {
-    Tolva& w = main();
-    run([&] { w.commandBox.tevcmd.setText(u"tevb"); });
-    w.Text1.lineCounter = [] { return 123; };
-    typeChars(w.Text1, u"x");
-    EXPECT_TEXT(u"*", w.star);
-    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
-    EXPECT_TEXT(u"Character 98", w.Label1[1].caption());
-    EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
-    EXPECT_TEXT(u"", w.commandBox.tevcmd.text()) << "the command box is emptied";
-    run([&] { w.Text1.setText(u"new page"); });
-    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
-    EXPECT_TEXT(u"Character 0", w.Label1[1].caption());
-}
-
-TEST_F(MainWindowTest, CaptionFormsFollowTheFileName) {
-    Tolva& w = main();
-    run([&] { w.setSaveme(u"/tmp/page.html"); });
-    EXPECT_TEXT(u"/tmp/page.html:  Tolva - by Quendry", w.caption());
-    run([&] {
-        w.setCaption(u"other");
-        w.setSaveme(u"/tmp/page.html");
-    });
-    EXPECT_TEXT(u"other", w.caption()) << "the same name raises no change";
-    typeChars(w.Text1, u"a");
-    EXPECT_TEXT(u"/tmp/page.html[*]: Tolva -By Quendry", w.caption());
-}
-
-TEST_F(MainWindowTest, KeysAndClicksUpdateTheDisplays) {
+TEST_F(MainWindowTest, ChangesKeysAndClicksRefreshTheStatus) {
     Tolva& w = main();
     w.Text1.lineCounter = [] { return 7; };
     run([&] { w.Text1.setSelStart(5); });
@@ -85,108 +57,84 @@ TEST_F(MainWindowTest, KeysAndClicksUpdateTheDisplays) {
     run([&] { w.Text1.keyDown(37); });
     EXPECT_TEXT(u"Character 5", w.Label1[1].caption());
     EXPECT_TEXT(u"Number of lines: 7", w.nooflines[1].caption());
-    run([&] {
-        w.Text1.setSelStart(9);
-        w.Text1.Click();
-    });
+    run([&] { w.Text1.setSelStart(9); });
+    run([&] { w.Text1.Click(); });
     EXPECT_TEXT(u"Character 9", w.Label1[1].caption());
     run([&] { w.Text1.MouseMove(); });
     EXPECT_TEXT(u"Ready: Tolva-by Quendry", w.helper.text());
+
+    run([&] { w.commandBox.tevcmd.setText(u"tevb"); });
+    w.Text1.lineCounter = [] { return 123; };
+    typeChars(w.Text1, u"x");
+    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
+    EXPECT_TEXT(u"Character 10", w.Label1[1].caption());
+    EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
+    EXPECT_TEXT(u"", w.commandBox.tevcmd.text()) << "the command box is emptied";
+    w.Text1.lineCounter = nullptr;
+    run([&] { w.Text1.setText(u""); });
+    run([&] { w.Text1.keyDown(65); });
+    EXPECT_TEXT(u"Character 0", w.Label1[1].caption());
+    EXPECT_TEXT(u"Number of lines: 1", w.nooflines[1].caption()) << "an empty page has one line";
 }
 
-TEST_F(MainWindowTest, EmptyBufferCountsOneLine) {
+TEST_F(MainWindowTest, SettingTheSameFileNameAgainLeavesTheCaption) {
     Tolva& w = main();
-    run([&] {
-        w.Text1.setText(u"");
-        w.Text1.keyDown(65);
-    });
-    EXPECT_TEXT(u"Number of lines: 1", w.nooflines[1].caption());
+    run([&] { w.setSaveme(u"/tmp/page.html"); });
+    run([&] { w.setCaption(u"other"); });
+    run([&] { w.setSaveme(u"/tmp/page.html"); });
+    EXPECT_TEXT(u"other", w.caption()) << "the same name raises no change";
 }
 
-TEST_F(MainWindowTest, TimerThreeRaisesPagePropertiesOnceAfterASecond) {
-    Tolva& w = main();
-    int raised = 0;
-    forms::Subscription watch = program.window<PageProps>().listen(
-        [&](forms::Form::Change c) { raised += c == forms::Form::Change::Front; });
-    sp.clock.advance(999);
-    EXPECT_EQ(raised, 0);
-    sp.clock.advance(1);
-    EXPECT_EQ(raised, 1);
-    EXPECT_FALSE(w.Timer3.enabled());
-    sp.clock.advance(5000);
-    EXPECT_EQ(raised, 1);
+// Each way out on a fresh program, clean and modified.
+TEST(MainWindowExitTest, ExitAndTheCloseBoxAskFirstOnlyWhenThePageIsModified) {
+    const std::pair<bool, const char16_t*> ways[] = {{true, u"Assistant: Tolva - Reminder to save"},
+                                                     {false, u"Reminder to save"}};
+    for (auto [byExit, title] : ways) {
+        for (bool modified : {false, true}) {
+            SCOPED_TRACE(std::string(byExit ? "exit" : "close box") +
+                         (modified ? " modified" : ""));
+            ScriptedPlatform sp;
+            Program program{sp.platform};
+            Tolva* w = nullptr;
+            auto run = [&](const std::function<void()>& f) { program.runtime().invoke(f); };
+            run([&] { w = &program.window<Tolva>(); });
+            auto leave = [&] { run([&] { byExit ? w->exit_Click() : w->userClose(); }); };
+            if (modified) {
+                run([&] { w->Text1.setText(u"z"); });
+                String caption = w->caption();
+                sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                                         title, forms::vbNo);
+                leave();
+                EXPECT_FALSE(sp.session.ended);
+                ASSERT_NE(program.loaded<Tolva>(), nullptr);
+                EXPECT_TEXT(u"z", w->Text1.text());
+                EXPECT_TEXT(caption, w->caption());
+                EXPECT_TEXT(u"*", w->star);
+                sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                                         title, forms::vbYes);
+            }
+            leave();
+            EXPECT_TRUE(sp.session.ended);
+        }
+    }
 }
 
-TEST_F(MainWindowTest, AutosaveTogglesItsTimer) {
+TEST_F(MainWindowTest, TheMenuTreeIsBuiltAndAutosaveTogglesItsTimer) {
     Tolva& w = main();
+    EXPECT_EQ(w.menuBar.size(), 8u);
+    EXPECT_TEXT(u"&File", w.menuBar[0]->caption());
+    EXPECT_EQ(w.menu("mnusmartselect").shortcut(), "Ctrl+F12");
+    EXPECT_EQ(w.menu("mnucrestore1").parent()->name(), "mnucrestore");
+    EXPECT_TRUE(w.menu("mnudashh").separator());
+
     run([&] { w.mnuautosave.click(); });
     EXPECT_TRUE(w.mnuautosave.checked());
     EXPECT_TRUE(w.Timer1.enabled());
     run([&] { w.mnuautosave.click(); });
     EXPECT_FALSE(w.mnuautosave.checked());
     EXPECT_FALSE(w.Timer1.enabled());
-}
 
-TEST_F(MainWindowTest, ExitWithACleanPageEndsAtOnce) {
-    Tolva& w = main();
-    run([&] { w.menu("exit").click(); });
-    EXPECT_TRUE(sp.session.ended);
-}
-
-TEST_F(MainWindowTest, ExitWithAModifiedPageAsksFirst) {
-    Tolva& w = main();
-    typeChars(w.Text1, u"z");
-    String before = w.Text1.text();
-    String caption = w.caption();
-    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                             u"Assistant: Tolva - Reminder to save", forms::vbNo);
-    run([&] { w.exit_Click(); });
-    EXPECT_FALSE(sp.session.ended);
-    EXPECT_TEXT(before, w.Text1.text());
-    EXPECT_TEXT(caption, w.caption());
-    EXPECT_TEXT(u"*", w.star);
-    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                             u"Assistant: Tolva - Reminder to save", forms::vbYes);
-    run([&] { w.exit_Click(); });
-    EXPECT_TRUE(sp.session.ended);
-}
-
-TEST_F(MainWindowTest, CloseBoxAsksWithItsOwnTitleAndCanBeCancelled) {
-    Tolva& w = main();
-    typeChars(w.Text1, u"z");
-    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                             u"Reminder to save", forms::vbNo);
-    run([&] { w.userClose(); });
-    EXPECT_FALSE(sp.session.ended);
-    EXPECT_TRUE(program.loaded<Tolva>() != nullptr);
-    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                             u"Reminder to save", forms::vbYes);
-    run([&] { w.userClose(); });
-    EXPECT_TRUE(sp.session.ended);
-}
-
-TEST_F(MainWindowTest, CloseBoxWithACleanPageEndsWithoutAQuestion) {
-    Tolva& w = main();
-    run([&] { w.userClose(); });
-    EXPECT_TRUE(sp.session.ended);
-}
-
-TEST_F(MainWindowTest, MenuTreeHasItsInitialStates) {
-    Tolva& w = main();
-    EXPECT_FALSE(w.preview.enabled());
-    EXPECT_TRUE(w.mnuautocorrect.checked());
-    EXPECT_TRUE(w.mnuassistant.checked());
-    EXPECT_TRUE(w.mnualphasort.checked());
-    EXPECT_FALSE(w.mnualphasort.enabled());
-    EXPECT_EQ(w.menuBar.size(), 8u);
-    EXPECT_TEXT(u"&File", w.menuBar[0]->caption());
-    EXPECT_EQ(w.menu("mnusmartselect").shortcut(), "Ctrl+F12");
-    EXPECT_EQ(w.menu("mnucrestore1").parent()->name(), "mnucrestore");
-    EXPECT_TRUE(w.menu("mnudashh").separator());
-}
-
-TEST_F(MainWindowTest, AboutShowsTitleAndVersion) {
-    Tolva& w = main();
     run([&] { w.menu("about").click(); });
-    ASSERT_NE(program.loaded<About>(), nullptr);
+    EXPECT_NE(program.loaded<About>(), nullptr);
 }

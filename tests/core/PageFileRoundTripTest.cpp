@@ -136,6 +136,10 @@ TEST_F(PageFileRoundTripTest, OpeningAndSavingAnyFileUnchangedGivesBackItsBytes)
         save();
         EXPECT_EQ(readBytes(p) == s.bytes, true) << "a second cycle changes nothing";
     }
+    size_t files = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++files;
+    EXPECT_EQ(files, samples.size()) << "no temporary files are left behind";
     // Every single byte, alone and as a line of an LF file, at the file level.
     for (int b = 0; b < 256; ++b) {
         for (std::string bytes : {std::string(1, static_cast<char>(b)),
@@ -166,6 +170,12 @@ TEST_F(PageFileRoundTripTest, TheBufferBreaksLinesWithCrLfOnlyWhereTheFileHadOne
         {"utf-16 lone surrogate: windows-1252", bytesOf({0xFF, 0xFE, 0x3D, 0xD8}),
          u"\u00FF\u00FE=\u00D8"},
         {"invalid utf-8: windows-1252", "\xE2\x82\n", u"\u00E2\u201A\r\n"},
+        {"windows-1252 high bytes, undefined ones keep their value", "\x80\x81\x9F\xFF",
+         u"\u20AC\u0081\u0178\u00FF"},
+        {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC\r\n", u"caf\u00E9 \u20AC\r\n"},
+        {"utf-8 bom", "\xEF\xBB\xBFx\r\n", u"x\r\n"},
+        {"utf-8 astral", "\xF0\x9F\x98\x80", u"\U0001F600"},
+        {"empty", "", u""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -29,9 +29,8 @@ TEST_F(ToolbarTogglesTest, CtrlHTwiceHidesAndShowsTheFifteenGroupsAndLeavesThePa
     EXPECT_TRUE(w.General.visible());
     EXPECT_TRUE(w.fonts.Underline.visible());
     EXPECT_TEXT(u"Hide", w.mnuhider.caption());
-}
 
-TEST_F(ToolbarTogglesTest, TheCaptionAlternatesOnItsOwnAndTheTestIsOnGeneralAlone) {
+    // The caption alternates on its own; the test is on General alone.
     run([&] { w.General.setVisible(false); });
     run([&] { w.pictinformation.click(); });
     EXPECT_TRUE(w.General.visible()) << "General was hidden, so all are shown";

@@ -33,29 +33,20 @@ TEST_F(BulNumCreaterTest, NumberingOpensWithItsTypesAndBuildsTheFirst) {
     EXPECT_TEXT(u"a<OL TYPE=\"1\">\r\n<LI> Point1\r\n</OL>\r\nb", page());
     EXPECT_EQ(program.loaded<BulNumCreater>(), nullptr);
     EXPECT_TRUE(main().Text1.hasFocus());
-}
 
-TEST_F(BulNumCreaterTest, NumberedListOfThreeOfTypeA) {
+    // Three by the arrows, of type A; then none at all.
     setPage(u"");
-    BulNumCreater& d = open("numberings");
-    run([&] { d.type.setListIndex(1); });
-    run([&] {
-        d.bulnumcreaterUpDown.up();
-        d.bulnumcreaterUpDown.up();
-    });
+    BulNumCreater& three = open("numberings");
+    run([&] { three.type.setListIndex(1); });
+    run([&] { three.bulnumcreaterUpDown.up(); });
+    run([&] { three.bulnumcreaterUpDown.up(); });
     press();
     EXPECT_TEXT(u"<OL TYPE=\"A\">\r\n<LI> Point1\r\n<LI> Point2\r\n<LI> Point3\r\n</OL>\r\n",
                 page());
-}
-
-TEST_F(BulNumCreaterTest, BulletsOpenWithTheirTypesAndBuildDisc) {
     setPage(u"");
-    BulNumCreater& d = open("Bullet");
-    EXPECT_TEXT(u"Bullets", d.caption());
-    EXPECT_TEXT(u"Create Bulletted List", d.btnbulnumcreater.caption());
-    EXPECT_EQ(d.type.list().items(), (std::vector<String>{u"disc", u"circle", u"square"}));
+    enter(open("numberings").txtbulnumcreater, u"0");
     press();
-    EXPECT_TEXT(u"<UL TYPE=\"disc\"> \r\n<LI> Point1\r\n</UL>\r\n", page());
+    EXPECT_TEXT(u"<OL TYPE=\"1\">\r\n</OL>\r\n", page());
 }
 
 TEST_F(BulNumCreaterTest, TheOtherOpenerSwitchesAnOpenDialogInPlace) {
@@ -66,7 +57,8 @@ TEST_F(BulNumCreaterTest, TheOtherOpenerSwitchesAnOpenDialogInPlace) {
     run([&] { main().menu("bulleta").click(); });
     EXPECT_EQ(program.loaded<BulNumCreater>(), &d);
     EXPECT_TEXT(u"Bullets", d.caption());
-    EXPECT_EQ(d.type.listCount(), 3);
+    EXPECT_TEXT(u"Create Bulletted List", d.btnbulnumcreater.caption());
+    EXPECT_EQ(d.type.list().items(), (std::vector<String>{u"disc", u"circle", u"square"}));
     EXPECT_TEXT(u"disc", d.type.text());
     run([&] { d.type.setListIndex(2); });
     press();
@@ -76,14 +68,6 @@ TEST_F(BulNumCreaterTest, TheOtherOpenerSwitchesAnOpenDialogInPlace) {
     run([&] { main().menu("numberinga").click(); });
     EXPECT_TEXT(u"Numbering", program.loaded<BulNumCreater>()->caption());
     EXPECT_TEXT(u"1", program.loaded<BulNumCreater>()->type.text());
-}
-
-TEST_F(BulNumCreaterTest, ZeroItemsLeaveOnlyTheOpeningAndClosingLines) {
-    setPage(u"");
-    BulNumCreater& d = open("numberings");
-    enter(d.txtbulnumcreater, u"0");
-    press();
-    EXPECT_TEXT(u"<OL TYPE=\"1\">\r\n</OL>\r\n", page());
 }
 
 TEST_F(BulNumCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
@@ -102,13 +86,6 @@ TEST_F(BulNumCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
     press();
     EXPECT_EQ(program.loaded<BulNumCreater>(), nullptr);
     EXPECT_NE(page().find(u"<LI> Point100000\r\n</OL>\r\npage"), String::npos);
-}
-
-TEST_F(BulNumCreaterTest, PointsPutsAListItemInFrontOfTheSelection) {
-    setPage(u"xabcx", 1, 3);
-    run([&] { commands::run(main(), "Points"); });
-    EXPECT_TEXT(u"x<LI>abcx", page());
-    EXPECT_EQ(program.loaded<BulNumCreater>(), nullptr);
 }
 
 } // namespace

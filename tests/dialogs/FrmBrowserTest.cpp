@@ -1,41 +1,24 @@
 // The preview window on the browser double: the tip, the address history, the toolbar, the
 // busy caption, and an open preview following every save.
 #include "dialogs/FrmBrowser.h"
-#include "support/ProgramTest.h"
-
-#include <unistd.h>
-
-#include <atomic>
-#include <filesystem>
+#include "support/FileTest.h"
 
 using namespace testing_support;
 using forms::String;
-namespace fs = std::filesystem;
 
 namespace {
 
-class FrmBrowserTest : public ProgramTest {
+class FrmBrowserTest : public FileTest {
 protected:
-    fs::path dir;
     String page; // the saved page's path
 
     void SetUp() override {
-        static std::atomic<int> serial{0};
-        dir = fs::temp_directory_path() /
-              ("tolva-preview-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-        fs::create_directories(dir);
+        FileTest::SetUp();
         page = saveAs("page.html");
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
     String saveAs(const char* name) {
-        String path = forms::fromUtf8((dir / name).string());
-        sp.dialogs.expectFile(true, path);
-        run([&] { main().saveas_Click(); });
-        return path;
+        FileTest::saveAs(dir / name);
+        return pathOf(dir / name);
     }
     void f5() {
         run([&] { main().menu("preview").click(); });
@@ -52,9 +35,6 @@ protected:
             items.push_back(browser().cboAddress.item(i));
         return items;
     }
-    void toolbar(forms::Button& b) {
-        run([&] { b.click(); });
-    }
 };
 
 TEST_F(FrmBrowserTest, TheTipComesBeforeTheFirstPreviewOfEachFreshPage) {
@@ -64,21 +44,24 @@ TEST_F(FrmBrowserTest, TheTipComesBeforeTheFirstPreviewOfEachFreshPage) {
     run([&] { main().pictprev.click(); });
     EXPECT_EQ(sp.browser.actions.size(), 3u) << "no tip before the second and third";
 
+    // An untitled page has nothing to preview, and the tip waits for one that has.
     run([&] { main().new_Click(); });
+    f5();
+    EXPECT_EQ(sp.browser.actions.size(), 3u);
+    EXPECT_TRUE(main().firstPreview);
     String other = saveAs("other.html");
     f5WithTip();
     EXPECT_EQ(sp.browser.actions.back(), u"navigate " + other);
 }
 
-TEST_F(FrmBrowserTest, AnUntitledPageHasNothingToPreview) {
+TEST_F(FrmBrowserTest, AnUntitledPageOpensNoPreview) {
     run([&] { main().new_Click(); });
     f5();
     EXPECT_EQ(program.loaded<FrmBrowser>(), nullptr);
     EXPECT_TRUE(sp.browser.actions.empty());
-    EXPECT_TRUE(main().firstPreview) << "the tip waits for a page that can be previewed";
 }
 
-TEST_F(FrmBrowserTest, ThePreviewOpensThePageAndTakesItsTitle) {
+TEST_F(FrmBrowserTest, TheHistoryListsEachAddressOnceNewestFirstAndTheBoxGoesOnEnter) {
     sp.browser.holdLoads = true;
     sp.browser.titles[page] = u"My web page!";
     f5WithTip();
@@ -88,16 +71,11 @@ TEST_F(FrmBrowserTest, ThePreviewOpensThePageAndTakesItsTitle) {
     EXPECT_TEXT(page, b.cboAddress.text());
     EXPECT_TEXT(u"&Address:", b.lblAddress.caption());
     EXPECT_TRUE(history().empty());
-
     sp.browser.arrive(page);
     EXPECT_TEXT(u"My web page!", b.caption());
     EXPECT_EQ(history(), std::vector<String>{page});
-    EXPECT_EQ(b.cboAddress.listIndex(), 0);
-}
 
-TEST_F(FrmBrowserTest, TheHistoryListsEachAddressOnceNewestFirst) {
-    f5WithTip();
-    FrmBrowser& b = browser();
+    sp.browser.holdLoads = false;
     sp.browser.arrive(u"file:///b.html");
     sp.browser.arrive(u"file:///c.html");
     sp.browser.arrive(page);
@@ -105,20 +83,15 @@ TEST_F(FrmBrowserTest, TheHistoryListsEachAddressOnceNewestFirst) {
     EXPECT_EQ(b.cboAddress.listIndex(), 0);
     EXPECT_TEXT(page, b.cboAddress.text());
     EXPECT_EQ(sp.browser.actions.size(), 1u) << "filling the history navigates nowhere";
-
     // Picking an item goes there, once.
     run([&] { b.cboAddress.setListIndex(2); });
     EXPECT_EQ(sp.browser.actions.back(), u"navigate file:///b.html");
     EXPECT_EQ(sp.browser.actions.size(), 2u);
     EXPECT_EQ(history(), (std::vector<String>{u"file:///b.html", page, u"file:///c.html"}));
-}
 
-TEST_F(FrmBrowserTest, EnterInTheAddressBoxGoesToTheTypedAddress) {
-    f5WithTip();
-    FrmBrowser& b = browser();
     run([&] { b.cboAddress.userEdit(u"file:///typed.html"); });
     run([&] { b.cboAddress.type(u'x'); });
-    EXPECT_EQ(sp.browser.actions.size(), 1u) << "typing alone goes nowhere";
+    EXPECT_EQ(sp.browser.actions.size(), 2u) << "typing alone goes nowhere";
     run([&] { b.cboAddress.type(u'\r'); });
     EXPECT_EQ(sp.browser.actions.back(), u"navigate file:///typed.htmlx");
     EXPECT_TEXT(u"file:///typed.htmlx", b.cboAddress.text()) << "the Enter is not typed";
@@ -129,11 +102,9 @@ TEST_F(FrmBrowserTest, TheCaptionSaysWorkingWhileTheBrowserIsBusy) {
     f5WithTip();
     FrmBrowser& b = browser();
     sp.browser.isBusy = true;
-    toolbar(b.Refresh);
+    run([&] { b.Refresh.click(); });
     EXPECT_TRUE(b.timTimer.enabled());
-    sp.clock.advance(5);
-    EXPECT_TEXT(u"Working...", b.caption());
-    sp.clock.advance(50);
+    sp.clock.advance(55);
     EXPECT_TEXT(u"Working...", b.caption());
     sp.browser.isBusy = false;
     sp.clock.advance(5);
@@ -142,10 +113,10 @@ TEST_F(FrmBrowserTest, TheCaptionSaysWorkingWhileTheBrowserIsBusy) {
 
     // Stop ends the wait at once, busy or not.
     sp.browser.isBusy = true;
-    toolbar(b.Back);
+    run([&] { b.Back.click(); });
     sp.clock.advance(5);
     EXPECT_TEXT(u"Working...", b.caption());
-    toolbar(b.Stop);
+    run([&] { b.Stop.click(); });
     EXPECT_FALSE(b.timTimer.enabled());
     EXPECT_TEXT(u"Page", b.caption());
 }
@@ -153,7 +124,7 @@ TEST_F(FrmBrowserTest, TheCaptionSaysWorkingWhileTheBrowserIsBusy) {
 TEST_F(FrmBrowserTest, AnOpenPreviewFollowsEverySave) {
     f5WithTip();
     typeChars(main().Text1, u"x");
-    run([&] { main().save_Click(); });
+    save();
     EXPECT_EQ(sp.browser.actions, (std::vector<String>{u"navigate " + page, u"navigate " + page}));
 
     typeChars(main().Text1, u"y");
@@ -168,7 +139,7 @@ TEST_F(FrmBrowserTest, AnOpenPreviewFollowsEverySave) {
     // Closed, it stays closed.
     run([&] { browser().userClose(); });
     ASSERT_EQ(program.loaded<FrmBrowser>(), nullptr);
-    run([&] { main().save_Click(); });
+    save();
     EXPECT_EQ(sp.browser.actions.size(), 4u);
 }
 

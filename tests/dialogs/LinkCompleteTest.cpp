@@ -4,6 +4,7 @@
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
+using forms::String;
 
 namespace {
 
@@ -27,8 +28,6 @@ TEST_F(LinkCompleteTest, LinkerWrapsTheSelectionAndUnloads) {
     EXPECT_TEXT(u"Home", d.txttodisplay.text());
     EXPECT_TRUE(d.Option1.value());
     EXPECT_FALSE(d.mailid.enabled());
-    EXPECT_FALSE(d.subject.enabled());
-    EXPECT_FALSE(d.mailscreentip.enabled());
     EXPECT_EQ(d.Check1.value(), 1);
     run([&] { d.linkurl.setText(u"x.htm"); });
     press(d);
@@ -36,23 +35,8 @@ TEST_F(LinkCompleteTest, LinkerWrapsTheSelectionAndUnloads) {
     EXPECT_EQ(program.loaded<LinkComplete>(), nullptr);
 }
 
-TEST_F(LinkCompleteTest, HyperlinkWithTitleAndTarget) {
+TEST_F(LinkCompleteTest, EveryTargetGivesItsAttributeAndMoreHidesTheButton) {
     setPage(u"", 0);
-    LinkComplete& d = open();
-    run([&] {
-        d.txttodisplay.setText(u"Home");
-        d.linkurl.setText(u"x.htm");
-        d.linkscreentip.setText(u"Start");
-        d.Command1.click();
-        d.chooseTarget(u"New Window");
-    });
-    EXPECT_FALSE(d.Command1.visible());
-    EXPECT_EQ(d.height(), 6000);
-    press(d);
-    EXPECT_TEXT(u"<A HREF=\"x.htm\" TITLE=\"Start\" target=\"_blank\">Home</A>", page());
-}
-
-TEST_F(LinkCompleteTest, EveryTargetGivesItsAttribute) {
     LinkComplete& d = open();
     std::vector<forms::String> items;
     for (int i = 0; i < d.targets.listCount(); ++i)
@@ -61,16 +45,24 @@ TEST_F(LinkCompleteTest, EveryTargetGivesItsAttribute) {
                                                  u"New Window", u"Parent Frame"}));
     EXPECT_EQ(d.targets.listIndex(), -1);
     const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"Same Frame", u" target=\"_self\""},
-        {u"Whole Page", u" target=\"_top\""},
+        {u"Same Frame", u" target=\"_self\""},     {u"Whole Page", u" target=\"_top\""},
+        {u"Parent Frame", u" target=\"_parent\""}, {u"Default (none)", u""},
         {u"New Window", u" target=\"_blank\""},
-        {u"Parent Frame", u" target=\"_parent\""},
-        {u"Default (none)", u""},
     };
     for (auto [item, attribute] : cases) {
         run([&] { d.chooseTarget(item); });
         EXPECT_TEXT(attribute, d.targetAttribute) << show(item);
     }
+    run([&] {
+        d.txttodisplay.setText(u"Home");
+        d.linkurl.setText(u"x.htm");
+        d.linkscreentip.setText(u"Start");
+        d.Command1.click();
+    });
+    EXPECT_FALSE(d.Command1.visible());
+    EXPECT_EQ(d.height(), 6000);
+    press(d);
+    EXPECT_TEXT(u"<A HREF=\"x.htm\" TITLE=\"Start\" target=\"_blank\">Home</A>", page());
 }
 
 TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
@@ -78,9 +70,7 @@ TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
     LinkComplete& d = open("Mail");
     EXPECT_TRUE(d.Option2.value());
     EXPECT_TRUE(d.mailid.enabled());
-    EXPECT_FALSE(d.linkurl.enabled());
-    EXPECT_FALSE(d.linkscreentip.enabled());
-    EXPECT_FALSE(d.targets.enabled());
+    EXPECT_FALSE(d.linkurl.enabled() || d.linkscreentip.enabled() || d.targets.enabled());
     EXPECT_FALSE(d.Command1.enabled());
     run([&] {
         d.chooseTarget(u"New Window");
@@ -93,33 +83,21 @@ TEST_F(LinkCompleteTest, MailLinkWithSubjectAndNoUnderlineNeverWritesATarget) {
                 page());
 }
 
-TEST_F(LinkCompleteTest, BackToHyperlinkModeEnablesItsFields) {
-    LinkComplete& d = open("Mail");
-    run([&] { d.Option1.click(); });
-    EXPECT_TRUE(d.linkurl.enabled());
-    EXPECT_TRUE(d.linkscreentip.enabled());
-    EXPECT_TRUE(d.targets.enabled());
-    EXPECT_TRUE(d.Command1.enabled());
-    EXPECT_FALSE(d.mailid.enabled());
-    EXPECT_FALSE(d.subject.enabled());
-    EXPECT_FALSE(d.mailscreentip.enabled());
-}
-
 TEST_F(LinkCompleteTest, AnExistingOpeningTagIsReplacedAlone) {
-    for (const char16_t* tag : {u"<a href=\"old.htm\">", u"<A HREF=\"old.htm\">"}) {
-        forms::String selected = tag;
-        setPage(u"x" + selected + u"Old</a>", 1, static_cast<int32_t>(selected.size()));
+    // Only "<a " followed by a blank counts as an anchor.
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"<a href=\"old.htm\">Old</a>", u"<A HREF=\"new.htm\">Old</a>"},
+        {u"<A HREF=\"old.htm\">Old</a>", u"<A HREF=\"new.htm\">Old</a>"},
+        {u"<abbr>", u"<A HREF=\"new.htm\"><abbr></A>"},
+    };
+    for (auto [before, after] : cases) {
+        String selected = String(before).substr(0, String(before).find(u'>') + 1);
+        setPage(u"x" + String(before), 1, static_cast<int32_t>(selected.size()));
         LinkComplete& d = open();
         run([&] { d.linkurl.setText(u"new.htm"); });
         press(d);
-        EXPECT_TEXT(u"x<A HREF=\"new.htm\">Old</a>", page());
+        EXPECT_TEXT(u"x" + String(after), page()) << show(before);
     }
-    // Only "<a " followed by a blank counts as an anchor.
-    setPage(u"<abbr>", 0, 6);
-    LinkComplete& d = open();
-    run([&] { d.linkurl.setText(u"y.htm"); });
-    press(d);
-    EXPECT_TEXT(u"<A HREF=\"y.htm\"><abbr></A>", page());
 }
 
 TEST_F(LinkCompleteTest, PiecesUndoneByTheirOwnFieldsLeaveNoAttribute) {
@@ -141,7 +119,7 @@ TEST_F(LinkCompleteTest, PiecesUndoneByTheirOwnFieldsLeaveNoAttribute) {
     EXPECT_TEXT(u"<A HREF=\"u\">T</A>", page());
 }
 
-TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFields) {
+TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFieldsAndModesSwitchBack) {
     LinkComplete& d = open();
     run([&] {
         d.linkurl.setText(u"x.htm");
@@ -152,27 +130,29 @@ TEST_F(LinkCompleteTest, TypingAMailAddressEmptiesTheHyperlinkFields) {
     EXPECT_TEXT(u"", d.linkurl.text());
     EXPECT_TEXT(u"", d.linkscreentip.text());
     EXPECT_TEXT(u"", d.linkTitle);
+
+    run([&] { d.Option1.click(); });
+    EXPECT_TRUE(d.linkurl.enabled() && d.linkscreentip.enabled() && d.targets.enabled());
+    EXPECT_TRUE(d.Command1.enabled());
+    EXPECT_FALSE(d.mailid.enabled() || d.subject.enabled() || d.mailscreentip.enabled());
 }
 
 TEST_F(LinkCompleteTest, MissingEntriesKeepTheDialogOpenAndFocusTheField) {
     setPage(u"keep", 0, 4);
     LinkComplete& d = open();
     run([&] { d.linkscreentip.setText(u"tip"); });
-    sp.dialogs.expectMessage(u"The Link URL has not been mentioned.", forms::vbExclamation,
-                             u"Assistant: Tolva", forms::vbOK);
-    press(d);
-    ASSERT_EQ(program.loaded<LinkComplete>(), &d);
-    EXPECT_TRUE(d.linkurl.hasFocus());
-    EXPECT_TEXT(u"tip", d.linkscreentip.text());
-    EXPECT_TEXT(u"keep", page());
-
-    run([&] { d.Option2.click(); });
-    sp.dialogs.expectMessage(u"The Mail Id has not been mentioned.", forms::vbExclamation,
-                             u"Assistant: Tolva", forms::vbOK);
-    press(d);
-    ASSERT_EQ(program.loaded<LinkComplete>(), &d);
-    EXPECT_TRUE(d.mailid.hasFocus());
-    EXPECT_TEXT(u"keep", page());
+    const std::pair<const char16_t*, forms::TextBox*> cases[] = {{u"Link URL", &d.linkurl},
+                                                                 {u"Mail Id", &d.mailid}};
+    for (auto [missing, field] : cases) {
+        sp.dialogs.expectMessage(u"The " + String(missing) + u" has not been mentioned.",
+                                 forms::vbExclamation, u"Assistant: Tolva", forms::vbOK);
+        press(d);
+        ASSERT_EQ(program.loaded<LinkComplete>(), &d);
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_TEXT(u"keep", page());
+        EXPECT_TEXT(u"tip", d.linkscreentip.text()) << "the entries are kept for another try";
+        run([&] { d.Option2.click(); });
+    }
 }
 
 TEST_F(LinkCompleteTest, ReopeningRaisesTheSameDialogAndInsertsAtTheCaretOfTheClick) {

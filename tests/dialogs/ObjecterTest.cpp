@@ -53,33 +53,26 @@ TEST_F(ObjecterTest, SwitchesAndNumbersAsSet) {
                 page());
 }
 
-TEST_F(ObjecterTest, NumberBoxesRefuseNonDigitsAndRefillWhenEmptied) {
+TEST_F(ObjecterTest, BoxesRefuseNonDigitsAndRefillWhenEmptied) {
     Objecter& d = open();
     run([&] { d.Volume.select(2, 0); });
-    sp.dialogs.expectMessage(u"Invalid Entry. Specify a valid number", forms::vbCritical,
-                             u"Assistant: Tolva", forms::vbOK);
+    expectInvalid();
     typeChars(d.Volume, u"x");
     EXPECT_TEXT(u"50", d.Volume.text());
-    run([&] {
-        d.Widther.setText(u"");
-        d.Heighter.setText(u"");
-    });
+    run([&] { d.Widther.setText(u""); });
+    run([&] { d.Heighter.setText(u""); });
     EXPECT_TEXT(u"75", d.Widther.text());
     EXPECT_TEXT(u"10", d.Heighter.text());
-}
 
-TEST_F(ObjecterTest, EmptiedFallbackComesBackWhenTheBoxIsLeft) {
-    Objecter& d = open();
-    run([&] {
-        d.NoEmbed.setFocus();
-        d.NoEmbed.setText(u"");
-    });
-    EXPECT_TEXT(u"", d.NoEmbed.text()) << "empty while the user is in it";
+    // The fallback text comes back only when the box is left.
+    run([&] { d.NoEmbed.setFocus(); });
+    run([&] { d.NoEmbed.setText(u""); });
+    EXPECT_TEXT(u"", d.NoEmbed.text());
     run([&] { d.src.setFocus(); });
     EXPECT_TEXT(u"Sorry pal, there's no object for you.", d.NoEmbed.text());
 }
 
-TEST_F(ObjecterTest, EmptySourceKeepsTheDialogOpenAndFocusesTheSource) {
+TEST_F(ObjecterTest, AnEmptySourceIsRefusedAndBrowseFillsIt) {
     setPage(u"page", 0);
     Objecter& d = open();
     sp.dialogs.expectMessage(u"No URL selected. Please choose a valid Object", forms::vbCritical,
@@ -88,10 +81,7 @@ TEST_F(ObjecterTest, EmptySourceKeepsTheDialogOpenAndFocusesTheSource) {
     ASSERT_EQ(program.loaded<Objecter>(), &d);
     EXPECT_TRUE(d.src.hasFocus());
     EXPECT_TEXT(u"page", page());
-}
 
-TEST_F(ObjecterTest, BrowsePutsTheChosenFileIntoTheSource) {
-    Objecter& d = open();
     sp.dialogs.expectFile(false, u"/media/a.mid");
     run([&] { d.brw.click(); });
     EXPECT_TEXT(u"/media/a.mid", d.src.text());

@@ -25,11 +25,14 @@ protected:
     }
 };
 
-TEST_F(PagePropsTest, RaisedAfterStartAndByClicksWithoutTakingTheKeyboard) {
-    run([&] { w.Text1.setFocus(); });
+TEST_F(PagePropsTest, RaisedOnceASecondAfterStartAndByClicksAndTypingWithoutTheKeyboard) {
+    setPage(u"");
     record();
-    sp.clock.advance(1000);
+    sp.clock.advance(999);
+    EXPECT_TRUE(changes.empty());
+    sp.clock.advance(1);
     EXPECT_EQ(changes, std::vector<Change>{Change::Front});
+    EXPECT_FALSE(w.Timer3.enabled());
     EXPECT_TRUE(program.window<PageProps>().visible());
     EXPECT_EQ(program.runtime().focus(), &w.Text1) << "the first keys typed go to the page";
 
@@ -37,21 +40,17 @@ TEST_F(PagePropsTest, RaisedAfterStartAndByClicksWithoutTakingTheKeyboard) {
     run([&] { w.Text1.Click(); });
     run([&] { w.Form_Click(); });
     EXPECT_EQ(changes, (std::vector<Change>{Change::Front, Change::Front}));
-    EXPECT_EQ(program.runtime().focus(), &w.Text1);
-
-    // A command that opens the window still brings it up to be used.
     changes.clear();
-    run([&] { program.window<PageProps>().show(); });
-    EXPECT_EQ(changes, std::vector<Change>{Change::Raise});
-}
-
-TEST_F(PagePropsTest, TypingInThePageRaisesItWithoutTakingTheKeyboard) {
-    setPage(u"");
-    record();
     typeChars(w.Text1, u"q");
     EXPECT_NE(std::find(changes.begin(), changes.end(), Change::Front), changes.end());
     EXPECT_EQ(std::find(changes.begin(), changes.end(), Change::Raise), changes.end());
     EXPECT_EQ(program.runtime().focus(), &w.Text1);
+
+    // A command that opens the window still brings it up to be used.
+    changes.clear();
+    sp.clock.advance(5000);
+    run([&] { program.window<PageProps>().show(); });
+    EXPECT_EQ(changes, std::vector<Change>{Change::Raise});
 }
 
 namespace {
@@ -75,23 +74,23 @@ protected:
 
 } // namespace
 
-TEST_F(PagePropsDialogTest, FirstOkReplacesTheBodyTagWithTheHeadEndAndTheDefaults) {
+TEST_F(PagePropsDialogTest, FirstOkReplacesTheBodyTagWithTheStyleBlockTheHeadEndAndTheDefaults) {
     setPage(u"<html><head></HEAD>\r\n<body bgcolor=white>\r\nhi</body></html>");
     PageProps& p = open();
     EXPECT_TEXT(u"<body bgcolor=white>", w.Text1.selText());
     EXPECT_TRUE(p.visible());
     EXPECT_TEXT(u"Page Properties: Tolva", p.caption());
     EXPECT_TEXT(u"The default colour of  text", p.Text1.toolTip());
-    EXPECT_EQ(p.Combo2.listCount(), 16);
     EXPECT_TEXT(u"black", p.Combo2.text());
     EXPECT_TEXT(u"-1", p.Text10.text());
     EXPECT_FALSE(p.Text6.enabled());
     EXPECT_FALSE(p.Check2.enabled());
     EXPECT_FALSE(p.Command1.enabled());
+    run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {x}</style>"); });
     ok();
-    // The page ends its head already; a second end would break it.
-    EXPECT_TEXT(u"<html><head></HEAD>\r\n" + String(kBodyDefaults) +
-                    u"\r\n\r\n\r\n\r\nhi</body></html>",
+    // The page ends its head already: no second end, and the block goes in front of it.
+    EXPECT_TEXT(u"<html><head><style rolloverstyle>A:hover {x}</style>\r\n</HEAD>\r\n" +
+                    String(kBodyDefaults) + u"\r\n\r\n\r\n\r\nhi</body></html>",
                 page());
     ASSERT_EQ(program.loaded<PageProps>(), &p) << "hidden, not unloaded";
     EXPECT_FALSE(p.visible());
@@ -101,13 +100,17 @@ TEST_F(PagePropsDialogTest, FirstOkReplacesTheBodyTagWithTheHeadEndAndTheDefault
     setPage(u"x<body text=\"black\">");
     open();
     EXPECT_EQ(&props(), &p);
-    run([&] {
-        p.Text1.setText(u"green");
-        p.rolypoly.setText(u"<style rolloverstyle>A:hover {}</style>");
-    });
+    run([&] { p.Text1.setText(u"green"); });
+    run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {}</style>"); });
+    // A colour dropped on a box is the chosen one; vlink takes the active link box.
+    run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"teal")); });
+    run([&] { p.colour_OLEDragDrop(p.Text4); });
+    run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"navy")); });
+    run([&] { p.colour_OLEDragDrop(p.Text5); });
+    EXPECT_TEXT(u"teal", p.Text4.text());
     ok();
-    EXPECT_TEXT(u"x<body  text=\"green\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
-                u"alink=\"maroon\"> \r\n\r\n\r\n",
+    EXPECT_TEXT(u"x<body  text=\"green\" bgcolor=\"white\" link=\"blue\" vlink=\"teal\" "
+                u"alink=\"navy\"> \r\n\r\n\r\n",
                 page());
 }
 
@@ -153,7 +156,6 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
     EXPECT_TEXT(u"", p.background);
     sp.dialogs.expectFile(false, u"C:\\pics\\sky.jpg");
     run([&] { p.Command1.click(); });
-    EXPECT_TEXT(u"C:\\pics\\sky.jpg", p.Text6.text());
 
     // Watermark ticked and unticked leaves nothing; ticked again it stays.
     run([&] { p.Check2.click(); });
@@ -166,8 +168,6 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
         p.UpDown1.up();
         p.UpDown2.down(); // at its floor: no change, no piece
     });
-    EXPECT_TEXT(u"2", p.Text7.text());
-    EXPECT_TEXT(u"0", p.Text8.text());
 
     sp.dialogs.expectFile(false, u"C:\\s\\a.wav");
     run([&] { p.Command2.click(); });
@@ -177,10 +177,8 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
     run([&] { p.UpDown3.up(); });
     EXPECT_TEXT(u"0", p.Text10.text());
     EXPECT_TEXT(u"Set the number of loops. -1 is for infinite loop", p.StatusBar1.text());
-    run([&] {
-        p.UpDown3.down();
-        p.UpDown3.down();
-    });
+    run([&] { p.UpDown3.down(); });
+    run([&] { p.UpDown3.down(); });
     EXPECT_TEXT(u"-1", p.Text10.text()) << "the loop count stops at -1";
 
     // Unticking the picture keeps its pieces.
@@ -193,36 +191,10 @@ TEST_F(PagePropsDialogTest, PiecesOfPictureMarginsAndSound) {
                 page());
 }
 
-TEST_F(PagePropsDialogTest, AColourDroppedOnABoxIsTheChosenOneAndVlinkTakesTheActiveLinkBox) {
-    setPage(u"</HEAD><body >");
-    PageProps& p = open();
-    run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"teal")); });
-    run([&] { p.colour_OLEDragDrop(p.Text4); });
-    run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"navy")); });
-    run([&] { p.colour_OLEDragDrop(p.Text5); });
-    EXPECT_TEXT(u"teal", p.Text4.text());
-    EXPECT_TEXT(u"navy", p.Text5.text());
-    run([&] { p.firsttime.setText(u"False"); });
-    ok();
-    EXPECT_TEXT(u"</HEAD><body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"teal\" "
-                u"alink=\"navy\"> \r\n\r\n\r\n",
-                page());
-}
-
-TEST_F(PagePropsDialogTest, TheStyleBlockGoesInFrontOfTheHeadEndOnlyOnTheFirstOk) {
-    setPage(u"</HEAD><body >");
-    PageProps& p = open();
-    run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {x}</style>"); });
-    ok();
-    EXPECT_TEXT(u"<style rolloverstyle>A:hover {x}</style>\r\n</HEAD>" + String(kBodyDefaults) +
-                    u"\r\n\r\n\r\n",
-                page());
-
-    // A page without a head end gets one, the block in front of it.
-    run([&] { p.userClose(); });
+TEST_F(PagePropsDialogTest, APageWithoutAHeadEndGetsOneWithTheBlockInFrontOfIt) {
     setPage(u"<html><body >");
-    run([&] { commands::run(w, "mnupageproperties"); });
-    run([&] { props().rolypoly.setText(u"<style rolloverstyle>A:hover {y}</style>"); });
+    PageProps& p = open();
+    run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {y}</style>"); });
     ok();
     EXPECT_TEXT(u"<html><style rolloverstyle>A:hover {y}</style>\r\n</HEAD>\r\n" +
                     String(kBodyDefaults) + u"\r\n\r\n\r\n",

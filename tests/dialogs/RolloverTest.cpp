@@ -27,9 +27,8 @@ protected:
         run([&] { r.Combo1.setListIndex(0); });
         return r;
     }
-    void tick(Rollover& r, forms::CheckBox& c) {
+    void tick(forms::CheckBox& c) {
         run([&] { c.click(); });
-        (void)r;
         sp.clock.advance(250);
     }
     void ok() {
@@ -62,20 +61,20 @@ TEST_F(RolloverTest, DefaultsAndTheFontListFromTheSecondFontOn) {
 
 TEST_F(RolloverTest, DecorationsVisibilityAndTheOneTransform) {
     Rollover& r = open();
-    tick(r, r.Underline);
-    tick(r, r.Overline);
+    tick(r.Underline);
+    tick(r.Overline);
     EXPECT_TEXT(u"<style rolloverstyle>A:hover {color: red; font-size: 10px; text-decoration: "
                 u"underline overline; font-family: Arial; font-weight: Normal}</style>",
                 r.styleBlock());
-    tick(r, r.Underline);
-    tick(r, r.Overline);
+    tick(r.Underline);
+    tick(r.Overline);
     EXPECT_TEXT(kDefaultBlock, r.styleBlock()) << "no decoration ticked: no text-decoration";
 
-    tick(r, r.Allcaps);
-    tick(r, r.Capitalize);
+    tick(r.Allcaps);
+    tick(r.Capitalize);
     EXPECT_EQ(r.Allcaps.value(), 0);
-    tick(r, r.Hidden);
-    tick(r, r.Smallcaps);
+    tick(r.Hidden);
+    tick(r.Smallcaps);
     run([&] {
         r.List1.setListIndex(4);
         r.List2.setListIndex(10);
@@ -85,7 +84,7 @@ TEST_F(RolloverTest, DecorationsVisibilityAndTheOneTransform) {
                 u"hidden;text-transform: capitalize; font-variant: small-caps; font-family: Arial; "
                 u"font-weight: Bold Italics}</style>",
                 r.styleBlock());
-    tick(r, r.Allcaps);
+    tick(r.Allcaps);
     EXPECT_EQ(r.Capitalize.value(), 0);
     EXPECT_TEXT(u"text-transform: uppercase;", r.transformPiece);
 }
@@ -93,53 +92,46 @@ TEST_F(RolloverTest, DecorationsVisibilityAndTheOneTransform) {
 TEST_F(RolloverTest, BeforeTheFirstPagePropertiesOkTheBlockIsHandedOver) {
     setPage(u"<html></HEAD><body >");
     run([&] { props().hide(); });
-    Rollover& r = open(false);
+    open(false);
     ok();
     EXPECT_TEXT(u"<html></HEAD><body >", page());
     EXPECT_EQ(program.loaded<Rollover>(), nullptr);
     EXPECT_TEXT(kDefaultBlock, props().rolypoly.text());
-    (void)r;
 }
 
-TEST_F(RolloverTest, AfterwardsAnEarlierBlockIsReplacedInPlace) {
-    setPage(u"<head><style rolloverstyle>A:hover {color: blue}</style>\r\n</HEAD><body>");
-    open();
-    ok();
-    EXPECT_TEXT(u"<head>" + String(kDefaultBlock) + u"\r\n</HEAD><body>", page());
-    EXPECT_EQ(program.loaded<Rollover>(), nullptr);
-    EXPECT_NE(program.loaded<PageProps>(), nullptr) << "page properties keep their values";
-}
-
-TEST_F(RolloverTest, WithoutABlockItGoesBeforeTheHeadEnd) {
-    setPage(u"<head>\r\n</HEAD><body>");
-    open();
-    ok();
-    EXPECT_TEXT(u"<head>\r\n" + String(kDefaultBlock) + u"\r\n</HEAD><body>", page());
-    EXPECT_EQ(program.loaded<Rollover>(), nullptr);
-    EXPECT_EQ(program.loaded<PageProps>(), nullptr);
-    EXPECT_EQ(program.runtime().focus(), &w.Text1);
-}
-
-TEST_F(RolloverTest, ABlockWithoutItsEndIsReplacedUpToTheEndOfItsLine) {
-    setPage(u"<head><style rolloverstyle>A:hover {color: blue\r\n</HEAD><body>after");
-    open();
-    ok();
-    EXPECT_TEXT(u"<head>" + String(kDefaultBlock) + u"\r\n</HEAD><body>after", page());
-    EXPECT_EQ(program.loaded<Rollover>(), nullptr);
-
-    // On the page's last line it cannot be measured: a new block goes before the HEAD end.
-    setPage(u"<head></HEAD><style rolloverstyle>A:hover {color: blue");
-    open();
-    ok();
-    EXPECT_TEXT(u"<head>" + String(kDefaultBlock) +
-                    u"\r\n</HEAD><style rolloverstyle>A:hover {color: blue",
-                page());
+TEST_F(RolloverTest, AfterwardsABlockIsReplacedInPlaceOrANewOneGoesBeforeTheHeadEnd) {
+    const String b = kDefaultBlock;
+    struct Case {
+        const char* name;
+        String before, after;
+        bool inPlace; // page properties keep their values; otherwise they are unloaded
+    } cases[] = {
+        {"an earlier block", u"<head><style rolloverstyle>A:hover {color: blue}</style>\r\n</HEAD>",
+         u"<head>" + b + u"\r\n</HEAD>", true},
+        {"no block", u"<head>\r\n</HEAD><body>", u"<head>\r\n" + b + u"\r\n</HEAD><body>", false},
+        {"a block without its end goes up to the end of its line",
+         u"<head><style rolloverstyle>A:hover {color: blue\r\n</HEAD>after",
+         u"<head>" + b + u"\r\n</HEAD>after", true},
+        {"a block without its end on the last line cannot be measured",
+         u"<head></HEAD><style rolloverstyle>A:hover {color: blue",
+         u"<head>" + b + u"\r\n</HEAD><style rolloverstyle>A:hover {color: blue", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setPage(c.before);
+        open();
+        ok();
+        EXPECT_TEXT(c.after, page());
+        EXPECT_EQ(program.loaded<Rollover>(), nullptr);
+        EXPECT_EQ(program.loaded<PageProps>() != nullptr, c.inPlace);
+        EXPECT_EQ(program.runtime().focus(), &w.Text1);
+    }
 }
 
 TEST_F(RolloverTest, WithNeitherBlockNorHeadEndTheUserIsToldAndNothingIsLost) {
     setPage(u"<html><body>text");
     Rollover& r = open();
-    tick(r, r.Underline);
+    tick(r.Underline);
     sp.dialogs.expectMessage(
         u"Head tag missing. Tolva will not proceed. Add </HEAD> tag and perform this task again.",
         forms::vbOKOnly, u"Tolva", forms::vbOK);

@@ -74,8 +74,10 @@ TEST_F(TableCreaterTest, FieldsOfOthersGoIntoTheTableTag) {
 }
 
 TEST_F(TableCreaterTest, RowOpenerCutsTheDialogDownToRows) {
-    setPage(u"<TABLE>\r\n</TABLE>", 9);
+    setPage(u"one", 0);
     TableCreater& t = open("Row");
+    // The user goes on editing while the dialog is open: the rows go where the caret is then.
+    setPage(u"<TABLE>\r\n</TABLE>", 9);
     EXPECT_TEXT(u"Insert Row", t.caption());
     EXPECT_TEXT(u"Insert Row", t.btnCreateTbl.caption());
     EXPECT_TEXT(u"1", t.i.text());
@@ -137,64 +139,34 @@ TEST_F(TableCreaterTest, ZeroRowsAndZeroColumns) {
                 page());
 }
 
-TEST_F(TableCreaterTest, TheTableGoesWhereTheCaretIsWhenTheButtonIsPressed) {
-    setPage(u"one two", 0);
-    open("Row");
-    // The user goes on editing the page while the dialog is open.
-    setPage(u"one two three", 8);
-    press();
-    EXPECT_TEXT(String(u"one two ") + kOneRow + u"three", page());
-}
-
-TEST_F(TableCreaterTest, CountsThatAreNotWholeNumbersAreRefused) {
+TEST_F(TableCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {
     setPage(u"page");
     TableCreater& t = open();
-    // numberguard checks only the character before the caret, so these pastes pass it.
-    run([&] { t.i.setText(u"1x2"); });
-    expectInvalid();
-    press();
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"2", t.i.text());
-    EXPECT_TEXT(u"page", page());
-    ASSERT_EQ(program.loaded<TableCreater>(), &t) << "the dialog stays for another try";
+    struct Case {
+        StringView rows, cols;           // as pasted (numberguard checks only the last character)
+        StringView rowsAfter, colsAfter; // the offending count is reset
+    } cases[] = {
+        {u"1x2", u"2", u"2", u"2"},
+        {u"2", u"2.5", u"2", u"2"},
+        {u"1001", u"100", u"2", u"100"}, // more than a hundred thousand cells
+        // Beyond the 32-bit counters, and rows without cells: still refused, never a hang.
+        {u"3000000000", u"0", u"2", u"0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(show(c.rows) + " x " + show(c.cols));
+        run([&] { t.i.setText(c.rows); });
+        run([&] { t.j.setText(c.cols); });
+        expectInvalid();
+        press();
+        EXPECT_TRUE(sp.dialogs.done());
+        EXPECT_TEXT(c.rowsAfter, t.i.text());
+        EXPECT_TEXT(c.colsAfter, t.j.text());
+        EXPECT_TEXT(u"page", page());
+        ASSERT_EQ(program.loaded<TableCreater>(), &t) << "the dialog stays for another try";
+    }
 
-    run([&] { t.j.setText(u"2.5"); });
-    expectInvalid();
-    press();
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"2", t.j.text());
-    EXPECT_TEXT(u"page", page());
-}
-
-TEST_F(TableCreaterTest, TablesOfMoreThanAHundredThousandCellsAreRefused) {
-    setPage(u"page");
-    TableCreater& t = open();
-    run([&] {
-        t.i.setText(u"1001");
-        t.j.setText(u"100");
-    });
-    expectInvalid();
-    press();
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"2", t.i.text()) << "the larger count is reset";
-    EXPECT_TEXT(u"100", t.j.text());
-    EXPECT_TEXT(u"page", page());
-
-    // Beyond the 32-bit counters, and rows without cells: still refused, never a hang.
-    run([&] {
-        t.i.setText(u"3000000000");
-        t.j.setText(u"0");
-    });
-    expectInvalid();
-    press();
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"2", t.i.text());
-    EXPECT_TEXT(u"page", page());
-
-    run([&] {
-        t.i.setText(u"1000");
-        t.j.setText(u"100");
-    });
+    run([&] { t.i.setText(u"1000"); });
+    run([&] { t.j.setText(u"100"); });
     press();
     EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
     EXPECT_NE(page().find(u" <TD> row 1000 col 100 </TD> \r\n</TR>\r\n</TABLE>\r\n"), String::npos);
