@@ -15,11 +15,7 @@ class BookmarksViewTest : public QtProgramTest {};
 
 TEST_F(BookmarksViewTest, CtrlGInsertsAndTheListGoesToTheBookmark) {
     startMain();
-    run([&] {
-        main().Text1.setText(u"abc");
-        main().Text1.setSelStart(3);
-    });
-    buffer().setFocus();
+    setPage(u"abc", 3);
     dialogs.expectInput(u"Enter the name of the bookmark", u"Assistant: Tolva", u"", u"end");
     QTest::keyClick(&buffer(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(main().Text1.text(), String(u"abc<a name=\"end\">Start from here</a>"));

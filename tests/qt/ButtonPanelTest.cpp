@@ -21,13 +21,6 @@ protected:
         if (!w) throw std::runtime_error(name);
         return *w;
     }
-    void select(forms::StringView page, int32_t start, int32_t length) {
-        run([&] {
-            main().Text1.setText(page);
-            main().Text1.setSelStart(start);
-            main().Text1.setSelLength(length);
-        });
-    }
 };
 
 TEST_F(ButtonPanelTest, AButtonOfEachGroupChangesThePage) {
@@ -52,7 +45,7 @@ TEST_F(ButtonPanelTest, AButtonOfEachGroupChangesThePage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        select(u"[x]", 1, 1);
+        setPage(u"[x]", 1, 1);
         auto& b = widget<QAbstractButton>(c.button);
         if (c.group) {
             EXPECT_EQ(b.parentWidget(), &widget<QGroupBox>(c.group));
@@ -66,7 +59,7 @@ TEST_F(ButtonPanelTest, AButtonOfEachGroupChangesThePage) {
 
 TEST_F(ButtonPanelTest, SpecialCharacterIsChosenAndTyped) {
     startMain();
-    select(u"[x]", 1, 1);
+    setPage(u"[x]", 1, 1);
     auto& combo = widget<QComboBox>("Combo3");
     EXPECT_EQ(combo.count(), 149);
     EXPECT_EQ(combo.currentText().toStdString(), "Spcl Char");

@@ -14,7 +14,7 @@ namespace {
 
 class FontsViewTest : public QtProgramTest {
 protected:
-    template <class W> W& in(const char* view, const char* name) {
+    template <class W> W& at(const char* view, const char* name) {
         auto* v = views->view(view);
         EXPECT_NE(v, nullptr) << view;
         auto* w = v->findChild<W*>(name);
@@ -25,12 +25,8 @@ protected:
 
 TEST_F(FontsViewTest, SizeBoxArrowsAndIconWrapTheSelection) {
     startMain();
-    run([&] {
-        main().Text1.setText(u"x");
-        main().Text1.setSelStart(0);
-        main().Text1.setSelLength(1);
-    });
-    auto& size = in<QLineEdit>("tolva", "txtfontsize");
+    setPage(u"x", 0, 1);
+    auto& size = at<QLineEdit>("tolva", "txtfontsize");
     EXPECT_EQ(size.accessibleName().toStdString(), "Font size");
     size.selectAll();
     QTest::keyClicks(&size, "5");
@@ -43,27 +39,22 @@ TEST_F(FontsViewTest, SizeBoxArrowsAndIconWrapTheSelection) {
     ASSERT_NE(up, nullptr);
     up->click();
     EXPECT_EQ(size.text().toStdString(), "6");
-    in<QPushButton>("tolva", "btnfontsize").click();
+    at<QPushButton>("tolva", "btnfontsize").click();
     EXPECT_EQ(main().Text1.text(), String(u"<font size=\"6\">x</font>"));
     expectMirror();
 }
 
 TEST_F(FontsViewTest, ShiftF1OpensTheFontDialogAndOkHandsTheTextBack) {
     startMain();
-    run([&] {
-        main().Text1.setText(u"[Hello]");
-        main().Text1.setSelStart(1);
-        main().Text1.setSelLength(5);
-    });
-    buffer().setFocus();
+    setPage(u"[Hello]", 1, 5);
     QTest::keyClick(&buffer(), Qt::Key_F1, Qt::ShiftModifier);
     QApplication::processEvents();
-    auto& text = in<QPlainTextEdit>("Fonty", "Text1");
+    auto& text = at<QPlainTextEdit>("Fonty", "Text1");
     EXPECT_EQ(text.toPlainText().toStdString(), "Hello");
-    auto& bold = in<QPushButton>("Fonty", "bold");
+    auto& bold = at<QPushButton>("Fonty", "bold");
     bold.click();
     EXPECT_EQ(text.toPlainText().toStdString(), "<B>Hello</B>");
-    auto& ok = in<QPushButton>("Fonty", "OKButton");
+    auto& ok = at<QPushButton>("Fonty", "OKButton");
     EXPECT_TRUE(ok.isDefault());
     ok.click();
     QApplication::processEvents();
