@@ -1,9 +1,10 @@
 // The real main window: start-up, typing into the editor, the mirror of the buffer, the menu
-// bar and the close box.
+// bar, the close box, hiding the groups and swapping the colours.
 #include "QtProgramTest.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QScrollArea>
 
 using namespace testing_support;
 
@@ -116,4 +117,30 @@ TEST_F(MainWindowViewTest, ToolbarPicturesAreAnnouncedByTheirNames) {
         ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(w->accessibleName().toStdString(), announced);
     }
+}
+
+TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLayout) {
+    auto& v = startMain();
+    v.resize(1200, 820);
+    QApplication::processEvents();
+    int narrow = buffer().width();
+    QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(v.findChild<QScrollArea*>("buttonPanel")->isVisible());
+    EXPECT_GT(buffer().width(), narrow + 200);
+    QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(buffer().width(), narrow);
+    expectMirror();
+}
+
+TEST_F(MainWindowViewTest, ContrastSwapsTheBuffersColoursAndTwiceRestoresThem) {
+    startMain();
+    QColor base = buffer().palette().color(QPalette::Base);
+    QColor text = buffer().palette().color(QPalette::Text);
+    run([&] { main().pictcontrast.click(); });
+    EXPECT_EQ(buffer().palette().color(QPalette::Base), text);
+    EXPECT_EQ(buffer().palette().color(QPalette::Text), base);
+    run([&] { main().pictcontrast.click(); });
+    EXPECT_EQ(buffer().palette().color(QPalette::Base), base);
 }

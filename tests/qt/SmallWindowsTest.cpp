@@ -1,6 +1,6 @@
 // The small windows as a user meets them: titles as the window system gets them, the
-// splash and its clicks, page properties at start-up, the find direction and the
-// temporary clipboard's status line.
+// splash and its clicks, page properties at start-up, the find direction, the temporary
+// clipboard's status line, and a view for every window.
 #include "QtProgramTest.h"
 
 #include "core/Splash.h"
@@ -166,4 +166,23 @@ TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWh
     QApplication::processEvents();
     EXPECT_EQ(status->text().toStdString(),
               "Master Temporary Clipboard allows you to manage multiple clipboard data.");
+}
+
+TEST_F(SmallWindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
+    startMain();
+    std::vector<std::string> missing;
+    int windows = 0;
+    windows::forEach([&]<class W>() {
+        ++windows;
+        forms::Form* f = nullptr;
+        run([&] { f = &program.window<W>(); });
+        if (!views->view(f->name())) missing.push_back(f->name());
+    });
+    EXPECT_EQ(windows, 18);
+    EXPECT_EQ(missing, std::vector<std::string>{});
+
+    run([&] { program.window<About>().unload(); });
+    QApplication::processEvents();
+    EXPECT_EQ(program.loaded<About>(), nullptr);
+    EXPECT_EQ(views->view("frmAbout"), nullptr);
 }
