@@ -169,6 +169,10 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
     const String image =
         u"<IMG SRC=\"a.gif\" HEIGHT=\"50%\" WIDTH=\"600%\" BORDER=0 align=\"Left\" "
         u"ALT=\"Images not available\"  hspace=\"4\"> ";
+    const String embed =
+        u"<EMBED src=\"a.mid\" CONTROLLER=\"FALSE\"  AUTOSTART=\"TRUE\" LOOP=\"FALSE\" "
+        u"WIDTH=\"75\" HEIGHT=\"10\" VOLUME=\"50\"> <noembed>Sorry pal, there's no object for "
+        u"you.</noembed>";
     const Build cases[] = {
         {"table", "tableb", "tablecreater", u"<BODY></BODY>", 6, 0,
          [&](FormView* v) {
@@ -286,11 +290,13 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
              QTest::keyClicks(at(v, "src"), "a.mid");
              click(at(v, "Autostart"));
          },
-         nullptr, "src",
-         u"<EMBED src=\"a.mid\" CONTROLLER=\"FALSE\"  AUTOSTART=\"TRUE\" LOOP=\"FALSE\" "
-         u"WIDTH=\"75\" HEIGHT=\"10\" VOLUME=\"50\"> <noembed>Sorry pal, there's no object for "
-         u"you.</noembed>",
-         false},
+         nullptr, "src", embed, false},
+        {"object by a screen reader's toggle", "object", "objecter", u"", 0, 0,
+         [&](FormView* v) {
+             QTest::keyClicks(at(v, "src"), "a.mid");
+             at<QCheckBox>(v, "Autostart")->toggle();
+         },
+         nullptr, "src", embed, false},
         {"page properties", "mnupageproperties", "pageprops",
          u"<html></HEAD>\r\n<body bgcolor=white>\r\n</html>", 0, 0,
          [&](FormView* v) {
@@ -325,22 +331,25 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
     }
 }
 
-TEST_F(ElementDialogViewsTest, EscapeClosesWithoutInserting) {
+TEST_F(ElementDialogViewsTest, EscapeAndEnterOnCancelCloseWithoutInserting) {
     startMain();
-    setPage(u"ab", 1);
-    // The table dialog has no cancel button: Escape is its close box.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"hra", "hrule", "Widther"},
-        {"tableb", "tablecreater", "i"},
-        {"imagea", "imager", "txtalternate"},
+    // The table dialog has no cancel button: Escape is its close box. Enter presses the
+    // focused button, not the default one.
+    const std::tuple<const char*, const char*, const char*, Qt::Key> cases[] = {
+        {"hra", "hrule", "Widther", Qt::Key_Escape},
+        {"tableb", "tablecreater", "i", Qt::Key_Escape},
+        {"imagea", "imager", "txtalternate", Qt::Key_Escape},
+        {"hra", "hrule", "CancelButton", Qt::Key_Return},
+        {"imagea", "imager", "CancelButton", Qt::Key_Return},
     };
-    for (auto [opener, form, field] : cases) {
-        SCOPED_TRACE(form);
+    for (auto [opener, form, field, key] : cases) {
+        SCOPED_TRACE(std::string(form) + " " + field);
+        setPage(u"ab", 1);
         FormView* v = open(opener, form);
         ASSERT_NE(v, nullptr);
         v->activateWindow();
         at(v, field)->setFocus();
-        QTest::keyClick(at(v, field), Qt::Key_Escape);
+        QTest::keyClick(at(v, field), key);
         QApplication::processEvents();
         EXPECT_EQ(views->view(form), nullptr);
         EXPECT_EQ(show(text()), show(u"ab"));
