@@ -2,8 +2,11 @@
 #include "qt/views/DialogParts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +18,53 @@
 
 namespace tolva::qt {
 
+namespace {
+
+// The box keeps the keyboard: its Up and Down keys step it.
+class StepKeys : public QObject {
+public:
+    StepKeys(Binder& b, forms::UpDown& upDown, QObject* box)
+        : QObject(box), binder_(b), upDown_(upDown) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                forms::UpDown* spin = &upDown_;
+                binder_.invoke([spin, key] { key == Qt::Key_Up ? spin->up() : spin->down(); });
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Binder& binder_;
+    forms::UpDown& upDown_;
+};
+
+} // namespace
+
+void nameByLabel(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    field->setAccessibleName(label->text().remove('&'));
+}
+
 QLabel* fieldLabel(Binder& b, forms::Label& label, QWidget* field, QWidget* parent) {
     auto* l = new QLabel(parent);
     b.label(label, l);
-    if (field) {
-        l->setBuddy(field);
-        field->setAccessibleName(l->text().remove('&'));
-    }
+    if (field) nameByLabel(l, field);
     return l;
+}
+
+QLineEdit* field(Binder& b, forms::Label& label, forms::TextBox& box, QGridLayout* grid, int row,
+                 int column, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    b.lineEdit(box, edit);
+    grid->addWidget(fieldLabel(b, label, edit, parent), row, column);
+    grid->addWidget(edit, row, column + 1);
+    return edit;
 }
 
 NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidget* parent) {
@@ -33,6 +75,7 @@ NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidg
     auto* edit = new QLineEdit(holder);
     b.lineEdit(box, edit);
     edit->setAccessibleName(QString::fromStdString(box.name()));
+    edit->installEventFilter(new StepKeys(b, upDown, edit));
     row->addWidget(edit, 1);
 
     auto* arrows = new QVBoxLayout;
@@ -78,8 +121,12 @@ void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton
     if (auto* push = qobject_cast<QPushButton*>(defaultButton)) push->setDefault(true);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* s = new QShortcut(QKeySequence(key), window);
-        QObject::connect(s, &QShortcut::activated, defaultButton, [defaultButton] {
-            if (defaultButton->isVisible() && defaultButton->isEnabled()) defaultButton->click();
+        QObject::connect(s, &QShortcut::activated, defaultButton, [window, defaultButton] {
+            // The shortcut comes before the focused button sees the key.
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            QAbstractButton* target =
+                focused && window->isAncestorOf(focused) ? focused : defaultButton;
+            if (target->isVisible() && target->isEnabled()) target->click();
         });
     }
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);

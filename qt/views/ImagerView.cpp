@@ -1,7 +1,8 @@
 // View of the image dialog: source and browse, dimensions, border and alignment, alternate
 // text and spacing.
 #include "dialogs/Imager.h"
-#include "qt/views/ElementDialogView.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,34 +17,36 @@ namespace tolva::qt {
 
 namespace {
 
-class ImagerView : public ElementDialogView {
+class ImagerView : public FormView {
 public:
-    explicit ImagerView(Imager& d) : ElementDialogView(d) {
+    explicit ImagerView(Imager& d) : FormView(d) {
+        setWindowFlag(Qt::Dialog);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         root->setSizeConstraint(QLayout::SetFixedSize);
         auto* grid = new QGridLayout;
         grid->setColumnMinimumWidth(3, 110);
 
-        QLineEdit* source = field(d.lblimageurl, d.imageurl, grid, 0);
+        QLineEdit* source = field(b, d.lblimageurl, d.imageurl, grid, 0, 0, this);
         grid->removeWidget(source);
         auto* sourceRow = new QHBoxLayout;
         sourceRow->addWidget(source, 1);
-        QPushButton* browse = pushButton(d.Command1);
+        auto* browse = new QPushButton(this);
+        b.button(d.Command1, browse);
         browse->setAccessibleName(toQt(d.Command1.toolTip()));
         sourceRow->addWidget(browse);
         grid->addLayout(sourceRow, 0, 1, 1, 3);
 
         auto* sized = new QCheckBox(this);
-        b.check(d.dimen, sized);
+        checkBox(b, d.dimen, sized);
         grid->addWidget(sized, 1, 0, 1, 2);
         auto* percent = new QCheckBox(this);
-        b.check(d.diminper, percent);
+        checkBox(b, d.diminper, percent);
         grid->addWidget(percent, 1, 2, 1, 2);
 
-        QLineEdit* height = field(d.lblheight, d.txtheight, grid, 2, 0);
+        QLineEdit* height = field(b, d.lblheight, d.txtheight, grid, 2, 0, this);
         height->setFixedWidth(64);
-        QLineEdit* width = field(d.lblwidth, d.txtwidth, grid, 2, 2);
+        QLineEdit* width = field(b, d.lblwidth, d.txtwidth, grid, 2, 2, this);
         width->setFixedWidth(64);
 
         number(d.lblborder, d.txtborder, d.UpDown1, grid, 3, 0);
@@ -51,11 +54,11 @@ public:
         b.label(d.lblalignment, alignLabel);
         auto* align = new QComboBox(this);
         b.combo(d.txtalignment, align);
-        labelled(alignLabel, align);
+        nameByLabel(alignLabel, align);
         grid->addWidget(alignLabel, 3, 2);
         grid->addWidget(align, 3, 3);
 
-        QLineEdit* alternate = field(d.lblalternate, d.txtalternate, grid, 4);
+        QLineEdit* alternate = field(b, d.lblalternate, d.txtalternate, grid, 4, 0, this);
         grid->removeWidget(alternate);
         grid->addWidget(alternate, 4, 1, 1, 3);
 
@@ -65,12 +68,14 @@ public:
 
         auto* buttons = new QHBoxLayout;
         buttons->addStretch(1);
-        QPushButton* ok = pushButton(d.OKButton);
-        QPushButton* cancel = pushButton(d.CancelButton);
+        auto* ok = new QPushButton(this);
+        b.button(d.OKButton, ok);
+        auto* cancel = new QPushButton(this);
+        b.button(d.CancelButton, cancel);
         buttons->addWidget(ok);
         buttons->addWidget(cancel);
         root->addLayout(buttons);
-        setButtons(ok, cancel);
+        dialogKeys(this, ok, cancel);
 
         source->setFocus();
     }
@@ -78,9 +83,12 @@ public:
 private:
     void number(forms::Label& label, forms::TextBox& box, forms::UpDown& spin, QGridLayout* grid,
                 int row, int column) {
-        QLineEdit* edit = field(label, box, grid, row, column);
-        grid->removeWidget(edit);
-        grid->addWidget(numberWithArrows(edit, spin), row, column + 1);
+        NumberBox n = numberBox(binder(), box, spin, this);
+        n.box->setFixedWidth(64);
+        QLabel* l = fieldLabel(binder(), label, n.box, this);
+        nameArrows(n, l->text());
+        grid->addWidget(l, row, column);
+        grid->addWidget(n.widget, row, column + 1, Qt::AlignLeft);
     }
 };
 

@@ -1,7 +1,8 @@
 // View of the link dialog: the two modes' fields, and the target list that the taller
 // window reveals.
 #include "dialogs/LinkComplete.h"
-#include "qt/views/ElementDialogView.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,9 +18,10 @@ namespace tolva::qt {
 
 namespace {
 
-class LinkCompleteView : public ElementDialogView {
+class LinkCompleteView : public FormView {
 public:
-    explicit LinkCompleteView(LinkComplete& d) : ElementDialogView(d) {
+    explicit LinkCompleteView(LinkComplete& d) : FormView(d) {
+        setWindowFlag(Qt::Dialog);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         // As tall as what it shows: the revealed target list grows the window.
@@ -37,17 +39,19 @@ public:
         // One grid, so that every label lines up, the target list's too.
         auto* grid = new QGridLayout;
         grid->setColumnMinimumWidth(1, 280);
-        QLineEdit* display = field(d.lbltodisplay, d.txttodisplay, grid, 0);
-        field(d.lbllinkurl, d.linkurl, grid, 1);
-        field(d.lbllinkscreentip, d.linkscreentip, grid, 2);
-        grid->addWidget(pushButton(d.Command1), 3, 1, Qt::AlignLeft);
-        field(d.lblmailid, d.mailid, grid, 4);
-        field(d.lblsubject, d.subject, grid, 5);
-        field(d.lblmailscreentip, d.mailscreentip, grid, 6);
+        QLineEdit* display = field(b, d.lbltodisplay, d.txttodisplay, grid, 0, 0, this);
+        field(b, d.lbllinkurl, d.linkurl, grid, 1, 0, this);
+        field(b, d.lbllinkscreentip, d.linkscreentip, grid, 2, 0, this);
+        auto* targets = new QPushButton(this);
+        b.button(d.Command1, targets);
+        grid->addWidget(targets, 3, 1, Qt::AlignLeft);
+        field(b, d.lblmailid, d.mailid, grid, 4, 0, this);
+        field(b, d.lblsubject, d.subject, grid, 5, 0, this);
+        field(b, d.lblmailscreentip, d.mailscreentip, grid, 6, 0, this);
 
         auto* foot = new QHBoxLayout;
         auto* underline = new QCheckBox(this);
-        b.check(d.Check1, underline);
+        checkBox(b, d.Check1, underline);
         foot->addWidget(underline);
         foot->addStretch(1);
         auto* optional = new QLabel(this);
@@ -57,12 +61,14 @@ public:
 
         auto* buttons = new QHBoxLayout;
         buttons->addStretch(1);
-        QPushButton* ok = pushButton(d.OKButton);
-        QPushButton* cancel = pushButton(d.CancelButton);
+        auto* ok = new QPushButton(this);
+        b.button(d.OKButton, ok);
+        auto* cancel = new QPushButton(this);
+        b.button(d.CancelButton, cancel);
         buttons->addWidget(ok);
         buttons->addWidget(cancel);
         grid->addLayout(buttons, 8, 0, 1, 2);
-        setButtons(ok, cancel);
+        dialogKeys(this, ok, cancel);
 
         // Below the part of the window that shows at first.
         auto* label = new QLabel(this);
@@ -71,7 +77,7 @@ public:
         b.list(d.targets, list);
         list->setFixedHeight(list->sizeHintForRow(0) * d.targets.listCount() +
                              2 * list->frameWidth());
-        labelled(label, list);
+        nameByLabel(label, list);
         grid->addWidget(label, 9, 0, Qt::AlignTop);
         grid->addWidget(list, 9, 1);
         root->addLayout(grid);

@@ -1,7 +1,8 @@
 // View of the object dialog: source and browse, switches, sizes and volume, the fallback
 // text, and the status bar that serves as its help line.
 #include "dialogs/Objecter.h"
-#include "qt/views/ElementDialogView.h"
+#include "qt/FormView.h"
+#include "qt/views/DialogParts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,20 +16,22 @@ namespace tolva::qt {
 
 namespace {
 
-class ObjecterView : public ElementDialogView {
+class ObjecterView : public FormView {
 public:
-    explicit ObjecterView(Objecter& d) : ElementDialogView(d) {
+    explicit ObjecterView(Objecter& d) : FormView(d) {
+        setWindowFlag(Qt::Dialog);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         root->setSizeConstraint(QLayout::SetFixedSize);
         root->setContentsMargins(9, 9, 9, 0);
 
         auto* grid = new QGridLayout;
-        QLineEdit* source = field(d.lblsrc, d.src, grid, 0);
+        QLineEdit* source = field(b, d.lblsrc, d.src, grid, 0, 0, this);
         grid->removeWidget(source);
         auto* sourceRow = new QHBoxLayout;
         sourceRow->addWidget(source, 1);
-        QPushButton* browse = pushButton(d.brw);
+        auto* browse = new QPushButton(this);
+        b.button(d.brw, browse);
         browse->setAccessibleName(QStringLiteral("Browse"));
         sourceRow->addWidget(browse);
         grid->addLayout(sourceRow, 0, 1, 1, 5);
@@ -36,7 +39,7 @@ public:
         auto* switches = new QHBoxLayout;
         for (forms::CheckBox* c : {&d.controller, &d.Autostart, &d.Loopa}) {
             auto* w = new QCheckBox(this);
-            b.check(*c, w);
+            checkBox(b, *c, w);
             switches->addWidget(w);
         }
         switches->addStretch(1);
@@ -46,7 +49,7 @@ public:
         for (auto [label, box] :
              {std::pair{&d.lblwidther, &d.Widther}, std::pair{&d.lblheighter, &d.Heighter},
               std::pair{&d.lblvolume, &d.Volume}}) {
-            field(*label, *box, grid, 2, column)->setFixedWidth(64);
+            field(b, *label, *box, grid, 2, column, this)->setFixedWidth(64);
             column += 2;
         }
         grid->setColumnStretch(5, 1);
@@ -56,18 +59,20 @@ public:
         b.label(d.lblnoembed, fallbackLabel);
         auto* fallback = new QLineEdit(this);
         b.lineEdit(d.NoEmbed, fallback);
-        labelled(fallbackLabel, fallback);
+        nameByLabel(fallbackLabel, fallback);
         root->addWidget(fallbackLabel);
         root->addWidget(fallback);
 
         auto* buttons = new QHBoxLayout;
         buttons->addStretch(1);
-        QPushButton* ok = pushButton(d.OKButton);
-        QPushButton* cancel = pushButton(d.CancelButton);
+        auto* ok = new QPushButton(this);
+        b.button(d.OKButton, ok);
+        auto* cancel = new QPushButton(this);
+        b.button(d.CancelButton, cancel);
         buttons->addWidget(ok);
         buttons->addWidget(cancel);
         root->addLayout(buttons);
-        setButtons(ok, cancel);
+        dialogKeys(this, ok, cancel);
 
         root->addWidget(b.statusLine(d.StatusBar1, this));
 

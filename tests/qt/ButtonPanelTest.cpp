@@ -1,5 +1,5 @@
 // The real button groups beside the buffer: a click on a button of each group changes
-// the page, and moving the mouse over one writes its help sentence.
+// the page, moving the mouse over one writes its help sentence; the font dialog.
 #include "QtProgramTest.h"
 #include "support/ProgramTest.h"
 
@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
 
 using namespace testing_support;
 using forms::String;
@@ -15,18 +18,11 @@ namespace {
 
 class ButtonPanelTest : public QtProgramTest {
 protected:
-    template <class W> W& widget(const char* name) {
-        auto* w = mainView().findChild<W*>(name);
+    template <class W> W& widget(const char* name, const char* view = "tolva") {
+        auto* w = in<W>(view, name);
         EXPECT_NE(w, nullptr) << name;
         if (!w) throw std::runtime_error(name);
         return *w;
-    }
-    void select(forms::StringView page, int32_t start, int32_t length) {
-        run([&] {
-            main().Text1.setText(page);
-            main().Text1.setSelStart(start);
-            main().Text1.setSelLength(length);
-        });
     }
 };
 
@@ -52,7 +48,7 @@ TEST_F(ButtonPanelTest, AButtonOfEachGroupChangesThePage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        select(u"[x]", 1, 1);
+        setPage(u"[x]", 1, 1);
         auto& b = widget<QAbstractButton>(c.button);
         if (c.group) {
             EXPECT_EQ(b.parentWidget(), &widget<QGroupBox>(c.group));
@@ -66,7 +62,7 @@ TEST_F(ButtonPanelTest, AButtonOfEachGroupChangesThePage) {
 
 TEST_F(ButtonPanelTest, SpecialCharacterIsChosenAndTyped) {
     startMain();
-    select(u"[x]", 1, 1);
+    setPage(u"[x]", 1, 1);
     auto& combo = widget<QComboBox>("Combo3");
     EXPECT_EQ(combo.count(), 149);
     EXPECT_EQ(combo.currentText().toStdString(), "Spcl Char");
@@ -92,6 +88,45 @@ TEST_F(ButtonPanelTest, HoveringWritesTheHelpLineAndAllGroupsHideTogether) {
          {"General", "fonter", "former", "tabular", "extras", "misc", "align", "special", "bold",
           "italic", "Underline", "Combo3", "specialcharacter", "Combo4", "insert"})
         EXPECT_TRUE(panel->isAncestorOf(v.findChild<QWidget*>(name))) << name;
+}
+
+TEST_F(ButtonPanelTest, SizeBoxArrowsAndIconWrapTheSelection) {
+    startMain();
+    setPage(u"x", 0, 1);
+    auto& size = widget<QLineEdit>("txtfontsize");
+    EXPECT_EQ(size.accessibleName().toStdString(), "Font size");
+    size.selectAll();
+    QTest::keyClicks(&size, "5");
+    EXPECT_EQ(main().fonts.txtfontsize.text(), String(u"5"));
+    auto ups = views->view("tolva")->findChildren<QToolButton*>();
+    QToolButton* up = nullptr;
+    // The main window's own arrows, not those of the dialogs floating over it.
+    for (QToolButton* b : ups)
+        if (b->arrowType() == Qt::UpArrow && b->window() == views->view("tolva")) up = b;
+    ASSERT_NE(up, nullptr);
+    up->click();
+    EXPECT_EQ(size.text().toStdString(), "6");
+    widget<QPushButton>("btnfontsize").click();
+    EXPECT_EQ(main().Text1.text(), String(u"<font size=\"6\">x</font>"));
+    expectMirror();
+}
+
+TEST_F(ButtonPanelTest, ShiftF1OpensTheFontDialogAndOkHandsTheTextBack) {
+    startMain();
+    setPage(u"[Hello]", 1, 5);
+    QTest::keyClick(&buffer(), Qt::Key_F1, Qt::ShiftModifier);
+    QApplication::processEvents();
+    auto& text = widget<QPlainTextEdit>("Text1", "Fonty");
+    EXPECT_EQ(text.toPlainText().toStdString(), "Hello");
+    auto& bold = widget<QPushButton>("bold", "Fonty");
+    bold.click();
+    EXPECT_EQ(text.toPlainText().toStdString(), "<B>Hello</B>");
+    auto& ok = widget<QPushButton>("OKButton", "Fonty");
+    EXPECT_TRUE(ok.isDefault());
+    ok.click();
+    QApplication::processEvents();
+    EXPECT_EQ(main().Text1.text(), String(u"[<B>Hello</B>]"));
+    EXPECT_EQ(views->view("Fonty"), nullptr);
 }
 
 } // namespace

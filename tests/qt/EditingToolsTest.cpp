@@ -1,12 +1,11 @@
 // The editing tools in the real window: smart select and auto delete by their shortcuts,
-// the find window, the system clipboard, and the master temporary clipboard.
+// the find window, the master temporary clipboard and the bookmarks.
 #include "QtProgramTest.h"
 
 #include "core/TempClip.h"
 #include "tools/FindReplace.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,25 +16,7 @@
 using namespace testing_support;
 using forms::String;
 
-class EditingToolsTest : public QtProgramTest {
-protected:
-    void setPage(forms::StringView text, int32_t caret) {
-        run([&] {
-            main().Text1.setText(text);
-            main().Text1.setSelStart(caret);
-        });
-        buffer().setFocus();
-    }
-    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &buffer(),
-                        static_cast<Qt::Key>(k), mods);
-    }
-    template <class W> W* in(const char* view, const char* name) {
-        auto* v = views->view(view);
-        return v ? v->findChild<W*>(name) : nullptr;
-    }
-    String text() { return main().Text1.text(); }
-};
+class EditingToolsTest : public QtProgramTest {};
 
 TEST_F(EditingToolsTest, SmartSelectAndAutoDeleteByTheirShortcuts) {
     startMain();
@@ -49,22 +30,6 @@ TEST_F(EditingToolsTest, SmartSelectAndAutoDeleteByTheirShortcuts) {
     run([&] { main().Text1.setSelStart(12); });
     QTest::keyClick(&buffer(), Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(text(), String(u"xboldy z"));
-    expectMirror();
-}
-
-TEST_F(EditingToolsTest, CopyCutAndPasteUseTheSystemClipboard) {
-    startMain();
-    setPage(u"one two", 0);
-    QTest::keyClick(&buffer(), Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(&buffer(), Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(&buffer(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "on");
-    EXPECT_EQ(text(), String(u"e two"));
-    QTest::keyClick(&buffer(), Qt::Key_End);
-    QTest::keyClick(&buffer(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(text(), String(u"e twoon"));
-    QTest::keyClick(&buffer(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(main().Text1.selLength(), 7);
     expectMirror();
 }
 
@@ -105,9 +70,7 @@ TEST_F(EditingToolsTest, FindWindowSearchesAndReplaces) {
 
 TEST_F(EditingToolsTest, TemporaryClipboardCollectsPreviewsAndPastes) {
     auto& v = startMain();
-    setPage(u"alpha beta", 0);
-    for (int i = 0; i < 5; ++i)
-        QTest::keyClick(&buffer(), Qt::Key_Right, Qt::ShiftModifier);
+    setPage(u"alpha beta", 0, 5);
     QTest::keyClick(&buffer(), Qt::Key_D, Qt::ControlModifier);
     auto* snippets = in<QComboBox>("tolva", "tmpcmb");
     ASSERT_EQ(snippets->count(), 1);
@@ -154,4 +117,35 @@ TEST_F(EditingToolsTest, TemporaryClipboardCollectsPreviewsAndPastes) {
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(snippets->count(), 1);
     EXPECT_EQ(snippets->itemText(0).toStdString(), "lph");
+}
+
+TEST_F(EditingToolsTest, CtrlGInsertsAndTheListGoesToTheBookmark) {
+    startMain();
+    setPage(u"abc", 3);
+    dialogs.expectInput(u"Enter the name of the bookmark", u"Assistant: Tolva", u"", u"end");
+    QTest::keyClick(&buffer(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(main().Text1.text(), String(u"abc<a name=\"end\">Start from here</a>"));
+    expectMirror();
+
+    run([&] { main().Text1.setSelStart(0); });
+    run([&] { main().menu("mnubookmarks").click(); });
+    QApplication::processEvents();
+    auto* view = views->view("bookeeper");
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    auto* names = view->findChild<QListWidget*>("List1");
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->accessibleName().toStdString(), "Bookmarks");
+    ASSERT_EQ(names->count(), 1);
+    EXPECT_EQ(names->item(0)->text().toStdString(), "end");
+    EXPECT_FALSE(view->findChild<QListWidget*>("List2")->isVisible());
+
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                      names->visualItemRect(names->item(0)).center());
+    auto* go = view->findChild<QPushButton*>("OKButton");
+    ASSERT_NE(go, nullptr);
+    EXPECT_EQ(go->text().toStdString(), "Go");
+    go->click();
+    EXPECT_EQ(main().Text1.selStart(), 3);
+    expectMirror();
 }

@@ -1,23 +1,12 @@
-// The real main window: start-up, typing into the editor, the mirror of the buffer,
-// the wrapped line count and the menu bar.
+// The real main window: start-up, typing into the editor, the mirror of the buffer, the menu
+// bar, the close box, hiding the groups and swapping the colours.
 #include "QtProgramTest.h"
-
-#include "core/Menu.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QLabel>
-#include <QWindow>
+#include <QScrollArea>
 
 using namespace testing_support;
-using tolva::qt::toQt;
-
-namespace {
-QString labelText(QWidget& root, const char* name) {
-    auto* l = root.findChild<QLabel*>(name);
-    return l ? l->text() : QString("<missing %1>").arg(name);
-}
-} // namespace
 
 class MainWindowViewTest : public QtProgramTest {};
 
@@ -31,18 +20,6 @@ TEST_F(MainWindowViewTest, SplashGivesWayToTheMainWindowOnItsOwn) {
     auto* main = views->view("tolva");
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->windowTitle().toStdString(), "Untitled[]: Tolva -By Quendry");
-}
-
-TEST_F(MainWindowViewTest, TypingMarksThePageAndUpdatesTheLabels) {
-    auto& v = startMain();
-    QTest::keyClick(&buffer(), Qt::Key_End);
-    int32_t before = main().Text1.selStart();
-    QTest::keyClicks(&buffer(), "x");
-    EXPECT_EQ(v.windowHandle()->title().toStdString(), "Untitled[*]: Tolva -By Quendry");
-    EXPECT_EQ(labelText(v, "Label1(1)").toStdString(), "Character " + std::to_string(before + 1));
-    EXPECT_TRUE(labelText(v, "nooflines(1)").startsWith("Number of lines: "));
-    expectMirror();
 }
 
 TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
@@ -79,6 +56,8 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     QTest::keyClick(&b, Qt::Key_Delete);
     EXPECT_EQ(main().Text1.text(), forms::String(u"abXp\r\ncd"));
     expectMirror();
+    QTest::keyClick(&b, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(main().Text1.selLength(), 8);
 }
 
 TEST_F(MainWindowViewTest, LoneBreaksShowAsLineBreaks) {
@@ -93,24 +72,18 @@ TEST_F(MainWindowViewTest, LoneBreaksShowAsLineBreaks) {
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, ALongLineCountsAsSeveralDisplayLines) {
+TEST_F(MainWindowViewTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
     auto& v = startMain();
-    run([&] { main().Text1.setText(forms::String(3000, u'w')); });
-    QTest::keyClick(&buffer(), Qt::Key_End);
-    QString shown = labelText(v, "nooflines(1)");
-    int n = shown.mid(QString("Number of lines: ").size()).toInt();
-    EXPECT_GT(n, 2) << shown.toStdString();
-}
-
-TEST_F(MainWindowViewTest, EveryMenuItemExistsWithItsShortcut) {
-    auto& v = startMain();
-    for (const MenuEntry& e : menuTable()) {
-        auto* a = v.findChild<QAction*>(e.name);
-        ASSERT_NE(a, nullptr) << e.name;
-        EXPECT_EQ(a->shortcut().toString().toStdString(), std::string(e.shortcut)) << e.name;
-        if (std::u16string_view(e.caption) != u"-") {
-            EXPECT_EQ(a->text(), toQt(e.caption)) << e.name;
-        }
+    const std::tuple<const char*, const char*, const char*> items[] = {
+        {"exit", "E&xit", "Ctrl+E"},         {"mnuReplace", "&Replace", ""},
+        {"mnufont", "Font....", "Shift+F1"}, {"mnuhyperlink", "&Hyperlink", "Ctrl+K"},
+        {"linebreaka", "&Line Break", ""},   {"mnuMaster", "Master Temporary Clipboard", "Ctrl+M"},
+    };
+    for (auto [name, caption, shortcut] : items) {
+        auto* a = v.findChild<QAction*>(name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text().toStdString(), caption) << name;
+        EXPECT_EQ(a->shortcut().toString().toStdString(), shortcut) << name;
     }
     EXPECT_FALSE(v.findChild<QAction*>("preview")->isEnabled());
     EXPECT_TRUE(v.findChild<QAction*>("mnuautocorrect")->isChecked());
@@ -144,4 +117,30 @@ TEST_F(MainWindowViewTest, ToolbarPicturesAreAnnouncedByTheirNames) {
         ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(w->accessibleName().toStdString(), announced);
     }
+}
+
+TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLayout) {
+    auto& v = startMain();
+    v.resize(1200, 820);
+    QApplication::processEvents();
+    int narrow = buffer().width();
+    QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(v.findChild<QScrollArea*>("buttonPanel")->isVisible());
+    EXPECT_GT(buffer().width(), narrow + 200);
+    QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(buffer().width(), narrow);
+    expectMirror();
+}
+
+TEST_F(MainWindowViewTest, ContrastSwapsTheBuffersColoursAndTwiceRestoresThem) {
+    startMain();
+    QColor base = buffer().palette().color(QPalette::Base);
+    QColor text = buffer().palette().color(QPalette::Text);
+    run([&] { main().pictcontrast.click(); });
+    EXPECT_EQ(buffer().palette().color(QPalette::Base), text);
+    EXPECT_EQ(buffer().palette().color(QPalette::Text), base);
+    run([&] { main().pictcontrast.click(); });
+    EXPECT_EQ(buffer().palette().color(QPalette::Base), base);
 }

@@ -10,6 +10,7 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,20 @@ protected:
     // The widget shows exactly the model's text (each line break as one).
     void expectMirror();
     void run(const std::function<void()>& f) { program.runtime().invoke(f); }
+
+    // The page and its selection, set as the program would; the buffer takes the keyboard.
+    void setPage(forms::StringView text, int32_t start, int32_t length = 0);
+    forms::String text() { return main().Text1.text(); }
+    template <class W> W* in(const char* view, const char* name) {
+        auto* v = views->view(view);
+        return v ? v->findChild<W*>(name) : nullptr;
+    }
+    QString label(const char* name) {
+        auto* l = mainView().findChild<QLabel*>(name);
+        return l ? l->text() : QString();
+    }
+    // What a screen reader announces the widget by: its name, for a combo box its label.
+    static std::string announced(QWidget* w);
 };
 
 } // namespace testing_support

@@ -1,6 +1,6 @@
 // The small windows as a user meets them: titles as the window system gets them, the
-// splash and its clicks, page properties at start-up, the find direction and the
-// temporary clipboard's status line.
+// splash and its clicks, page properties at start-up, the find direction, the temporary
+// clipboard's status line, and a view for every window.
 #include "QtProgramTest.h"
 
 #include "core/Splash.h"
@@ -9,10 +9,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
@@ -23,22 +20,11 @@ using tolva::qt::FormView;
 
 namespace {
 
-std::string accessibleName(QWidget* w) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name).toStdString() : "<no accessible>";
-}
-
 std::string shownTitle(QWidget* w) {
     return w->windowHandle() ? w->windowHandle()->title().toStdString() : "<no window>";
 }
 
-class SmallWindowsTest : public QtProgramTest {
-protected:
-    template <class W> W* in(const char* view, const char* name) {
-        auto* v = views->view(view);
-        return v ? v->findChild<W*>(name) : nullptr;
-    }
-};
+class SmallWindowsTest : public QtProgramTest {};
 
 } // namespace
 
@@ -47,7 +33,7 @@ TEST_F(SmallWindowsTest, TitleBarsShowCaptionsExactlyAsWritten) {
     EXPECT_EQ(shownTitle(&v), "Untitled[]: Tolva -By Quendry");
     QTest::keyClicks(&buffer(), "x");
     EXPECT_EQ(shownTitle(&v), "Untitled[*]: Tolva -By Quendry");
-    EXPECT_EQ(accessibleName(&v), "Untitled[*]: Tolva -By Quendry");
+    EXPECT_EQ(announced(&v), "Untitled[*]: Tolva -By Quendry");
     run([&] { main().setCaption(u"C:\\[*][*]\\page.html[*]: Tolva -By Quendry"); });
     EXPECT_EQ(shownTitle(&v), "C:\\[*][*]\\page.html[*]: Tolva -By Quendry");
 
@@ -66,7 +52,7 @@ TEST_F(SmallWindowsTest, SplashIsNamedAndAnyClickOnItsFrameSkipsIt) {
         FormView* splash = views->view("frmSplash");
         ASSERT_NE(splash, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
-        EXPECT_EQ(accessibleName(splash), "Tolva");
+        EXPECT_EQ(announced(splash), "Tolva");
         auto* w = splash->findChild<QWidget*>(target);
         ASSERT_NE(w, nullptr);
         // Through the window, as the pointer does: it picks the widget under the point.
@@ -94,12 +80,7 @@ TEST_F(SmallWindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
     QTest::mouseClick(buffer().viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(QApplication::focusWidget(), &buffer()) << "a click in the page raises it too";
 
-    // The dialog itself, at the right over the button panel: the start of the page's lines
-    // stays in view.
-    EXPECT_EQ(shownTitle(props), "Page Properties: Tolva");
-    auto* text = props->findChild<QLineEdit*>("Text1");
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->text().toStdString(), "black");
+    // At the right over the button panel: the start of the page's lines stays in view.
     QRect page(buffer().mapToGlobal(QPoint(0, 0)), buffer().size());
     QRect placed = props->frameGeometry();
     EXPECT_GT(placed.left(), page.center().x()) << placed.x() << "," << placed.y();
@@ -108,7 +89,7 @@ TEST_F(SmallWindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
 }
 
 TEST_F(SmallWindowsTest, FindDirectionIsOneChoiceOfTwo) {
-    auto& v = startMain();
+    startMain();
     QTest::keyClick(&buffer(), Qt::Key_F, Qt::ControlModifier);
     auto* down = in<QRadioButton>("findreplace", "down");
     auto* up = in<QRadioButton>("findreplace", "up");
@@ -141,14 +122,10 @@ TEST_F(SmallWindowsTest, FindDirectionIsOneChoiceOfTwo) {
     toggle(up);
 
     // The choice steers the search: upward from the caret.
-    run([&] {
-        main().Text1.setText(u"ab ab ab");
-        main().Text1.setSelStart(5);
-        f.txtfind.setText(u"ab");
-    });
+    setPage(u"ab ab ab", 5);
+    run([&] { f.txtfind.setText(u"ab"); });
     QTest::mouseClick(in<QPushButton>("findreplace", "btnfind"), Qt::LeftButton);
     EXPECT_EQ(main().Text1.selStart(), 3);
-    (void)v;
 }
 
 TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWholeSentences) {
@@ -189,4 +166,23 @@ TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWh
     QApplication::processEvents();
     EXPECT_EQ(status->text().toStdString(),
               "Master Temporary Clipboard allows you to manage multiple clipboard data.");
+}
+
+TEST_F(SmallWindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
+    startMain();
+    std::vector<std::string> missing;
+    int windows = 0;
+    windows::forEach([&]<class W>() {
+        ++windows;
+        forms::Form* f = nullptr;
+        run([&] { f = &program.window<W>(); });
+        if (!views->view(f->name())) missing.push_back(f->name());
+    });
+    EXPECT_EQ(windows, 18);
+    EXPECT_EQ(missing, std::vector<std::string>{});
+
+    run([&] { program.window<About>().unload(); });
+    QApplication::processEvents();
+    EXPECT_EQ(program.loaded<About>(), nullptr);
+    EXPECT_EQ(views->view("frmAbout"), nullptr);
 }
