@@ -28,6 +28,9 @@ public:
         grid->addWidget(fieldLabel(b, d.Label1, type, this), 0, 0, Qt::AlignTop);
         grid->addWidget(type, 0, 1);
         NumberBox count = numberBox(b, d.txtbulnumcreater, d.bulnumcreaterUpDown, this);
+        // The box has no label on the form; a screen reader still says what it counts.
+        count.box->setAccessibleName(QStringLiteral("Number of items"));
+        nameArrows(count, QStringLiteral("Number of items"));
         grid->addWidget(count.widget, 1, 1);
         root->addLayout(grid);
         auto* build = new QPushButton(this);

@@ -81,7 +81,7 @@ public:
         checkBox(b, p.Check1, usePicture);
         auto* location = new QLineEdit(this);
         b.lineEdit(p.Text6, location);
-        location->setAccessibleName(QStringLiteral("Text6"));
+        location->setAccessibleName(QStringLiteral("Background picture location"));
         auto* browsePicture = new QPushButton(this);
         b.button(p.Command1, browsePicture);
         picture->addWidget(usePicture, 0, 0);

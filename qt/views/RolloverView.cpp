@@ -33,7 +33,7 @@ public:
         QLabel* fontLabel = fieldLabel(b, r.Label1, font, this);
         auto* colour = new QComboBox(this);
         b.combo(r.Combo2, colour);
-        colour->setAccessibleName(QStringLiteral("Combo2"));
+        colour->setAccessibleName(QStringLiteral("Font colour"));
         for (QComboBox* c : {font, colour})
             if (c->lineEdit()) c->lineEdit()->setAccessibleName(c->accessibleName());
         fontRow->addWidget(font, 1);

@@ -89,7 +89,8 @@ const Dialog kDialogs[] = {
     {"numberinga",
      "bulnumcreater",
      "Numbering",
-     {"type", "Type:", "btnbulnumcreater", "Create Numbered List"}},
+     {"type", "Type:", "txtbulnumcreater", "Number of items", "btnbulnumcreater",
+      "Create Numbered List"}},
     {"bulleta", "bulnumcreater", "Bullets", {"btnbulnumcreater", "Create Bulletted List"}},
     {"Ctrl+K",
      "linkcomplete",
@@ -120,6 +121,7 @@ const Dialog kDialogs[] = {
       "Text5",       "Visited Link",
       "Combo2",      "Choose a colour",
       "Check1",      "Background picture",
+      "Text6",       "Background picture location",
       "Check2",      "Watermark",
       "Text7",       "Top",
       "Text8",       "Left",
@@ -222,7 +224,7 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
              EXPECT_EQ(open("bulleta", "bulnumcreater"), v) << "switched in place";
              at<QListWidget>(v, "type")->setCurrentRow(1);
              typeInto(at<QLineEdit>(v, "txtbulnumcreater"), "2");
-             click(arrow(v, "txtbulnumcreater up"));
+             click(arrow(v, "Number of items up"));
          },
          "btnbulnumcreater", nullptr,
          u"<UL TYPE=\"circle\"> \r\n<LI> Point1\r\n<LI> Point2\r\n<LI> Point3\r\n</UL>\r\n", false},
