@@ -293,9 +293,11 @@ State PageColours::apply(const QTextBlock& b, State start) {
     if (layout && !(ranges.isEmpty() && layout->formats().isEmpty())) {
         // A line of many runs is shaped again at every paint unless its shaping is kept;
         // it is kept for the lines coloured last, and let go for the others.
-        if (!ranges.isEmpty() && !layout->cacheEnabled()) {
+        // A line is listed again each time it is coloured: an edit at a line's start can
+        // leave its old entry standing for the line before it.
+        if (!ranges.isEmpty()) {
             layout->setCacheEnabled(true);
-            cached_.push_back(b.position());
+            if (cached_.empty() || cached_.back() != b.position()) cached_.push_back(b.position());
         }
         layout->setFormats(ranges);
         // The widget is about to draw these blocks anyway; its update signals would only ask
@@ -339,7 +341,7 @@ void PageColours::letGo(int viewFrom, int viewTo) {
         QTextBlock b = doc->findBlock(at);
         if (!b.isValid() || !b.layout()->cacheEnabled()) continue;
         if (b.position() >= viewFrom && b.position() < viewTo) {
-            cached_.push_back(b.position()); // still in view
+            if (cached_.back() != b.position()) cached_.push_back(b.position()); // still in view
             continue;
         }
         QTextLayout* layout = b.layout();

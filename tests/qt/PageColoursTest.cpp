@@ -184,6 +184,17 @@ TEST_F(PageColoursTest, ABigPageIsColouredOnlyWhereItIsShown) {
     QTest::keyClick(&buffer(), Qt::Key_Y);
     EXPECT_EQ(colours.known(), known);
 
+    // Lines scrolled past let go of their kept shaping: memory stays bounded.
+    for (int k = 1; k <= 30; ++k) {
+        run([&] { main().Text1.setSelStart(k * 40 * 37); });
+        paint();
+    }
+    int kept = 0;
+    for (QTextBlock b = buffer().document()->begin(); b.isValid(); b = b.next())
+        kept += b.layout()->cacheEnabled() ? 1 : 0;
+    EXPECT_GT(kept, 0);
+    EXPECT_LE(kept, 500);
+
     // The end of the page takes the state carried from its first line.
     run([&] { main().Text1.setSelStart(main().Text1.length()); });
     paint();
