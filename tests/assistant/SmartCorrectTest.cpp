@@ -49,7 +49,7 @@ TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
     EXPECT_TEXT(u"0", d->txtborder.text());
 }
 
-TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialog) {
+TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialogAlsoPastThe32767thCharacter) {
     correct(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
     Fonty* d = program.loaded<Fonty>();
     ASSERT_NE(d, nullptr);
@@ -57,6 +57,10 @@ TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialog) {
     EXPECT_TEXT(u"", d->Combo2.text());
     EXPECT_TEXT(u"Arial", d->Text4.text());
     EXPECT_TEXT(u"3", d->txtfontsize.text());
+
+    correct(String(40000, u'a') + u"<font face=\"Georgia\">z", 40003);
+    EXPECT_TEXT(u"Georgia", d->Text4.text());
+    EXPECT_EQ(w.Text1.selStart(), 40000);
 }
 
 TEST_F(SmartCorrectTest, MixedCaseFontAndPlainTagsOpenNothing) {
@@ -88,14 +92,12 @@ TEST_F(SmartCorrectTest, AMailLinkRunsTheMailAndThenTheHyperlinkBranch) {
     EXPECT_TEXT(u"mailto:a@b.c?subject=Hi", d->linkurl.text());
     EXPECT_TEXT(u"t", d->linkscreentip.text());
     EXPECT_FALSE(d->txttodisplay.enabled());
-}
 
-TEST_F(SmartCorrectTest, AHyperlinkWithoutATitleLeavesTheScreenTip) {
+    // A hyperlink without a title leaves the screen tip as it was.
+    run([&] { d->linkscreentip.setText(u"kept"); });
     correct(u"x<A HREF=\"page.html\">go</A>", 5);
-    LinkComplete* d = program.loaded<LinkComplete>();
-    ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"page.html", d->linkurl.text());
-    EXPECT_TEXT(u"", d->linkscreentip.text());
+    EXPECT_TEXT(u"kept", d->linkscreentip.text());
 }
 
 TEST_F(SmartCorrectTest, NothingSelectedSaysWhereToPutTheCaret) {
@@ -105,16 +107,6 @@ TEST_F(SmartCorrectTest, NothingSelectedSaysWhereToPutTheCaret) {
     correct(u"plain text", 3);
     EXPECT_TRUE(sp.dialogs.done());
     EXPECT_TRUE(w.Text1.hasFocus());
-}
-
-TEST_F(SmartCorrectTest, WorksPastThe32767thCharacter) {
-    String page(40000, u'a');
-    page += u"<font face=\"Georgia\">z";
-    correct(page, 40003);
-    Fonty* d = program.loaded<Fonty>();
-    ASSERT_NE(d, nullptr);
-    EXPECT_TEXT(u"Georgia", d->Text4.text());
-    EXPECT_EQ(w.Text1.selStart(), 40000);
 }
 
 } // namespace
