@@ -1,7 +1,5 @@
 // The help window: categories, topics, pages, and the pages that list the program's tables.
-#include "core/Menu.h"
 #include "dialogs/PageProps.h"
-#include "help/HelpPages.h"
 #include "help/Helpme.h"
 #include "support/ProgramTest.h"
 
@@ -81,12 +79,6 @@ TEST_F(HelpTest, ShortcutsAndCommandCodesPagesListTheTables) {
           u"Ctrl+F12    Options >> Smart Select", u"Shift+Del    Options >> Auto Delete",
           u"F2    Options >> Temporary ClipBoard >> Paste"})
         EXPECT_NE(keys.find(line), String::npos) << show(line);
-    for (const MenuEntry& e : menuTable())
-        if (*e.shortcut) {
-            EXPECT_NE(keys.find(forms::fromUtf8(e.shortcut) + u"    " + help::menuPath(e.name)),
-                      String::npos)
-                << e.name;
-        }
     String codes = pageOf(h, u"TevCmd");
     EXPECT_NE(codes.find(u"tevbld    B"), String::npos);
     EXPECT_NE(codes.find(u"tevbtn    Button"), String::npos);
