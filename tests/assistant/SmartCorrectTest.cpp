@@ -18,12 +18,16 @@ protected:
         setPage(page, caret, 0);
         run([&] { w.menu("mnutruecorrect").click(); });
     }
+    // The dialog Smart Correct opened, if any.
+    template <class Dialog> Dialog* corrected(StringView page, int32_t caret) {
+        correct(page, caret);
+        return program.loaded<Dialog>();
+    }
 };
 
 TEST_F(SmartCorrectTest, AnImageTagFillsTheImageDialogAndStaysSelected) {
-    correct(u"<P><IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >",
-            8);
-    Imager* d = program.loaded<Imager>();
+    Imager* d = corrected<Imager>(
+        u"<P><IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >", 8);
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->visible());
     EXPECT_TEXT(u"a.gif", d->imageurl.text());
@@ -40,8 +44,7 @@ TEST_F(SmartCorrectTest, AnImageTagFillsTheImageDialogAndStaysSelected) {
 }
 
 TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
-    correct(u"0123<IMG SRC=\"b.png\" HEIGHT=\"auto\" WIDTH=\"auto\">", 8);
-    Imager* d = program.loaded<Imager>();
+    Imager* d = corrected<Imager>(u"0123<IMG SRC=\"b.png\" HEIGHT=\"auto\" WIDTH=\"auto\">", 8);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"800", d->txtheight.text());
     EXPECT_TEXT(u"600", d->txtwidth.text());
@@ -50,8 +53,7 @@ TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
 }
 
 TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialogAlsoPastThe32767thCharacter) {
-    correct(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
-    Fonty* d = program.loaded<Fonty>();
+    Fonty* d = corrected<Fonty>(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"FF0000", d->Text3.text());
     EXPECT_TEXT(u"", d->Combo2.text());
@@ -64,16 +66,13 @@ TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialogAlsoPastThe32767thCharacter) 
 }
 
 TEST_F(SmartCorrectTest, MixedCaseFontAndPlainTagsOpenNothing) {
-    correct(u"x<Font color=\"red\">y", 4);
-    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
-    correct(u"x<B>bold</B>", 5);
-    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
+    EXPECT_EQ(corrected<Fonty>(u"x<Font color=\"red\">y", 4), nullptr);
+    EXPECT_EQ(corrected<Fonty>(u"x<B>bold</B>", 5), nullptr);
     EXPECT_TRUE(sp.dialogs.done());
 }
 
 TEST_F(SmartCorrectTest, RuleWidthEndsAtTheBlankOrAtTheEndOfTheTag) {
-    correct(u"x<HR align=\"left\" width=50% size=\"2\">", 4);
-    HRule* d = program.loaded<HRule>();
+    HRule* d = corrected<HRule>(u"x<HR align=\"left\" width=50% size=\"2\">", 4);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"50%", d->Widther.text());
     EXPECT_TEXT(u"2", d->size.text());
@@ -82,8 +81,8 @@ TEST_F(SmartCorrectTest, RuleWidthEndsAtTheBlankOrAtTheEndOfTheTag) {
 }
 
 TEST_F(SmartCorrectTest, AMailLinkRunsTheMailAndThenTheHyperlinkBranch) {
-    correct(u"x<A HREF=\"mailto:a@b.c?subject=Hi\" TITLE=\"t\">mail</A>", 5);
-    LinkComplete* d = program.loaded<LinkComplete>();
+    LinkComplete* d =
+        corrected<LinkComplete>(u"x<A HREF=\"mailto:a@b.c?subject=Hi\" TITLE=\"t\">mail</A>", 5);
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->Option2.value());
     EXPECT_TEXT(u"a@b.c", d->mailid.text());
