@@ -18,12 +18,16 @@ protected:
         setPage(page, caret, 0);
         run([&] { w.menu("mnutruecorrect").click(); });
     }
+    // The dialog Smart Correct opened, if any.
+    template <class Dialog> Dialog* corrected(StringView page, int32_t caret) {
+        correct(page, caret);
+        return program.loaded<Dialog>();
+    }
 };
 
 TEST_F(SmartCorrectTest, AnImageTagFillsTheImageDialogAndStaysSelected) {
-    correct(u"<P><IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >",
-            8);
-    Imager* d = program.loaded<Imager>();
+    Imager* d = corrected<Imager>(
+        u"<P><IMG SRC=\"a.gif\" HEIGHT=\"40\" WIDTH=\"50\" BORDER=0 align=\"left\" ALT=\"x\" >", 8);
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->visible());
     EXPECT_TEXT(u"a.gif", d->imageurl.text());
@@ -40,8 +44,7 @@ TEST_F(SmartCorrectTest, AnImageTagFillsTheImageDialogAndStaysSelected) {
 }
 
 TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
-    correct(u"0123<IMG SRC=\"b.png\" HEIGHT=\"auto\" WIDTH=\"auto\">", 8);
-    Imager* d = program.loaded<Imager>();
+    Imager* d = corrected<Imager>(u"0123<IMG SRC=\"b.png\" HEIGHT=\"auto\" WIDTH=\"auto\">", 8);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"800", d->txtheight.text());
     EXPECT_TEXT(u"600", d->txtwidth.text());
@@ -49,27 +52,27 @@ TEST_F(SmartCorrectTest, ImageGuardsGiveDefaultsForNonDigitsAndAMissingAlign) {
     EXPECT_TEXT(u"0", d->txtborder.text());
 }
 
-TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialog) {
-    correct(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
-    Fonty* d = program.loaded<Fonty>();
+TEST_F(SmartCorrectTest, AFontTagFillsTheFontDialogAlsoPastThe32767thCharacter) {
+    Fonty* d = corrected<Fonty>(u"x<font color=\"#FF0000\" face=\"Arial\" size=\"3\">y", 4);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"FF0000", d->Text3.text());
     EXPECT_TEXT(u"", d->Combo2.text());
     EXPECT_TEXT(u"Arial", d->Text4.text());
     EXPECT_TEXT(u"3", d->txtfontsize.text());
+
+    correct(String(40000, u'a') + u"<font face=\"Georgia\">z", 40003);
+    EXPECT_TEXT(u"Georgia", d->Text4.text());
+    EXPECT_EQ(w.Text1.selStart(), 40000);
 }
 
 TEST_F(SmartCorrectTest, MixedCaseFontAndPlainTagsOpenNothing) {
-    correct(u"x<Font color=\"red\">y", 4);
-    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
-    correct(u"x<B>bold</B>", 5);
-    EXPECT_EQ(program.loaded<Fonty>(), nullptr);
+    EXPECT_EQ(corrected<Fonty>(u"x<Font color=\"red\">y", 4), nullptr);
+    EXPECT_EQ(corrected<Fonty>(u"x<B>bold</B>", 5), nullptr);
     EXPECT_TRUE(sp.dialogs.done());
 }
 
 TEST_F(SmartCorrectTest, RuleWidthEndsAtTheBlankOrAtTheEndOfTheTag) {
-    correct(u"x<HR align=\"left\" width=50% size=\"2\">", 4);
-    HRule* d = program.loaded<HRule>();
+    HRule* d = corrected<HRule>(u"x<HR align=\"left\" width=50% size=\"2\">", 4);
     ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"50%", d->Widther.text());
     EXPECT_TEXT(u"2", d->size.text());
@@ -78,8 +81,8 @@ TEST_F(SmartCorrectTest, RuleWidthEndsAtTheBlankOrAtTheEndOfTheTag) {
 }
 
 TEST_F(SmartCorrectTest, AMailLinkRunsTheMailAndThenTheHyperlinkBranch) {
-    correct(u"x<A HREF=\"mailto:a@b.c?subject=Hi\" TITLE=\"t\">mail</A>", 5);
-    LinkComplete* d = program.loaded<LinkComplete>();
+    LinkComplete* d =
+        corrected<LinkComplete>(u"x<A HREF=\"mailto:a@b.c?subject=Hi\" TITLE=\"t\">mail</A>", 5);
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->Option2.value());
     EXPECT_TEXT(u"a@b.c", d->mailid.text());
@@ -88,14 +91,12 @@ TEST_F(SmartCorrectTest, AMailLinkRunsTheMailAndThenTheHyperlinkBranch) {
     EXPECT_TEXT(u"mailto:a@b.c?subject=Hi", d->linkurl.text());
     EXPECT_TEXT(u"t", d->linkscreentip.text());
     EXPECT_FALSE(d->txttodisplay.enabled());
-}
 
-TEST_F(SmartCorrectTest, AHyperlinkWithoutATitleLeavesTheScreenTip) {
+    // A hyperlink without a title leaves the screen tip as it was.
+    run([&] { d->linkscreentip.setText(u"kept"); });
     correct(u"x<A HREF=\"page.html\">go</A>", 5);
-    LinkComplete* d = program.loaded<LinkComplete>();
-    ASSERT_NE(d, nullptr);
     EXPECT_TEXT(u"page.html", d->linkurl.text());
-    EXPECT_TEXT(u"", d->linkscreentip.text());
+    EXPECT_TEXT(u"kept", d->linkscreentip.text());
 }
 
 TEST_F(SmartCorrectTest, NothingSelectedSaysWhereToPutTheCaret) {
@@ -105,16 +106,6 @@ TEST_F(SmartCorrectTest, NothingSelectedSaysWhereToPutTheCaret) {
     correct(u"plain text", 3);
     EXPECT_TRUE(sp.dialogs.done());
     EXPECT_TRUE(w.Text1.hasFocus());
-}
-
-TEST_F(SmartCorrectTest, WorksPastThe32767thCharacter) {
-    String page(40000, u'a');
-    page += u"<font face=\"Georgia\">z";
-    correct(page, 40003);
-    Fonty* d = program.loaded<Fonty>();
-    ASSERT_NE(d, nullptr);
-    EXPECT_TEXT(u"Georgia", d->Text4.text());
-    EXPECT_EQ(w.Text1.selStart(), 40000);
 }
 
 } // namespace

@@ -40,6 +40,11 @@ TEST_F(TypingAssistantTest, TagsCompleteInPlaceWithTheCaretBetweenThem) {
         {u"</for", u"</form>", 7},
         {u"<for", u"<form name=\"\">", 12},
         {u"<tex", u"<textarea></textarea>", 10},
+        // Continuations typed for the user arrive as keys after the handler.
+        {u"<font ca", u"<font color=\"aqua\"", 17},
+        {u"<cen", u"<center>", 8},
+        {u"bgc", u"bgcolor=\"\"", 10},
+        {u"align=\"j", u"align=\"justify\"", 15},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(show(c.typed));
@@ -55,23 +60,6 @@ TEST_F(TypingAssistantTest, ParagraphMovesOnePastWhatItInserts) {
     typeChars(w.Text1, u"<p>");
     EXPECT_TEXT(u"0123456789abcdef</P><P ALIGN=\"LEFT\">XY", w.Text1.text());
     EXPECT_EQ(w.Text1.selStart(), 16 + 20 + 1);
-}
-
-TEST_F(TypingAssistantTest, TypedContinuationsArriveAsKeysAfterTheHandler) {
-    typeChars(w.Text1, u"<font c");
-    typeChars(w.Text1, u"a");
-    EXPECT_TEXT(u"<font color=\"aqua\"", after());
-    EXPECT_EQ(caret(), 17);
-    setPage(kLead, 16, 0);
-    typeChars(w.Text1, u"<cen");
-    EXPECT_TEXT(u"<center>", after());
-    setPage(kLead, 16, 0);
-    typeChars(w.Text1, u"bgc");
-    EXPECT_TEXT(u"bgcolor=\"\"", after());
-    EXPECT_EQ(caret(), 10);
-    setPage(kLead, 16, 0);
-    typeChars(w.Text1, u"align=\"j");
-    EXPECT_TEXT(u"align=\"justify\"", after());
 }
 
 TEST_F(TypingAssistantTest, InputTypesAreOfferedSelected) {
@@ -102,12 +90,9 @@ TEST_F(TypingAssistantTest, NothingIsRecognisedNearTheStartInUpperCaseOrSwitched
     EXPECT_TEXT(u"", w.commandBox.tevcmd.text());
 }
 
-TEST_F(TypingAssistantTest, APasteFiresOnlyThePatternAtItsEnd) {
+TEST_F(TypingAssistantTest, APasteOrADeletionFiresOnlyThePatternAtItsEnd) {
     run([&] { w.Text1.setSelText(u"<b>x<i>"); });
     EXPECT_TEXT(u"<b>x<I></I>", after());
-}
-
-TEST_F(TypingAssistantTest, ADeletionThatLeavesAPatternFiresIt) {
     setPage(u"0123456789abcdef<b>z", 20, 0);
     typeChars(w.Text1, u"\b");
     EXPECT_TEXT(u"<B></B>", after());
@@ -121,19 +106,15 @@ TEST_F(TypingAssistantTest, UndoNeverFiresARow) {
     EXPECT_TEXT(u"<b>", after()) << "the typed opening is back and stays as it is";
 }
 
-TEST_F(TypingAssistantTest, AssistAsksFirstAndNoKeepsTheTypedText) {
-    sp.dialogs.expectMessage(u"This looks like an image tag. Would you like Tolva to assist you?",
-                             forms::vbYesNo, u"Assistant: Tolva", forms::vbNo);
-    typeChars(w.Text1, u"<img");
-    EXPECT_TRUE(sp.dialogs.done());
-    EXPECT_TEXT(u"<img", after());
-    EXPECT_TRUE(w.Text1.hasFocus());
-}
-
-TEST_F(TypingAssistantTest, ListRowsLeaveTheTypedTextSelectedForTheirCommand) {
+TEST_F(TypingAssistantTest, WithoutTheQuestionListsAreLeftSelectedAndARuleOpensItsDialog) {
     run([&] { w.assistant.assistprompt = false; });
     typeChars(w.Text1, u"<ol>");
-    EXPECT_TEXT(u"<ol>", w.Text1.selText());
+    EXPECT_TEXT(u"<ol>", w.Text1.selText()) << "for the list command";
+    setPage(kLead, 16, 0);
+    typeChars(w.Text1, u"<hr>");
+    EXPECT_TEXT(u"", after());
+    ASSERT_NE(program.loaded<HRule>(), nullptr);
+    EXPECT_TRUE(program.loaded<HRule>()->visible());
 }
 
 TEST_F(TypingAssistantTest, AnAnchorNameRunsTheBookmarkCommandWithoutAQuestion) {
@@ -148,7 +129,7 @@ TEST_F(TypingAssistantTest, AnAnchorNameRunsTheBookmarkCommandWithoutAQuestion) 
     EXPECT_EQ(program.loaded<Bookeeper>()->List1.listCount(), 1);
 }
 
-TEST_F(TypingAssistantTest, KeysQueuedBeforeAQuestionArriveAfterItInOrder) {
+TEST_F(TypingAssistantTest, AssistAsksFirstAndNoKeepsTheTypedTextAndTheKeysTypedMeanwhile) {
     // The user types on while the image question is open: those keys wait their turn.
     sp.dialogs.expectMessage(u"This looks like an image tag. Would you like Tolva to assist you?",
                              forms::vbYesNo, u"Assistant: Tolva", forms::vbNo);
@@ -159,14 +140,7 @@ TEST_F(TypingAssistantTest, KeysQueuedBeforeAQuestionArriveAfterItInOrder) {
     });
     EXPECT_TRUE(sp.dialogs.done());
     EXPECT_TEXT(u"<imgxy", after());
-}
-
-TEST_F(TypingAssistantTest, ARuleTypedWithoutAQuestionOpensTheRuleDialog) {
-    run([&] { w.assistant.assistprompt = false; });
-    typeChars(w.Text1, u"<hr>");
-    EXPECT_TEXT(u"", after());
-    ASSERT_NE(program.loaded<HRule>(), nullptr);
-    EXPECT_TRUE(program.loaded<HRule>()->visible());
+    EXPECT_TRUE(w.Text1.hasFocus());
 }
 
 } // namespace

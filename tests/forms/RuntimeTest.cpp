@@ -10,29 +10,41 @@ using namespace forms;
 using testing_support::ScriptedPlatform;
 using testing_support::show;
 
-TEST(RuntimeTest, QueuedKeysArriveAfterTheHandlerOneChangeEach) {
+namespace {
+
+struct RuntimeTest : ::testing::Test {
     ScriptedPlatform sp;
     Runtime rt{sp.platform};
     Form form{rt, "f"};
     TextBox box{form, "Text1"};
-    std::vector<String> changes;
-    box.Change = [&] { changes.push_back(box.text()); };
-    const StringView keys = u"+^%~{}[]()x";
-    rt.invoke([&] {
-        box.setFocus();
-        rt.sendKeys(keys);
-        EXPECT_TRUE(changes.empty()) << "nothing arrives while the handler runs";
-    });
-    ASSERT_EQ(changes.size(), keys.size());
-    EXPECT_EQ(show(box.text()), show(keys)) << "every character arrives as itself";
-    EXPECT_EQ(show(changes[0]), show(u"+"));
+};
+
+} // namespace
+
+TEST_F(RuntimeTest, QueuedKeysArriveAfterTheHandlerAsThemselvesOneChangeEach) {
+    box.setMultiLine(true);
+    struct Case {
+        StringView keys;
+        size_t changes;
+    };
+    for (const Case& c : {Case{u"+^%~{}[]()x", 11}, Case{u"a\nb\rc\r\nd", 7}}) {
+        SCOPED_TRACE(show(c.keys));
+        std::vector<String> changes;
+        box.Change = [&] { changes.push_back(box.text()); };
+        rt.invoke([&] {
+            box.setText(u"");
+            changes.clear();
+            box.setFocus();
+            rt.sendKeys(c.keys);
+            EXPECT_TRUE(changes.empty()) << "nothing arrives while the handler runs";
+        });
+        EXPECT_EQ(show(box.text()), show(c.keys));
+        ASSERT_EQ(changes.size(), c.changes) << "a CR LF pair is one change";
+        EXPECT_EQ(show(changes[0]), show(c.keys.substr(0, 1)));
+    }
 }
 
-TEST(RuntimeTest, KeysQueuedWhileTypingGoAfterTheOnesAlreadyWaiting) {
-    ScriptedPlatform sp;
-    Runtime rt{sp.platform};
-    Form form{rt, "f"};
-    TextBox box{form, "Text1"};
+TEST_F(RuntimeTest, KeysQueuedWhileTypingGoAfterTheOnesAlreadyWaiting) {
     box.Change = [&] {
         if (box.text().ends_with(u"a")) rt.sendKeys(u"1");
     };
@@ -43,42 +55,7 @@ TEST(RuntimeTest, KeysQueuedWhileTypingGoAfterTheOnesAlreadyWaiting) {
     EXPECT_EQ(show(box.text()), show(u"ab1"));
 }
 
-TEST(RuntimeTest, EndStopsEverythingAfterIt) {
-    ScriptedPlatform sp;
-    Runtime rt{sp.platform};
-    bool after = false;
-    rt.invoke([&] {
-        rt.invoke([&] { rt.end(); });
-        after = true;
-    });
-    EXPECT_FALSE(after);
-    EXPECT_TRUE(sp.session.ended);
-    bool later = false;
-    rt.invoke([&] { later = true; });
-    EXPECT_FALSE(later);
-}
-
-TEST(RuntimeTest, QueuedLineBreaksArriveAsThemselves) {
-    ScriptedPlatform sp;
-    Runtime rt{sp.platform};
-    Form form{rt, "f"};
-    TextBox box{form, "Text1"};
-    box.setMultiLine(true);
-    int changes = 0;
-    box.Change = [&] { ++changes; };
-    rt.invoke([&] {
-        box.setFocus();
-        rt.sendKeys(u"a\nb\rc\r\nd");
-    });
-    EXPECT_EQ(show(box.text()), show(u"a\nb\rc\r\nd"));
-    EXPECT_EQ(changes, 7) << "the CR LF pair is one change";
-}
-
-TEST(RuntimeTest, KeysQueuedByATypedKeyArriveAfterItsKeyUp) {
-    ScriptedPlatform sp;
-    Runtime rt{sp.platform};
-    Form form{rt, "f"};
-    TextBox box{form, "Text1"};
+TEST_F(RuntimeTest, KeysQueuedByATypedKeyArriveAfterItsKeyUp) {
     std::string order;
     box.KeyDown = [&](int, int) { order += "D"; };
     box.KeyPress = [&](int& c) { order += static_cast<char>(c); };
@@ -93,4 +70,17 @@ TEST(RuntimeTest, KeysQueuedByATypedKeyArriveAfterItsKeyUp) {
     order.clear();
     box.typeKey(37, 0, nullptr); // a key with nothing to do between
     EXPECT_EQ(order, "DU");
+}
+
+TEST_F(RuntimeTest, EndStopsEverythingAfterIt) {
+    bool after = false;
+    rt.invoke([&] {
+        rt.invoke([&] { rt.end(); });
+        after = true;
+    });
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(sp.session.ended);
+    bool later = false;
+    rt.invoke([&] { later = true; });
+    EXPECT_FALSE(later);
 }

@@ -20,6 +20,10 @@ struct Box : ::testing::Test {
     Form form{rt, "f"};
     TextBox box{form, "Text1"};
     void SetUp() override { box.setMultiLine(true); }
+    void type(StringView s) {
+        for (char16_t c : s)
+            box.type(c);
+    }
 };
 
 } // namespace
@@ -29,14 +33,13 @@ TEST_F(Box, SelectionRulesFollowTheClassicTextBox) {
     EXPECT_EQ(box.selStart(), 0);
     box.setSelStart(6);
     box.setSelLength(100); // clamps at the end
-    EXPECT_EQ(show(box.selText()), show(u"world"));
+    EXPECT_TEXT(u"world", box.selText());
     box.setSelStart(99);
     EXPECT_EQ(box.selStart(), 11);
     EXPECT_EQ(box.selLength(), 0);
-    box.setSelStart(0);
-    box.setSelLength(5);
+    box.select(0, 5);
     box.setSelText(u"HELLO!");
-    EXPECT_EQ(show(box.text()), show(u"HELLO! world"));
+    EXPECT_TEXT(u"HELLO! world", box.text());
     EXPECT_EQ(box.selStart(), 6);
     EXPECT_EQ(box.selLength(), 0);
     box.setSelStart(3);
@@ -66,59 +69,91 @@ TEST_F(Box, ChangeIsRaisedInsideTheAssignmentAndReenters) {
         seen.push_back(box.text());
         // A handler edit nests one level.
         if (box.text().ends_with(u"<b>")) {
-            box.setSelStart(box.selStart() - 3);
-            box.setSelLength(3);
+            box.select(box.selStart() - 3, 3);
             box.setSelText(u"<B></B>");
         }
     };
     box.setSelStart(10);
     box.setSelText(u"<b>");
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(show(seen[0]), show(u"0123456789<b>"));
-    EXPECT_EQ(show(box.text()), show(u"0123456789<B></B>"));
+    EXPECT_TEXT(u"0123456789<b>", seen[0]);
+    EXPECT_TEXT(u"0123456789<B></B>", box.text());
 }
 
-TEST_F(Box, TypingRaisesKeyDownPressChangeKeyUpInOrder) {
-    std::string order;
-    box.KeyDown = [&](int, int) { order += "D"; };
-    box.KeyPress = [&](int&) { order += "P"; };
-    box.Change = [&] { order += "C"; };
-    box.KeyUp = [&](int, int) { order += "U"; };
-    box.type(u'x');
-    EXPECT_EQ(order, "DPCU");
-    box.type(u'\r');
-    EXPECT_EQ(show(box.text()), show(u"x\r\n")) << "Enter breaks the line with CR LF";
-    box.type(8);
-    EXPECT_EQ(show(box.text()), show(u"x")) << "Backspace takes the whole line break";
-}
+TEST_F(Box, EnterAndBackspaceTakeTheWholeLineBreakAndMaxLengthRefusesTyping) {
+    type(u"x\r");
+    EXPECT_TEXT(u"x\r\n", box.text());
+    type(u"\b");
+    EXPECT_TEXT(u"x", box.text());
 
-TEST_F(Box, MaxLengthRefusesTypingButNotCode) {
     box.setMultiLine(false);
     box.setMaxLength(3);
-    for (char16_t c : StringView(u"abcd"))
-        box.type(c);
-    EXPECT_EQ(show(box.text()), show(u"abc"));
+    type(u"bcd");
+    EXPECT_TEXT(u"xbc", box.text());
     box.setText(u"longer");
-    EXPECT_EQ(show(box.text()), show(u"longer"));
+    EXPECT_TEXT(u"longer", box.text()) << "code is not refused";
 }
 
 TEST_F(Box, UndoAndRedoRestoreTextAndFlagTheChanges) {
-    box.setText(u"");
-    for (char16_t c : StringView(u"abc"))
-        box.type(c);
+    type(u"abc");
     box.setSelText(u"XYZ");
     box.setText(box.text()); // the same text again is nothing to undo
     bool flagged = false;
     box.Change = [&] { flagged = box.undoing(); };
     EXPECT_TRUE(box.undo());
-    EXPECT_EQ(show(box.text()), show(u"abc"));
+    EXPECT_TEXT(u"abc", box.text());
     EXPECT_TRUE(flagged);
     EXPECT_TRUE(box.undo()) << "typed characters undo as one step";
-    EXPECT_EQ(show(box.text()), show(u""));
+    EXPECT_TEXT(u"", box.text());
     EXPECT_TRUE(box.redo());
     EXPECT_TRUE(box.redo());
-    EXPECT_EQ(show(box.text()), show(u"abcXYZ"));
+    EXPECT_TEXT(u"abcXYZ", box.text());
     EXPECT_FALSE(box.redo());
+}
+
+TEST_F(Box, UndoGroupsTypingByWordsAndKeepsTwoThousandSteps) {
+    // A blank starts a new group, so does Enter, a caret move, and any other edit.
+    type(u"ab cd\ref");
+    box.setSelStart(0);
+    type(u"x");
+    EXPECT_TEXT(u"xab cd\r\nef", box.text());
+    for (StringView expected : {u"ab cd\r\nef", u"ab cd\r\n", u"ab cd", u"ab", u""}) {
+        ASSERT_TRUE(box.undo());
+        EXPECT_TEXT(expected, box.text());
+    }
+    EXPECT_FALSE(box.undo());
+
+    // Beyond 2000 steps the oldest go first.
+    for (int i = 0; i < 2001; ++i)
+        box.setSelText(i % 2 ? u"b" : u"a");
+    int undone = 0;
+    while (box.undo())
+        ++undone;
+    EXPECT_EQ(undone, 2000);
+    EXPECT_TEXT(u"a", box.text()) << "the first step is the one forgotten";
+    type(u"q");
+    EXPECT_FALSE(box.canRedo()) << "a new edit drops what could be redone";
+}
+
+TEST_F(Box, MovingTheSelectionIsOneEdit) {
+    box.setText(u"one two three");
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.userMove(4, 4, 13); // "two " to the end
+    EXPECT_TEXT(u"one threetwo ", box.text());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box.selStart(), 9);
+    EXPECT_TEXT(u"two ", box.selText());
+    box.userMove(9, 4, 0); // and to the front
+    EXPECT_TEXT(u"two one three", box.text());
+    EXPECT_TEXT(u"two ", box.selText());
+    box.userMove(0, 4, 2); // onto itself
+    EXPECT_TEXT(u"two one three", box.text());
+    EXPECT_EQ(changes, 2);
+    ASSERT_TRUE(box.undo());
+    EXPECT_TEXT(u"one threetwo ", box.text());
+    ASSERT_TRUE(box.undo());
+    EXPECT_TEXT(u"one two three", box.text());
 }
 
 // Every edit reported to the display, replayed on a plain string, must keep it equal to
@@ -142,8 +177,7 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
         box.setSelText(pieces[rng() % 8]);
         ASSERT_EQ(show(display), show(displayForm(box.text()))) << "after edit " << i;
         int32_t p = pos(rng) % (box.length() + 1);
-        int32_t d = box.storage().toDisplay(p);
-        int32_t back = box.storage().fromDisplay(d);
+        int32_t back = box.storage().fromDisplay(box.storage().toDisplay(p));
         bool midPair = p > 0 && p < box.length() && box.at(p - 1) == CR && box.at(p) == LF;
         EXPECT_EQ(back, midPair ? p + 1 : p) << "offset " << p;
     }
@@ -165,57 +199,6 @@ TEST(GapBufferTest, FindsAcrossTheGapBothWays) {
     b.replace(0, 0, u"\r\n\r\n\n");
     EXPECT_EQ(b.lineBreaks(), 3);
     EXPECT_EQ(b.crlfPairs(), 2);
-}
-
-TEST_F(Box, UndoGroupsTypingByWordsAndKeepsTwoThousandSteps) {
-    // A blank starts a new group, so does Enter, a caret move, and any other edit.
-    box.setText(u"");
-    for (char16_t c : StringView(u"ab cd\ref"))
-        box.type(c);
-    box.setSelStart(0);
-    box.type(u'x');
-    EXPECT_EQ(show(box.text()), show(u"xab cd\r\nef"));
-    const StringView after[] = {u"ab cd\r\nef", u"ab cd\r\n", u"ab cd", u"ab", u""};
-    for (StringView expected : after) {
-        ASSERT_TRUE(box.undo());
-        EXPECT_EQ(show(box.text()), show(expected));
-    }
-    EXPECT_FALSE(box.undo());
-
-    // Beyond 2000 steps the oldest go first.
-    box.setText(u"");
-    while (box.undo()) {
-    }
-    for (int i = 0; i < 2001; ++i)
-        box.setSelText(i % 2 ? u"b" : u"a");
-    int undone = 0;
-    while (box.undo())
-        ++undone;
-    EXPECT_EQ(undone, 2000);
-    EXPECT_EQ(show(box.text()), show(u"a")) << "the first step is the one forgotten";
-    box.type(u'q');
-    EXPECT_FALSE(box.canRedo()) << "a new edit drops what could be redone";
-}
-
-TEST_F(Box, MovingTheSelectionIsOneEdit) {
-    box.setText(u"one two three");
-    int changes = 0;
-    box.Change = [&] { ++changes; };
-    box.userMove(4, 4, 13); // "two " to the end
-    EXPECT_EQ(show(box.text()), show(u"one threetwo "));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(box.selStart(), 9);
-    EXPECT_EQ(show(box.selText()), show(u"two "));
-    box.userMove(9, 4, 0); // and to the front
-    EXPECT_EQ(show(box.text()), show(u"two one three"));
-    EXPECT_EQ(show(box.selText()), show(u"two "));
-    box.userMove(0, 4, 2); // onto itself
-    EXPECT_EQ(show(box.text()), show(u"two one three"));
-    EXPECT_EQ(changes, 2);
-    ASSERT_TRUE(box.undo());
-    EXPECT_EQ(show(box.text()), show(u"one threetwo "));
-    ASSERT_TRUE(box.undo());
-    EXPECT_EQ(show(box.text()), show(u"one two three"));
 }
 
 TEST_F(Box, OnlyWholeTextReadsCountAsCopies) {

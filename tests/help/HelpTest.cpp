@@ -1,7 +1,5 @@
 // The help window: categories, topics, pages, and the pages that list the program's tables.
-#include "core/Menu.h"
 #include "dialogs/PageProps.h"
-#include "help/HelpPages.h"
 #include "help/Helpme.h"
 #include "support/ProgramTest.h"
 
@@ -50,26 +48,23 @@ TEST_F(HelpTest, ACategoryListsItsTopicsOnceAndShowsItsIntroduction) {
               String::npos);
 }
 
-TEST_F(HelpTest, TopicPagesEndWithTheirMenuAndShortcut) {
+TEST_F(HelpTest, TopicPagesEndWithTheirMenuAndShortcutAndAPagelessTopicKeepsThePage) {
     Helpme& h = open();
     run([&] { h.others.click(); });
     EXPECT_TEXT(u"Auto Save:\r\n\r\n   Autosave will automatically save your pages once in every "
                 u"5 seconds if you are bored of saving your page frequently.\r\n\r\nMenu: Options "
                 u">> AutoSave (5 seconds)",
                 pageOf(h, u"Auto Save"));
-    String bold;
     run([&] { h.Fonts.click(); });
-    bold = pageOf(h, u"Bold");
+    String bold = pageOf(h, u"Bold");
     EXPECT_EQ(bold.rfind(u"Bold:\r\n\r\n   Select text to be made bold and click.", 0), 0u);
     EXPECT_NE(bold.find(u"Writes: <B>(selected text)</B>"), String::npos);
     EXPECT_NE(bold.find(u"\r\n\r\nMenu: Format >> Bold\r\n\r\nShortcut: Ctrl+B"), String::npos);
-}
 
-TEST_F(HelpTest, ATopicWithoutAPageLeavesThePageShown) {
-    Helpme& h = open();
+    // A topic without a page leaves the page shown.
     run([&] { h.Misc.click(); });
-    String before = pageOf(h, u"Address");
-    EXPECT_TEXT(before, pageOf(h, u"File upload/Browse"));
+    String address = pageOf(h, u"Address");
+    EXPECT_TEXT(address, pageOf(h, u"File upload/Browse"));
 }
 
 TEST_F(HelpTest, ShortcutsAndCommandCodesPagesListTheTables) {
@@ -81,12 +76,6 @@ TEST_F(HelpTest, ShortcutsAndCommandCodesPagesListTheTables) {
           u"Ctrl+F12    Options >> Smart Select", u"Shift+Del    Options >> Auto Delete",
           u"F2    Options >> Temporary ClipBoard >> Paste"})
         EXPECT_NE(keys.find(line), String::npos) << show(line);
-    for (const MenuEntry& e : menuTable())
-        if (*e.shortcut) {
-            EXPECT_NE(keys.find(forms::fromUtf8(e.shortcut) + u"    " + help::menuPath(e.name)),
-                      String::npos)
-                << e.name;
-        }
     String codes = pageOf(h, u"TevCmd");
     EXPECT_NE(codes.find(u"tevbld    B"), String::npos);
     EXPECT_NE(codes.find(u"tevbtn    Button"), String::npos);

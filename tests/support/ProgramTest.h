@@ -31,7 +31,3 @@ protected:
 };
 
 } // namespace testing_support
-
-// Compares 16-bit strings with readable failure output.
-#define EXPECT_TEXT(expected, actual)                                                              \
-    EXPECT_EQ(::testing_support::show(expected), ::testing_support::show(actual))

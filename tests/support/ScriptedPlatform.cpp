@@ -11,18 +11,12 @@ namespace testing_support {
 
 std::string show(StringView s) {
     std::string out = "\"";
-    for (char16_t c : s) {
-        if (c == u'\r')
-            out += "\\r";
-        else if (c == u'\n')
-            out += "\\n";
-        else if (c == u'\t')
-            out += "\\t";
-        else if (c < 0x80)
-            out += static_cast<char>(c);
-        else
-            out += forms::toUtf8(StringView(&c, 1));
-    }
+    for (char16_t c : s)
+        out += c == u'\r'   ? "\\r"
+               : c == u'\n' ? "\\n"
+               : c == u'\t' ? "\\t"
+               : c < 0x80   ? std::string(1, static_cast<char>(c))
+                            : forms::toUtf8(StringView(&c, 1));
     return out + "\"";
 }
 

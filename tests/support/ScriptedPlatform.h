@@ -61,7 +61,6 @@ public:
     void clear() override { text_.reset(); }
     void setText(StringView t) override { text_ = String(t); }
     String text() override { return text_.value_or(String()); }
-    bool empty() const { return !text_.has_value(); }
 
 private:
     std::optional<String> text_;
@@ -80,7 +79,6 @@ public:
     void timerGone(forms::Timer& t) override;
     // Fires every timer that falls due within ms milliseconds, in time order.
     void advance(int ms);
-    long now() const { return now_; }
 
 private:
     struct Due {
@@ -156,3 +154,7 @@ struct ScriptedPlatform {
 };
 
 } // namespace testing_support
+
+// Compares 16-bit strings with readable failure output.
+#define EXPECT_TEXT(expected, actual)                                                              \
+    EXPECT_EQ(::testing_support::show(expected), ::testing_support::show(actual))

@@ -56,14 +56,10 @@ protected:
     }
 };
 
-TEST_F(CaseConversionTest, ConvertsTheSelectionAndKeepsItSelected) {
-    for (const Case& c : kCases)
-        check(c, u"Page [[");
-}
-
-TEST_F(CaseConversionTest, WorksPastSixteenBitPositions) {
-    for (const Case& c : kCases)
-        check(c, String(40000, u'.'));
+TEST_F(CaseConversionTest, ConvertsTheSelectionAndKeepsItSelectedAlsoPastSixteenBitPositions) {
+    for (const String& before : {String(u"Page [["), String(40000, u'.')})
+        for (const Case& c : kCases)
+            check(c, before);
 }
 
 TEST_F(CaseConversionTest, LongSelectionsAreConvertedWhole) {

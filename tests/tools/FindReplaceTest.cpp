@@ -142,13 +142,6 @@ TEST_F(FindReplaceTest, FindNextSelectsTheTextItSearchedFor) {
     expectFound(14, u"other");
 }
 
-TEST_F(FindReplaceTest, EnterInTheSearchFieldRunsFindNext) {
-    setPage(u"abc abc", 1);
-    openWith(u"abc");
-    run([&] { f().txtfind.type(13); });
-    expectFound(4, u"abc");
-}
-
 TEST_F(FindReplaceTest, LongPagesAreSearchedWhole) {
     String needle(1200, u'q');
     setPage(u"ab" + needle, 0);
