@@ -1,6 +1,8 @@
 // Top-level views of model forms and the registry of view factories.
 #include "qt/FormView.h"
 
+#include <QApplication>
+
 #include "core/Program.h"
 
 #include <QCloseEvent>
@@ -77,7 +79,13 @@ void FormView::showInFront(bool activate) {
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
     raise();
-    if (activate) activateWindow();
+    if (activate) {
+        activateWindow();
+        return;
+    }
+    // Brought forward behind the user's back, it must not hide a question on screen.
+    if (QWidget* question = QApplication::activeModalWidget(); question && question != this)
+        question->raise();
 }
 
 FormView::~FormView() = default;
