@@ -367,8 +367,10 @@ void Binder::check(forms::CheckBox& c, QCheckBox* w) {
         else if (p == forms::Prop::Caption)
             w->setText(toQt(c.caption()));
     }));
-    connect(w, &QCheckBox::clicked, this, [this, &c, w](bool on) {
-        invoke([&c, on] { c.setValue(on ? 1 : 0); });
+    // Toggled, not clicked: a toggle from outside (a screen reader, a program) reaches the
+    // model too. The model's own pushes are blocked.
+    connect(w, &QCheckBox::toggled, this, [this, &c, w](bool on) {
+        if ((c.value() != 0) != on) invoke([&c, on] { c.setValue(on ? 1 : 0); });
         QSignalBlocker block(w);
         w->setChecked(c.value() != 0);
     });

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,15 +105,32 @@ void nameArrows(const NumberBox& n, const QString& name) {
     n.down->setAccessibleName(name + " down");
 }
 
-void checkBox(Binder& b, forms::CheckBox& c, QCheckBox* w) {
-    b.check(c, w);
-    // Model pushes are blocked, and after a click the model already holds the new value,
-    // so only a toggle from outside reaches the model here.
-    QObject::connect(w, &QCheckBox::toggled, w, [&b, &c, w](bool on) {
-        if ((c.value() != 0) != on) b.invoke([&c, on] { c.setValue(on ? 1 : 0); });
-        QSignalBlocker block(w);
-        w->setChecked(c.value() != 0);
-    });
+FieldWithButton fieldWithButton(Binder& b, forms::Label& label, forms::TextBox& box,
+                                forms::Button& button, QGridLayout* grid, int row, int columns,
+                                QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    b.lineEdit(box, edit);
+    grid->addWidget(fieldLabel(b, label, edit, parent), row, 0);
+    auto* line = new QHBoxLayout;
+    line->addWidget(edit, 1);
+    auto* push = new QPushButton(parent);
+    b.button(button, push);
+    line->addWidget(push);
+    grid->addLayout(line, row, 1, 1, columns);
+    return {edit, push};
+}
+
+QHBoxLayout* okCancel(Binder& b, forms::Button& ok, forms::Button& cancel, QWidget* window) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    auto* okButton = new QPushButton(window);
+    b.button(ok, okButton);
+    auto* cancelButton = new QPushButton(window);
+    b.button(cancel, cancelButton);
+    row->addWidget(okButton);
+    row->addWidget(cancelButton);
+    dialogKeys(window, okButton, cancelButton);
+    return row;
 }
 
 void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel) {

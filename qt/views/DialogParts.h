@@ -1,5 +1,5 @@
 // What the element dialogs' views share: labelled fields, a numeric box with its arrow pair,
-// check boxes that follow a screen reader's toggles, and the keys of the dialog's buttons.
+// and the dialog's buttons with their keys.
 #pragma once
 
 #include "qt/Binder.h"
@@ -7,8 +7,10 @@
 class QAbstractButton;
 class QCheckBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace tolva::qt {
@@ -34,9 +36,17 @@ struct NumberBox {
 NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidget* parent);
 void nameArrows(const NumberBox& n, const QString& name);
 
-// A check box bound as usual, and also following toggles that arrive without a click: a
-// screen reader's toggle action changes the box without the clicked signal.
-void checkBox(Binder& b, forms::CheckBox& c, QCheckBox* w);
+// A labelled box with a button at its right (a Browse), spanning columns of a grid row.
+struct FieldWithButton {
+    QLineEdit* box;
+    QPushButton* button;
+};
+FieldWithButton fieldWithButton(Binder& b, forms::Label& label, forms::TextBox& box,
+                                forms::Button& button, QGridLayout* grid, int row, int columns,
+                                QWidget* parent);
+
+// OK and Cancel at the right of a row, Enter and Escape pressing them (see dialogKeys).
+QHBoxLayout* okCancel(Binder& b, forms::Button& ok, forms::Button& cancel, QWidget* window);
 
 // Enter presses the focused push button, else the default one; Escape presses cancel, or
 // closes the window (its close box) when it has none.

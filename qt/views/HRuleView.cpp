@@ -45,7 +45,7 @@ public:
         grid->addWidget(fieldLabel(b, h.Label2, width, sizes), 0, 0);
         grid->addWidget(width, 0, 1);
         auto* percent = new QCheckBox(sizes);
-        checkBox(b, h.Check2, percent);
+        b.check(h.Check2, percent);
         grid->addWidget(percent, 0, 2);
         NumberBox height = numberBox(b, h.size, h.UpDown2, sizes);
         QLabel* heightLabel = fieldLabel(b, h.Label3, height.box, sizes);
@@ -80,20 +80,12 @@ public:
         colourRow->setColumnMinimumWidth(0, labelWidth + inset);
 
         auto* noshade = new QCheckBox(this);
-        checkBox(b, h.Check1, noshade);
+        b.check(h.Check1, noshade);
         root->addWidget(noshade);
 
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        auto* ok = new QPushButton(this);
-        b.button(h.OKButton, ok);
-        auto* cancel = new QPushButton(this);
-        b.button(h.CancelButton, cancel);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
+        QHBoxLayout* buttons = okCancel(b, h.OKButton, h.CancelButton, this);
         root->addLayout(buttons);
 
-        dialogKeys(this, ok, cancel);
         setMinimumWidth(340);
     }
 };

@@ -27,21 +27,15 @@ public:
         auto* grid = new QGridLayout;
         grid->setColumnMinimumWidth(3, 110);
 
-        QLineEdit* source = field(b, d.lblimageurl, d.imageurl, grid, 0, 0, this);
-        grid->removeWidget(source);
-        auto* sourceRow = new QHBoxLayout;
-        sourceRow->addWidget(source, 1);
-        auto* browse = new QPushButton(this);
-        b.button(d.Command1, browse);
+        auto [source, browse] =
+            fieldWithButton(b, d.lblimageurl, d.imageurl, d.Command1, grid, 0, 3, this);
         browse->setAccessibleName(toQt(d.Command1.toolTip()));
-        sourceRow->addWidget(browse);
-        grid->addLayout(sourceRow, 0, 1, 1, 3);
 
         auto* sized = new QCheckBox(this);
-        checkBox(b, d.dimen, sized);
+        b.check(d.dimen, sized);
         grid->addWidget(sized, 1, 0, 1, 2);
         auto* percent = new QCheckBox(this);
-        checkBox(b, d.diminper, percent);
+        b.check(d.diminper, percent);
         grid->addWidget(percent, 1, 2, 1, 2);
 
         QLineEdit* height = field(b, d.lblheight, d.txtheight, grid, 2, 0, this);
@@ -66,16 +60,8 @@ public:
         number(d.lblverspace, d.verspace, d.UpDown2, grid, 5, 2);
         root->addLayout(grid);
 
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        auto* ok = new QPushButton(this);
-        b.button(d.OKButton, ok);
-        auto* cancel = new QPushButton(this);
-        b.button(d.CancelButton, cancel);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
+        QHBoxLayout* buttons = okCancel(b, d.OKButton, d.CancelButton, this);
         root->addLayout(buttons);
-        dialogKeys(this, ok, cancel);
 
         source->setFocus();
     }

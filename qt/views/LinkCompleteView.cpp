@@ -51,7 +51,7 @@ public:
 
         auto* foot = new QHBoxLayout;
         auto* underline = new QCheckBox(this);
-        checkBox(b, d.Check1, underline);
+        b.check(d.Check1, underline);
         foot->addWidget(underline);
         foot->addStretch(1);
         auto* optional = new QLabel(this);
@@ -59,16 +59,8 @@ public:
         foot->addWidget(optional);
         grid->addLayout(foot, 7, 0, 1, 2);
 
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        auto* ok = new QPushButton(this);
-        b.button(d.OKButton, ok);
-        auto* cancel = new QPushButton(this);
-        b.button(d.CancelButton, cancel);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
+        QHBoxLayout* buttons = okCancel(b, d.OKButton, d.CancelButton, this);
         grid->addLayout(buttons, 8, 0, 1, 2);
-        dialogKeys(this, ok, cancel);
 
         // Below the part of the window that shows at first.
         auto* label = new QLabel(this);

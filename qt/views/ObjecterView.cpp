@@ -26,20 +26,13 @@ public:
         root->setContentsMargins(9, 9, 9, 0);
 
         auto* grid = new QGridLayout;
-        QLineEdit* source = field(b, d.lblsrc, d.src, grid, 0, 0, this);
-        grid->removeWidget(source);
-        auto* sourceRow = new QHBoxLayout;
-        sourceRow->addWidget(source, 1);
-        auto* browse = new QPushButton(this);
-        b.button(d.brw, browse);
+        auto [source, browse] = fieldWithButton(b, d.lblsrc, d.src, d.brw, grid, 0, 5, this);
         browse->setAccessibleName(QStringLiteral("Browse"));
-        sourceRow->addWidget(browse);
-        grid->addLayout(sourceRow, 0, 1, 1, 5);
 
         auto* switches = new QHBoxLayout;
         for (forms::CheckBox* c : {&d.controller, &d.Autostart, &d.Loopa}) {
             auto* w = new QCheckBox(this);
-            checkBox(b, *c, w);
+            b.check(*c, w);
             switches->addWidget(w);
         }
         switches->addStretch(1);
@@ -63,16 +56,8 @@ public:
         root->addWidget(fallbackLabel);
         root->addWidget(fallback);
 
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        auto* ok = new QPushButton(this);
-        b.button(d.OKButton, ok);
-        auto* cancel = new QPushButton(this);
-        b.button(d.CancelButton, cancel);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
+        QHBoxLayout* buttons = okCancel(b, d.OKButton, d.CancelButton, this);
         root->addLayout(buttons);
-        dialogKeys(this, ok, cancel);
 
         root->addWidget(b.statusLine(d.StatusBar1, this));
 

@@ -78,7 +78,7 @@ public:
 
         auto* picture = new QGridLayout;
         auto* usePicture = new QCheckBox(this);
-        checkBox(b, p.Check1, usePicture);
+        b.check(p.Check1, usePicture);
         auto* location = new QLineEdit(this);
         b.lineEdit(p.Text6, location);
         location->setAccessibleName(QStringLiteral("Background picture location"));
@@ -88,7 +88,7 @@ public:
         picture->addWidget(location, 0, 1);
         picture->addWidget(browsePicture, 0, 2);
         auto* fixed = new QCheckBox(this);
-        checkBox(b, p.Check2, fixed);
+        b.check(p.Check2, fixed);
         auto* fixedNote = new QLabel(this);
         b.label(p.Label7, fixedNote);
         auto* fixedRow = new QHBoxLayout;

@@ -62,25 +62,17 @@ public:
         int k = 0;
         for (forms::CheckBox* c : boxes) {
             auto* box = new QCheckBox(this);
-            checkBox(b, *c, box);
+            b.check(*c, box);
             effects->addWidget(box, k / 3, k % 3);
             ++k;
         }
         root->addLayout(effects);
 
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        auto* ok = new QPushButton(this);
-        b.button(r.OKButton, ok);
-        auto* cancel = new QPushButton(this);
-        b.button(r.CancelButton, cancel);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
+        QHBoxLayout* buttons = okCancel(b, r.OKButton, r.CancelButton, this);
         root->addLayout(buttons);
 
         root->addWidget(b.statusLine(r.StatusBar1, this));
 
-        dialogKeys(this, ok, cancel);
         setMinimumWidth(400);
     }
 };
