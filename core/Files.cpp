@@ -35,12 +35,6 @@ void closeBookmarks(Program& program) {
     if (auto* b = program.loaded<Bookeeper>()) b->unload();
 }
 
-// As typing leaves it: the next save writes the page.
-void markModified(Tolva& w) {
-    w.star = u"*";
-    w.setCaption(w.statusCaption());
-}
-
 // Whether the save may write over the page's file, as another program may have left it.
 bool mayOverwrite(Tolva& w, bool automatic) {
     DiskWatch::Disk now = w.disk.check(w.saveme());
@@ -58,7 +52,7 @@ bool mayOverwrite(Tolva& w, bool automatic) {
                                Messages::yesNoSafe);
     if (r == forms::vbYes) return true;
     w.disk.kept();
-    markModified(w);
+    w.markModified();
     return false;
 }
 
@@ -71,7 +65,7 @@ void reloadOrKeep(Tolva& w, bool reload) {
     } else {
         w.disk.accept();
     }
-    markModified(w);
+    w.markModified();
 }
 
 // Save as, for both commands that reach it.
@@ -199,7 +193,7 @@ void Tolva::askAboutDisk() {
                                  forms::vbYesNo + forms::vbQuestion);
         if (r == forms::vbYes) {
             disk.accept();
-            markModified(*this);
+            markModified();
         } else {
             // The page stays as it is; the timer must not save back what was removed.
             disk.refused();

@@ -140,11 +140,15 @@ void Tolva::positionUpdate() {
     nooflines[1].setCaption(n);
 }
 
+void Tolva::markModified() {
+    star = u"*";
+    setCaption(statusCaption());
+}
+
 void Tolva::Text1_Change() {
     // The status refresh runs first on every change, whatever the Options say.
-    star = u"*";
+    markModified();
     commandBox.tevcmd.setText(u"");
-    setCaption(statusCaption());
     positionUpdate();
     // Undo and redo refresh the status like any change, but the assistant must not react
     // to text the user is taking back.

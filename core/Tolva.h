@@ -152,6 +152,8 @@ public:
     void positionUpdate();
     // "Character n" into both caret labels.
     void showCaret();
+    // The page is marked as changed, as typing leaves it: the next save writes it.
+    void markModified();
     // The status form of the caption.
     forms::String statusCaption() const;
 
