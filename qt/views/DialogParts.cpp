@@ -105,6 +105,17 @@ void nameArrows(const NumberBox& n, const QString& name) {
     n.down->setAccessibleName(name + " down");
 }
 
+NumberBox numberField(Binder& b, forms::Label& label, forms::TextBox& box, forms::UpDown& upDown,
+                      QGridLayout* grid, int row, int column, QWidget* parent,
+                      Qt::Alignment align) {
+    NumberBox n = numberBox(b, box, upDown, parent);
+    QLabel* l = fieldLabel(b, label, n.box, parent);
+    nameArrows(n, l->text().remove(u':').trimmed());
+    grid->addWidget(l, row, column);
+    grid->addWidget(n.widget, row, column + 1, align);
+    return n;
+}
+
 FieldWithButton fieldWithButton(Binder& b, forms::Label& label, forms::TextBox& box,
                                 forms::Button& button, QGridLayout* grid, int row, int columns,
                                 QWidget* parent) {

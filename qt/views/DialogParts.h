@@ -35,6 +35,11 @@ struct NumberBox {
 };
 NumberBox numberBox(Binder& b, forms::TextBox& box, forms::UpDown& upDown, QWidget* parent);
 void nameArrows(const NumberBox& n, const QString& name);
+// A label and the number box it names, side by side in a grid; the arrows are named after
+// the label.
+NumberBox numberField(Binder& b, forms::Label& label, forms::TextBox& box, forms::UpDown& upDown,
+                      QGridLayout* grid, int row, int column, QWidget* parent,
+                      Qt::Alignment align = {});
 
 // A labelled box with a button at its right (a Browse), spanning columns of a grid row.
 struct FieldWithButton {

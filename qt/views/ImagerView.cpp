@@ -43,7 +43,8 @@ public:
         QLineEdit* width = field(b, d.lblwidth, d.txtwidth, grid, 2, 2, this);
         width->setFixedWidth(64);
 
-        number(d.lblborder, d.txtborder, d.UpDown1, grid, 3, 0);
+        numberField(b, d.lblborder, d.txtborder, d.UpDown1, grid, 3, 0, this, Qt::AlignLeft)
+            .box->setFixedWidth(64);
         auto* alignLabel = new QLabel(this);
         b.label(d.lblalignment, alignLabel);
         auto* align = new QComboBox(this);
@@ -56,25 +57,16 @@ public:
         grid->removeWidget(alternate);
         grid->addWidget(alternate, 4, 1, 1, 3);
 
-        number(d.lblhorispace, d.horispace, d.UpDown3, grid, 5, 0);
-        number(d.lblverspace, d.verspace, d.UpDown2, grid, 5, 2);
+        numberField(b, d.lblhorispace, d.horispace, d.UpDown3, grid, 5, 0, this, Qt::AlignLeft)
+            .box->setFixedWidth(64);
+        numberField(b, d.lblverspace, d.verspace, d.UpDown2, grid, 5, 2, this, Qt::AlignLeft)
+            .box->setFixedWidth(64);
         root->addLayout(grid);
 
         QHBoxLayout* buttons = okCancel(b, d.OKButton, d.CancelButton, this);
         root->addLayout(buttons);
 
         source->setFocus();
-    }
-
-private:
-    void number(forms::Label& label, forms::TextBox& box, forms::UpDown& spin, QGridLayout* grid,
-                int row, int column) {
-        NumberBox n = numberBox(binder(), box, spin, this);
-        n.box->setFixedWidth(64);
-        QLabel* l = fieldLabel(binder(), label, n.box, this);
-        nameArrows(n, l->text());
-        grid->addWidget(l, row, column);
-        grid->addWidget(n.widget, row, column + 1, Qt::AlignLeft);
     }
 };
 

@@ -105,22 +105,19 @@ public:
         auto* margins = new QGroupBox(this);
         b.frame(p.Frame2, margins);
         auto* marginGrid = new QGridLayout(margins);
-        numberRow(marginGrid, 0, p.Label8, p.Text7, p.UpDown1, margins);
-        numberRow(marginGrid, 1, p.Label9, p.Text8, p.UpDown2, margins);
+        numberField(b, p.Label8, p.Text7, p.UpDown1, marginGrid, 0, 0, margins);
+        numberField(b, p.Label9, p.Text8, p.UpDown2, marginGrid, 1, 0, margins);
         frames->addWidget(margins);
 
         auto* sound = new QGroupBox(this);
         b.frame(p.Frame3, sound);
         auto* soundGrid = new QGridLayout(sound);
-        auto* source = new QLineEdit(sound);
-        b.lineEdit(p.Text9, source);
-        soundGrid->addWidget(fieldLabel(b, p.Label10, source, sound), 0, 0);
-        soundGrid->addWidget(source, 0, 1);
+        field(b, p.Label10, p.Text9, soundGrid, 0, 0, sound);
         auto* browseSound = new QPushButton(sound);
         b.button(p.Command2, browseSound);
         browseSound->setAccessibleDescription(QStringLiteral("Choose a sound file"));
         soundGrid->addWidget(browseSound, 0, 2);
-        numberRow(soundGrid, 1, p.Label11, p.Text10, p.UpDown3, sound);
+        numberField(b, p.Label11, p.Text10, p.UpDown3, soundGrid, 1, 0, sound);
         soundGrid->setColumnStretch(1, 1);
         frames->addWidget(sound, 1);
         root->addLayout(frames);
@@ -187,15 +184,6 @@ private:
         QLineEdit* edit;
         forms::TextBox* box;
     };
-
-    void numberRow(QGridLayout* grid, int row, forms::Label& label, forms::TextBox& box,
-                   forms::UpDown& upDown, QWidget* parent) {
-        NumberBox n = numberBox(binder(), box, upDown, parent);
-        QLabel* l = fieldLabel(binder(), label, n.box, parent);
-        nameArrows(n, l->text().remove(u':').trimmed());
-        grid->addWidget(l, row, 0);
-        grid->addWidget(n.widget, row, 1);
-    }
 
     // The colour list's text leaves as text: pressed and pulled when nothing in it is
     // selected (a selection drags itself, as any text box's does).

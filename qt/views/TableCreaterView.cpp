@@ -29,8 +29,8 @@ public:
         auto* rows = new QGroupBox(this);
         b.frame(t.Frame1, rows);
         auto* rowsGrid = new QGridLayout(rows);
-        numberRow(rowsGrid, 0, t.Label1, t.i, t.rowUpDown, rows);
-        numberRow(rowsGrid, 1, t.Label2, t.j, t.colUpDown, rows);
+        numberField(b, t.Label1, t.i, t.rowUpDown, rowsGrid, 0, 0, rows);
+        numberField(b, t.Label2, t.j, t.colUpDown, rowsGrid, 1, 0, rows);
         root->addWidget(rows);
 
         auto* create = new QPushButton(this);
@@ -40,13 +40,10 @@ public:
         auto* others = new QGroupBox(this);
         b.frame(t.Frame2, others);
         auto* othersGrid = new QGridLayout(others);
-        auto* caption = new QLineEdit(others);
-        b.lineEdit(t.txtcaption, caption);
-        othersGrid->addWidget(fieldLabel(b, t.Label3, caption, others), 0, 0);
-        othersGrid->addWidget(caption, 0, 1);
-        numberRow(othersGrid, 1, t.Label4, t.txtborder, t.borderUpDown, others);
-        numberRow(othersGrid, 2, t.Label5, t.txtcelpad, t.celpadUpDown, others);
-        numberRow(othersGrid, 3, t.Label6, t.txtcelspac, t.celspacUpDown, others);
+        field(b, t.Label3, t.txtcaption, othersGrid, 0, 0, others);
+        numberField(b, t.Label4, t.txtborder, t.borderUpDown, othersGrid, 1, 0, others);
+        numberField(b, t.Label5, t.txtcelpad, t.celpadUpDown, othersGrid, 2, 0, others);
+        numberField(b, t.Label6, t.txtcelspac, t.celspacUpDown, othersGrid, 3, 0, others);
         root->addWidget(others);
 
         // The boxes of both frames line up in one column.
@@ -59,16 +56,6 @@ public:
 
         dialogKeys(this, create, nullptr);
         setMinimumWidth(300);
-    }
-
-private:
-    void numberRow(QGridLayout* grid, int row, forms::Label& label, forms::TextBox& box,
-                   forms::UpDown& upDown, QWidget* parent) {
-        NumberBox n = numberBox(binder(), box, upDown, parent);
-        QLabel* l = fieldLabel(binder(), label, n.box, parent);
-        nameArrows(n, l->text());
-        grid->addWidget(l, row, 0);
-        grid->addWidget(n.widget, row, 1);
     }
 };
 

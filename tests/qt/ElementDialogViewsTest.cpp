@@ -265,10 +265,10 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
              QTest::keyClicks(at(v, "imageurl"), "a.gif");
              auto* hspace = at<QLineEdit>(v, "horispace");
              typeInto(hspace, "4");
-             click(arrow(v, "Horizontal Spacing : up"));
+             click(arrow(v, "Horizontal Spacing up"));
              QTest::keyClick(hspace, Qt::Key_Up); // the box's own keys step it too
-             click(arrow(v, "Horizontal Spacing : down"));
-             click(arrow(v, "Horizontal Spacing : down"));
+             click(arrow(v, "Horizontal Spacing down"));
+             click(arrow(v, "Horizontal Spacing down"));
              click(arrow(v, "Border down")); // stays at 0
              click(at(v, "dimen"));
              auto* height = at<QLineEdit>(v, "txtheight");
