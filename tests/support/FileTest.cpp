@@ -4,15 +4,13 @@
 
 #include <atomic>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace testing_support {
 
 std::string readBytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void writeBytes(const fs::path& p, std::string_view bytes) {

@@ -5,7 +5,8 @@
 
 #include <sys/stat.h>
 
-#include <limits>
+#include <algorithm>
+#include <utility>
 
 namespace testing_support {
 
@@ -15,8 +16,7 @@ std::string show(StringView s) {
         out += c == u'\r'   ? "\\r"
                : c == u'\n' ? "\\n"
                : c == u'\t' ? "\\t"
-               : c < 0x80   ? std::string(1, static_cast<char>(c))
-                            : forms::toUtf8(StringView(&c, 1));
+                            : forms::toUtf8({&c, 1});
     return out + "\"";
 }
 
@@ -52,7 +52,7 @@ int ScriptedDialogs::messageBox(StringView prompt, int flags, StringView title) 
                       << " title " << show(title);
         return forms::vbCancel;
     }
-    Step s = script_.front();
+    Step s = std::move(script_.front());
     script_.pop_front();
     EXPECT_EQ(show(s.prompt), show(prompt));
     EXPECT_EQ(s.flags, flags) << "flags of " << show(prompt);
@@ -146,18 +146,15 @@ void VirtualClock::timerGone(forms::Timer& t) {
 
 void VirtualClock::advance(int ms) {
     long target = now_ + ms;
-    for (;;) {
-        forms::Timer* next = nullptr;
-        Due best{std::numeric_limits<long>::max(), 0};
-        for (auto& [t, d] : due_)
-            if (d.when < best.when || (d.when == best.when && d.order < best.order)) {
-                best = d;
-                next = t;
-            }
-        if (!next || best.when > target) break;
-        now_ = best.when;
-        due_[next] = Due{best.when + next->interval(), best.order};
-        next->fire();
+    auto earlier = [](const auto& a, const auto& b) {
+        return std::pair(a.second.when, a.second.order) < std::pair(b.second.when, b.second.order);
+    };
+    while (!due_.empty()) {
+        auto next = std::min_element(due_.begin(), due_.end(), earlier);
+        if (next->second.when > target) break;
+        now_ = next->second.when;
+        next->second.when += next->first->interval();
+        next->first->fire();
     }
     now_ = target;
 }

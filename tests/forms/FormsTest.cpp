@@ -1,0 +1,203 @@
+// The forms layer: the keystroke queue, End, listening to model objects, and the text
+// box's errors, line breaks, maximum length, undo, display mirror and copies.
+#include "forms/Controls.h"
+#include "forms/Form.h"
+#include "forms/Runtime.h"
+#include "forms/TextBox.h"
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <random>
+
+using namespace forms;
+using testing_support::ScriptedPlatform;
+using testing_support::show;
+
+namespace {
+
+struct Box : ::testing::Test {
+    ScriptedPlatform sp;
+    Runtime rt{sp.platform};
+    Form form{rt, "f"};
+    TextBox box{form, "Text1"};
+    std::string heard;
+    void SetUp() override { box.setMultiLine(true); }
+    void type(StringView s) {
+        for (char16_t c : s)
+            box.type(c);
+    }
+    // A view that notes its mark on every change of the text.
+    std::function<void(Prop)> noting(char mark) {
+        return [this, mark](Prop p) {
+            if (p == Prop::Text) heard += mark;
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(Box, QueuedKeysArriveAfterTheHandlerAsThemselvesOneChangeEach) {
+    for (auto [keys, n] :
+         {std::pair<StringView, size_t>{u"+^%~{}[]()x", 11}, {u"a\nb\rc\r\nd", 7}}) {
+        SCOPED_TRACE(show(keys));
+        std::vector<String> changes;
+        box.Change = [&] { changes.push_back(box.text()); };
+        rt.invoke([&] {
+            box.setText(u"");
+            changes.clear();
+            box.setFocus();
+            rt.sendKeys(keys);
+            EXPECT_TRUE(changes.empty()) << "nothing arrives while the handler runs";
+        });
+        EXPECT_EQ(show(box.text()), show(keys));
+        EXPECT_EQ(changes.size(), n) << "a CR LF pair is one change";
+    }
+}
+
+TEST_F(Box, KeysQueuedByATypedKeyArriveAfterItsKeyUpAndTheKeysAlreadyWaiting) {
+    std::string order;
+    box.KeyDown = [&](int, int) { order += "D"; };
+    box.KeyPress = [&](int& c) { order += static_cast<char>(c); };
+    box.Change = [&] {
+        order += "C";
+        if (box.text().ends_with(u"a")) rt.sendKeys(u"1");
+    };
+    box.KeyUp = [&](int, int) { order += "U"; };
+    rt.invoke([&] { box.setFocus(); });
+    box.type(u'a');
+    EXPECT_EQ(order, "DaCUD1CU");
+    rt.invoke([&] { rt.sendKeys(u"ab"); });
+    EXPECT_EQ(show(box.text()), show(u"a1ab1"));
+}
+
+TEST_F(Box, AnErrorStopsTheRunningCommandOnlyAndEndStopsEverything) {
+    int ran = 0;
+    rt.invoke([&] { box.setSelLength(-5), ++ran; });
+    rt.invoke([&] { ++ran; });
+    EXPECT_EQ(ran, 1) << "the program goes on after the error";
+    rt.invoke([&] { rt.invoke([&] { rt.end(); }), ++ran; });
+    rt.invoke([&] { ++ran; });
+    EXPECT_EQ(ran, 1);
+    EXPECT_TRUE(sp.session.ended);
+}
+
+TEST_F(Box, EndingAListeningEndsThatOneEvenDuringANotification) {
+    std::optional<Subscription> first = box.listen(noting('1'));
+    auto second = std::make_unique<Subscription>();
+    Subscription closer = box.listen([&](Prop p) {
+        if (p != Prop::Text) return;
+        heard += '3';
+        second.reset(); // closes a later view while the change is being announced
+    });
+    *second = box.listen(noting('2'));
+    Subscription fourth = box.listen(noting('4'));
+    box.setText(u"a");
+    box.setText(u"b");
+    Subscription moved = std::move(*first);
+    first.reset(); // what was moved from ends nothing
+    box.setText(u"c");
+    EXPECT_EQ(heard, "134134134");
+
+    // A listener may end its own listening, and outlive the control.
+    Subscription self;
+    self = box.listen([&](Prop p) {
+        if (p == Prop::Text) heard += 's', self.reset();
+    });
+    box.setText(u"d");
+    box.setText(u"e");
+    EXPECT_EQ(heard, "134134134134s134");
+    {
+        Form gone(rt, "gone");
+        self = Label(gone, "Label1").listen(noting('2'));
+    }
+    self.reset(); // the label is gone; ending the listening is harmless
+}
+
+TEST_F(Box, EnterAndBackspaceTakeTheWholeLineBreakAndMaxLengthRefusesTyping) {
+    type(u"x\r");
+    EXPECT_TEXT(u"x\r\n", box.text());
+    type(u"\b");
+    EXPECT_TEXT(u"x", box.text());
+
+    box.setMultiLine(false);
+    box.setMaxLength(3);
+    type(u"bcd");
+    EXPECT_TEXT(u"xbc", box.text());
+    box.setText(u"longer");
+    EXPECT_TEXT(u"longer", box.text()) << "code is not refused";
+}
+
+TEST_F(Box, UndoGroupsTypingByWordsAndKeepsTwoThousandSteps) {
+    // A blank starts a new group, so does Enter, a caret move, and any other edit.
+    type(u"ab cd\ref");
+    box.setSelStart(0);
+    type(u"x");
+    box.setText(box.text()); // the same text again is nothing to undo
+    EXPECT_TEXT(u"xab cd\r\nef", box.text());
+    for (StringView expected : {u"ab cd\r\nef", u"ab cd\r\n", u"ab cd", u"ab", u""}) {
+        ASSERT_TRUE(box.undo());
+        EXPECT_TEXT(expected, box.text());
+    }
+    EXPECT_FALSE(box.undo());
+    EXPECT_TRUE(box.redo());
+    EXPECT_TEXT(u"ab", box.text());
+
+    // Beyond 2000 steps the oldest go first.
+    box.setSelStart(2);
+    for (int i = 0; i < 2001; ++i)
+        box.setSelText(i % 2 ? u"b" : u"a");
+    EXPECT_FALSE(box.canRedo()) << "a new edit drops what could be redone";
+    int undone = 0;
+    while (box.undo())
+        ++undone;
+    EXPECT_EQ(undone, 2000);
+    EXPECT_TEXT(u"aba", box.text()) << "the first step is the one forgotten";
+}
+
+// Every edit reported to the display, replayed on a plain string, must keep it equal to
+// the display form of the model text; offsets must map both ways.
+TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
+    String display;
+    box.displayEdit = [&](const DisplayEdit& e) {
+        ASSERT_LE(e.pos + e.removed, static_cast<int32_t>(display.size()));
+        display.replace(static_cast<size_t>(e.pos), static_cast<size_t>(e.removed), e.text);
+    };
+    std::mt19937 rng(7);
+    const StringView pieces[] = {u"a", u"\r", u"\n", u"\r\n", u"xy\r\nz", u"", u"\n\r", u"<b>"};
+    box.setText(u"start\r\nline\rlone\nend");
+    for (int i = 0; i < 3000; ++i) {
+        int32_t n = box.length();
+        std::uniform_int_distribution<int32_t> pos(0, n);
+        int32_t a = pos(rng);
+        int32_t len = std::uniform_int_distribution<int32_t>(0, std::min(3, n - a))(rng);
+        box.select(a, len);
+        box.setSelText(pieces[rng() % 8]);
+        ASSERT_EQ(show(display), show(displayForm(box.text()))) << "after edit " << i;
+        int32_t p = pos(rng) % (box.length() + 1);
+        int32_t back = box.storage().fromDisplay(box.storage().toDisplay(p));
+        bool midPair = p > 0 && p < box.length() && box.at(p - 1) == CR && box.at(p) == LF;
+        EXPECT_EQ(back, midPair ? p + 1 : p) << "offset " << p;
+    }
+    EXPECT_EQ(box.storage().crlfPairs(), static_cast<int32_t>(box.length() - display.size()));
+}
+
+TEST(GapBufferTest, FindsAcrossTheGapBothWays) {
+    GapBuffer b(u"abcdefabcdef");
+    b.replace(4, 0, u"XY"); // "abcdXYefabcdef", the gap after XY
+    EXPECT_EQ(b.find(u"dXYe"), 3);
+    EXPECT_EQ(b.find(u"abc", 1), 8);
+    EXPECT_EQ(b.rfind(u"dXY", 6), 3);
+}
+
+TEST_F(Box, OnlyWholeTextReadsCountAsCopies) {
+    box.setText(u"abc\r\ndef");
+    long before = box.storage().wholeCopies();
+    (void)box.mid(1, 7);
+    (void)box.find(u"def");
+    EXPECT_EQ(box.storage().wholeCopies() - before, 0);
+    (void)box.text();
+    EXPECT_EQ(box.storage().wholeCopies() - before, 1);
+}
