@@ -47,10 +47,6 @@ TEST_F(ObjecterTest, TheEmbedElementFromDefaultsOrSwitchesAndAnEmptySourceRefuse
     EXPECT_TRUE(f.src.hasFocus());
     EXPECT_TEXT(u"page", page());
 
-    sp.dialogs.expectFile(false, u"/media/a.mid");
-    click(f.brw);
-    EXPECT_TEXT(u"/media/a.mid", f.src.text());
-
     run([&] { f.NoEmbed.setFocus(); });
     run([&] { f.NoEmbed.setText(u""); });
     EXPECT_TEXT(u"", f.NoEmbed.text());
