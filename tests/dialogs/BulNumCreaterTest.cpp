@@ -8,15 +8,13 @@ namespace {
 
 using BulNumCreaterTest = DialogTest<BulNumCreater>;
 
-TEST_F(BulNumCreaterTest, NumberingReplacesTheSelection) {
+TEST_F(BulNumCreaterTest, NumberingReplacesTheSelectionAndBulletsSwitchAnOpenDialogInPlace) {
     setPage(u"a<ol>b", 1, 4);
     click(open("numberings").btnbulnumcreater);
     EXPECT_TEXT(u"a<OL TYPE=\"1\">\r\n<LI> Point1\r\n</OL>\r\nb", page());
     EXPECT_EQ(program.loaded<BulNumCreater>(), nullptr);
     EXPECT_TRUE(main().Text1.hasFocus());
-}
 
-TEST_F(BulNumCreaterTest, TheOtherOpenerSwitchesAnOpenDialogInPlace) {
     setPage(u"");
     BulNumCreater& d = open("numberings");
     run([&] { d.type.setListIndex(3); });

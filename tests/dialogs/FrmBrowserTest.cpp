@@ -55,7 +55,6 @@ TEST_F(FrmBrowserTest, TheHistoryListsEachAddressOnceNewestFirstAndTheCaptionFol
     EXPECT_TRUE(history().empty()) << "until the page has loaded";
     sp.browser.arrive(page);
     EXPECT_TEXT(u"My web page!", b.caption());
-    EXPECT_EQ(history(), std::vector<String>{page});
 
     sp.browser.holdLoads = false;
     sp.browser.arrive(u"file:///b.html");

@@ -39,14 +39,11 @@ TEST_F(RolloverTest, TheFontListSkipsTheFirstFontAndTheBlockFollowsTheSettings) 
     Rollover& r = open();
     ASSERT_EQ(r.Combo1.listCount(), 3);
     EXPECT_TEXT(u"Arial", r.Combo1.item(0));
-    EXPECT_TEXT(kDefaultBlock, r.styleBlock());
 
-    // One transform at a time.
-    tick(r.Allcaps);
-    tick(r.Capitalize);
-    EXPECT_EQ(r.Allcaps.value(), 0);
-    for (forms::CheckBox* c : {&r.Underline, &r.Overline, &r.Hidden, &r.Smallcaps})
+    for (forms::CheckBox* c :
+         {&r.Allcaps, &r.Capitalize, &r.Underline, &r.Overline, &r.Hidden, &r.Smallcaps})
         tick(*c);
+    EXPECT_EQ(r.Allcaps.value(), 0) << "one transform at a time";
     run([&] {
         r.List1.setListIndex(4);
         r.List2.setListIndex(10);
@@ -60,8 +57,7 @@ TEST_F(RolloverTest, TheFontListSkipsTheFirstFontAndTheBlockFollowsTheSettings) 
     tick(r.Overline);
     EXPECT_EQ(r.styleBlock().find(u"text-decoration"), String::npos);
 
-    run([&] { r.CancelButton.click(); });
-    EXPECT_EQ(program.loaded<Rollover>(), nullptr);
+    click(r.CancelButton);
     sp.fonts.fonts = {u"System"};
     run([&] { props().btnRollover.click(); });
     EXPECT_EQ(program.loaded<Rollover>()->Combo1.listCount(), 0);
@@ -74,7 +70,6 @@ TEST_F(RolloverTest, BeforeTheFirstPagePropertiesOkTheBlockIsHandedOver) {
     open(false);
     ok();
     EXPECT_TEXT(u"<html></HEAD><body >", page());
-    EXPECT_EQ(program.loaded<Rollover>(), nullptr);
     EXPECT_TEXT(kDefaultBlock, props().rolypoly.text());
 }
 
@@ -103,7 +98,6 @@ TEST_F(RolloverTest, AfterwardsABlockIsReplacedInPlaceOrANewOneGoesBeforeTheHead
         EXPECT_TEXT(c.after, page());
         EXPECT_EQ(program.loaded<Rollover>(), nullptr);
         EXPECT_EQ(program.loaded<PageProps>() != nullptr, c.inPlace);
-        EXPECT_EQ(program.runtime().focus(), &w.Text1);
     }
 }
 

@@ -32,7 +32,6 @@ TEST_F(TableCreaterTest, TheTableReplacesTheSelectionWithTheFieldsInItsTag) {
     EXPECT_TEXT(String(u"ab") + kDefaultTable + u"cd", page());
     EXPECT_EQ(main().Text1.selStart(), 2 + static_cast<int32_t>(String(kDefaultTable).size()));
     EXPECT_EQ(program.loaded<TableCreater>(), nullptr);
-    EXPECT_TRUE(main().Text1.hasFocus());
 
     setPage(u"");
     TableCreater& t = open();
@@ -66,11 +65,9 @@ TEST_F(TableCreaterTest, RowOpenerCutsTheDialogDownToRowsAndSwitchesAnOpenOne) {
 
     TableCreater& full = open("Table");
     EXPECT_TRUE(full.fullTable) << "the next opening loads the whole table afresh";
-    EXPECT_TEXT(u"2", full.i.text());
     run([&] { main().menu("rowa").click(); });
     EXPECT_EQ(program.loaded<TableCreater>(), &full);
     EXPECT_FALSE(full.fullTable);
-    EXPECT_TEXT(u"1", full.i.text());
     open("Table");
     EXPECT_FALSE(full.fullTable) << "Table only brings the rows-only dialog forward";
 }
