@@ -98,7 +98,8 @@ void TableCreater::createrower() {
         fragment_ += CRLF;
         ++rowCounter_;
     }
-    buffer.setSelText(fragment_);
+    // No rows is nothing to insert: the selection is the user's, not to be replaced by it.
+    if (!fragment_.empty()) buffer.setSelText(fragment_);
     if (fullTable) buffer.setSelText(u"</TABLE>\r\n");
     unload();
 }

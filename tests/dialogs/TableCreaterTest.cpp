@@ -61,7 +61,7 @@ TEST_F(TableCreaterTest, RowOpenerCutsTheDialogDownToRowsAndSwitchesAnOpenOne) {
     setPage(u"keep[sel]keep", 4, 5);
     enter(open("Row").i, u"0");
     press();
-    EXPECT_TEXT(u"keepkeep", page()) << "the empty fragment deletes the selection";
+    EXPECT_TEXT(u"keep[sel]keep", page()) << "no rows deletes nothing";
 
     TableCreater& full = open("Table");
     EXPECT_TRUE(full.fullTable) << "the next opening loads the whole table afresh";
