@@ -109,7 +109,6 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
          [&](FormView* v) {
              const int fullHeight = v->height();
              EXPECT_EQ(open("rowa", "tablecreater"), v) << "switched in place";
-             EXPECT_EQ(v->windowTitle().toStdString(), "Insert Row");
              EXPECT_FALSE(at(v, "Frame2")->isVisible());
              EXPECT_LT(v->height(), fullHeight);
          },
@@ -120,7 +119,6 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
              EXPECT_EQ(announced(at(v, "Widther")), "Width");
              EXPECT_EQ(announced(at(v, "Align")), "Alignment");
              EXPECT_EQ(announced(at(v, "Combo2")), "Colour");
-             EXPECT_EQ(announced(at(v, "Check1")), "No Shade (Solid)");
              at<QListWidget>(v, "Align")->setCurrentRow(2);
              readerSets(at(v, "Widther"), "40");
              readerToggles(at(v, "Check2"));
@@ -151,7 +149,6 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
         {"link around the selection", "Ctrl+K", "linkcomplete", u"Go Home now", 3, 4,
          [&](FormView* v) {
              EXPECT_EQ(shown(at<QLineEdit>(v, "txttodisplay")), "Home");
-             EXPECT_EQ(announced(at(v, "targets")), "Target Frame *");
              at(v, "linkurl")->setFocus();
              QTest::keyClicks(at(v, "linkurl"), "x.htm");
          },
