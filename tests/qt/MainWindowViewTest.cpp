@@ -1,26 +1,32 @@
-// The real main window: start-up, typing into the editor, the mirror of the buffer, the menu
-// bar, the close box, hiding the groups and swapping the colours.
+// The real main window: typing into the editor, the mirror of the buffer, the menu bar, the
+// close box, the button groups, and the editing tools: smart select and auto delete, the find
+// window and the master temporary clipboard.
 #include "QtProgramTest.h"
+#include "support/ProgramTest.h"
 
+#include "core/TempClip.h"
+
+#include <QAbstractButton>
 #include <QAction>
-#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 
 using namespace testing_support;
+using forms::String;
 
-class MainWindowViewTest : public QtProgramTest {};
-
-TEST_F(MainWindowViewTest, SplashGivesWayToTheMainWindowOnItsOwn) {
-    program.start();
-    auto* splash = views->view("frmSplash");
-    ASSERT_NE(splash, nullptr);
-    EXPECT_TRUE(splash->isVisible());
-    QTest::qWait(2700);
-    EXPECT_EQ(views->view("frmSplash"), nullptr);
-    auto* main = views->view("tolva");
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-}
+class MainWindowViewTest : public QtProgramTest {
+protected:
+    template <class W> W& widget(const char* name, const char* view = "tolva") {
+        auto* w = in<W>(view, name);
+        EXPECT_NE(w, nullptr) << name;
+        if (!w) throw std::runtime_error(name);
+        return *w;
+    }
+};
 
 TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     startMain();
@@ -29,7 +35,6 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     expectMirror();
     QTest::keyClick(&b, Qt::Key_End); // end of the first line
     QTest::keyClicks(&b, "XY");
-    expectMirror();
     EXPECT_EQ(main().Text1.text(), forms::String(u"abXY\r\ncd"));
     QTest::keyClick(&b, Qt::Key_Return);
     EXPECT_EQ(main().Text1.text(), forms::String(u"abXY\r\n\r\ncd"));
@@ -37,61 +42,23 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     QTest::keyClick(&b, Qt::Key_Backspace);
     QTest::keyClick(&b, Qt::Key_Backspace);
     EXPECT_EQ(main().Text1.text(), forms::String(u"abX\r\ncd"));
-    expectMirror();
-    QApplication::clipboard()->setText("p\nq");
-    b.paste();
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXp\r\nq\r\ncd"))
-        << "pasted breaks become CR LF";
-    expectMirror();
-    QTest::keyClick(&b, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abX\r\ncd"));
-    expectMirror();
-    QTest::keyClick(&b, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXp\r\nq\r\ncd"));
-    expectMirror();
-    QTest::keyClick(&b, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(&b, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(main().Text1.selLength(), 3) << "the selection crosses a CR LF pair";
+    QTest::keyClick(&b, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(main().Text1.selLength(), 2) << "the selection takes the CR LF pair whole";
     expectMirror();
     QTest::keyClick(&b, Qt::Key_Delete);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXp\r\ncd"));
+    EXPECT_EQ(main().Text1.text(), forms::String(u"abXcd"));
     expectMirror();
-    QTest::keyClick(&b, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(main().Text1.selLength(), 8);
-}
 
-TEST_F(MainWindowViewTest, LoneBreaksShowAsLineBreaks) {
-    startMain();
+    // Lone breaks show as line breaks too.
     run([&] { main().Text1.setText(u"a\nb\rc\r\nd"); });
-    EXPECT_EQ(buffer().document()->blockCount(), 4);
-    expectMirror();
-    run([&] {
-        main().Text1.setSelStart(2);
-        main().Text1.setSelText(u"\r");
-    });
+    EXPECT_EQ(b.document()->blockCount(), 4);
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
+TEST_F(MainWindowViewTest, MenuItemsFollowTheModelAndTheirShortcutsWorkFromTheEditor) {
     auto& v = startMain();
-    const std::tuple<const char*, const char*, const char*> items[] = {
-        {"exit", "E&xit", "Ctrl+E"},         {"mnuReplace", "&Replace", ""},
-        {"mnufont", "Font....", "Shift+F1"}, {"mnuhyperlink", "&Hyperlink", "Ctrl+K"},
-        {"linebreaka", "&Line Break", ""},   {"mnuMaster", "Master Temporary Clipboard", "Ctrl+M"},
-    };
-    for (auto [name, caption, shortcut] : items) {
-        auto* a = v.findChild<QAction*>(name);
-        ASSERT_NE(a, nullptr) << name;
-        EXPECT_EQ(a->text().toStdString(), caption) << name;
-        EXPECT_EQ(a->shortcut().toString().toStdString(), shortcut) << name;
-    }
     EXPECT_FALSE(v.findChild<QAction*>("preview")->isEnabled());
     EXPECT_TRUE(v.findChild<QAction*>("mnuautocorrect")->isChecked());
-}
-
-TEST_F(MainWindowViewTest, ShortcutsReachTheMenuFromTheEditor) {
-    startMain();
-    buffer().setFocus();
     QTest::keyClick(&buffer(), Qt::Key_E, Qt::ControlModifier); // Exit, clean page
     EXPECT_TRUE(qp.session.ended);
 }
@@ -99,23 +66,12 @@ TEST_F(MainWindowViewTest, ShortcutsReachTheMenuFromTheEditor) {
 TEST_F(MainWindowViewTest, CloseBoxAsksAndNoKeepsTheWindow) {
     auto& v = startMain();
     QTest::keyClicks(&buffer(), "q");
-    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                          u"Reminder to save", forms::vbNo);
-    EXPECT_FALSE(v.close());
-    EXPECT_TRUE(v.isVisible());
-    EXPECT_FALSE(qp.session.ended);
-    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                          u"Reminder to save", forms::vbYes);
-    v.close();
-    EXPECT_TRUE(qp.session.ended);
-}
-
-TEST_F(MainWindowViewTest, ToolbarPicturesAreAnnouncedByTheirNames) {
-    startMain();
-    for (auto [name, announced] : {std::pair{"pictnew", "New"}, {"pictcontrast", "Contrast"}}) {
-        auto* w = mainView().findChild<QWidget*>(name);
-        ASSERT_NE(w, nullptr) << name;
-        EXPECT_EQ(w->accessibleName().toStdString(), announced);
+    for (int answer : {forms::vbNo, forms::vbYes}) {
+        dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                              u"Reminder to save", answer);
+        const bool closed = v.close();
+        EXPECT_TRUE(!closed || answer == forms::vbYes) << "No keeps the window";
+        EXPECT_EQ(qp.session.ended, answer == forms::vbYes);
     }
 }
 
@@ -127,6 +83,8 @@ TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLa
     QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_FALSE(v.findChild<QScrollArea*>("buttonPanel")->isVisible());
+    for (const char* group : {"General", "special", "Combo3", "Combo4", "insert"})
+        EXPECT_FALSE(widget<QWidget>(group).isVisible()) << group;
     EXPECT_GT(buffer().width(), narrow + 200);
     QTest::keyClick(&buffer(), Qt::Key_H, Qt::ControlModifier);
     QApplication::processEvents();
@@ -134,13 +92,93 @@ TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLa
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, ContrastSwapsTheBuffersColoursAndTwiceRestoresThem) {
+// One button of a few groups, and the special character chosen in its list.
+TEST_F(MainWindowViewTest, AButtonWritesItsHelpLineWhenHoveredAndAClickChangesThePage) {
     startMain();
-    QColor base = buffer().palette().color(QPalette::Base);
-    QColor text = buffer().palette().color(QPalette::Text);
-    run([&] { main().pictcontrast.click(); });
-    EXPECT_EQ(buffer().palette().color(QPalette::Base), text);
-    EXPECT_EQ(buffer().palette().color(QPalette::Text), base);
-    run([&] { main().pictcontrast.click(); });
-    EXPECT_EQ(buffer().palette().color(QPalette::Base), base);
+    QTest::mouseMove(&widget<QAbstractButton>("bold"));
+    QApplication::processEvents();
+    EXPECT_EQ(widget<QLineEdit>("helper").text().toStdString(),
+              "Select text to be made bold and click.");
+    const std::pair<const char*, forms::StringView> cases[] = {
+        {"bold", u"[<B>x</B>]"},
+        {"style", u"[<STYLE>\r\n\r\n</STYLE>]"},
+        {"specialcharacter", u"[\u00A9]"},
+    };
+    auto& chars = widget<QComboBox>("Combo3");
+    chars.setCurrentIndex(16);
+    emit chars.activated(16);
+    for (auto [button, result] : cases) {
+        SCOPED_TRACE(button);
+        setPage(u"[x]", 1, 1);
+        QTest::mouseClick(&widget<QAbstractButton>(button), Qt::LeftButton);
+        EXPECT_TEXT(result, main().Text1.text());
+        expectMirror();
+    }
+}
+
+TEST_F(MainWindowViewTest, SmartSelectAndAutoDeleteByTheirShortcuts) {
+    startMain();
+    setPage(u"x<B>bold</B>y", 2);
+    QTest::keyClick(&buffer(), Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_EQ(main().Text1.selText(), String(u"<B>"));
+    expectMirror();
+    // Shift+Delete is the text control's own cut: the shortcut must win.
+    QTest::keyClick(&buffer(), Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(text(), String(u"xboldy"));
+    expectMirror();
+}
+
+TEST_F(MainWindowViewTest, FindWindowSearchesFromItsBoxAndF3GoesOn) {
+    startMain();
+    setPage(u"cat dog cat dog", 1);
+    QTest::keyClick(&buffer(), Qt::Key_F, Qt::ControlModifier);
+    auto* view = views->view("findreplace");
+    ASSERT_NE(view, nullptr);
+    auto* find = in<QComboBox>("findreplace", "txtfind");
+    ASSERT_NE(find, nullptr);
+    find->setFocus();
+    QTest::keyClicks(find->lineEdit(), "CAT");
+    QTest::keyClick(find->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(main().Text1.selStart(), 8);
+    EXPECT_EQ(main().Text1.selText(), String(u"cat"));
+    EXPECT_FALSE(view->isVisible()) << "the find-only form steps aside";
+    expectMirror();
+
+    // F3 goes on from where Ctrl+F left the caret.
+    QTest::keyClick(&buffer(), Qt::Key_F3);
+    EXPECT_EQ(main().Text1.selStart(), 8);
+}
+
+TEST_F(MainWindowViewTest, TemporaryClipboardPreviewsAPickedSnippetAndTakesADrop) {
+    startMain();
+    setPage(u"alpha beta", 0, 5);
+    QTest::keyClick(&buffer(), Qt::Key_D, Qt::ControlModifier);
+    auto* snippets = in<QComboBox>("tolva", "tmpcmb");
+    ASSERT_EQ(snippets->count(), 1);
+
+    QTest::keyClick(&buffer(), Qt::Key_M, Qt::ControlModifier);
+    ASSERT_NE(views->view("tempclip"), nullptr);
+    EXPECT_EQ(program.window<TempClip>().tmpcmb.listIndex(), -1) << "nothing picked by itself";
+    auto* list = in<QListWidget>("tempclip", "tmpcmb");
+    auto* preview = in<QPlainTextEdit>("tempclip", "fullclip");
+    ASSERT_EQ(list->count(), 1);
+    QRect first = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(preview->toPlainText().toStdString(), "alpha");
+
+    // The preview's selection dropped on the list becomes a snippet of both lists.
+    run([&] {
+        program.window<TempClip>().fullclip.setSelStart(1);
+        program.window<TempClip>().fullclip.setSelLength(3);
+    });
+    QMimeData mime;
+    mime.setText(QStringLiteral("lph"));
+    QPoint at = list->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(list->viewport(), &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(list->viewport(), &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the preview keeps its text";
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(snippets->itemText(1).toStdString(), "lph");
 }

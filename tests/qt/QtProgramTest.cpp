@@ -2,8 +2,10 @@
 #include "QtProgramTest.h"
 
 #include "core/Splash.h"
+#include "dialogs/FrmBrowser.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QComboBox>
 
 namespace testing_support {
@@ -45,6 +47,36 @@ std::string QtProgramTest::announced(QWidget* w) {
         for (const auto& [other, relation] : a->relations(QAccessible::Label))
             return other->text(QAccessible::Name).toStdString();
     return a->text(QAccessible::Name).toStdString();
+}
+
+void QtProgramTest::readerToggles(QWidget* w) {
+    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    if (!a || !a->actionInterface()) return ADD_FAILURE() << "no toggle action";
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+void QtProgramTest::readerSets(QWidget* w, const QString& text) {
+    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    if (!a || !a->editableTextInterface() || !a->textInterface())
+        return ADD_FAILURE() << "no editable text";
+    a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), text);
+}
+
+void PreviewWindowTest::TearDown() {
+    if (auto* b = program.loaded<FrmBrowser>()) run([&] { b->unload(); });
+    QtProgramTest::TearDown();
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+}
+
+tolva::qt::FormView* PreviewWindowTest::openPreview() {
+    dialogs.expectFile(true, path);
+    run([&] { main().saveas_Click(); });
+    dialogs.expectMessage(u"Always save before checking preview", 64, u"Tip", forms::vbOK);
+    QTest::keyClick(&buffer(), Qt::Key_F5);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogs.done());
+    return views->view("frmBrowser");
 }
 
 } // namespace testing_support

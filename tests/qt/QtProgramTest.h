@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+
+#include <unistd.h>
 
 namespace testing_support {
 
@@ -48,12 +51,24 @@ protected:
         auto* v = views->view(view);
         return v ? v->findChild<W*>(name) : nullptr;
     }
-    QString label(const char* name) {
-        auto* l = mainView().findChild<QLabel*>(name);
-        return l ? l->text() : QString();
-    }
     // What a screen reader announces the widget by: its name, for a combo box its label.
     static std::string announced(QWidget* w);
+    // What a screen reader does instead of clicks and keystrokes.
+    static void readerToggles(QWidget* w);
+    static void readerSets(QWidget* w, const QString& text);
+};
+
+// The preview window over a saved page, whichever browser the test gives the platform.
+class PreviewWindowTest : public QtProgramTest {
+protected:
+    std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                 ("tolva-preview-" + std::to_string(::getpid()) + ".html");
+    forms::String path = forms::fromUtf8(file.string());
+
+    // The window lets go of the browser as it goes: before the browser does.
+    void TearDown() override;
+    // Saves the started program's page under file and opens the preview with F5.
+    tolva::qt::FormView* openPreview();
 };
 
 } // namespace testing_support

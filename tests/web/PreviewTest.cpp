@@ -2,19 +2,13 @@
 // a save while the window is open shows the page as saved.
 #include "../qt/QtProgramTest.h"
 
-#include "dialogs/FrmBrowser.h"
 #include "qt/QtBrowser.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 
-#include <unistd.h>
-
-#include <filesystem>
-
 using namespace testing_support;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -24,17 +18,8 @@ tolva::qt::QtBrowser& engine() {
     return browser;
 }
 
-class PreviewTest : public QtProgramTest {
+class PreviewTest : public PreviewWindowTest {
 protected:
-    fs::path file =
-        fs::temp_directory_path() / ("tolva-preview-" + std::to_string(::getpid()) + ".html");
-
-    void TearDown() override {
-        if (auto* b = program.loaded<FrmBrowser>()) run([&] { b->unload(); });
-        QtProgramTest::TearDown();
-        std::error_code ec;
-        fs::remove(file, ec);
-    }
     // Lets the engine work until the window's caption reads title, for at most a minute.
     bool captionBecomes(QWidget* w, const QString& title) {
         QElapsedTimer clock;
@@ -48,7 +33,7 @@ protected:
         }
         return false;
     }
-    void setPage(const char* title) {
+    void setTitle(const char* title) {
         run([&] {
             main().Text1.setText(u"<HTML><HEAD><TITLE>" + forms::fromUtf8(title) +
                                  u"</TITLE></HEAD><BODY>Hello</BODY></HTML>\r\n");
@@ -61,13 +46,8 @@ TEST_F(PreviewTest, F5ShowsTheSavedPageUnderItsTitleAndASaveReloadsIt) {
         GTEST_SKIP() << "the browser engine cannot run here: " << why.toStdString();
     platform.browser = &engine();
     startMain();
-    setPage("My web page!");
-    dialogs.expectFile(true, forms::fromUtf8(file.string()));
-    run([&] { main().saveas_Click(); });
-    dialogs.expectMessage(u"Always save before checking preview", 64, u"Tip", forms::vbOK);
-    QTest::keyClick(&buffer(), Qt::Key_F5);
-    ASSERT_TRUE(dialogs.done());
-    auto* v = views->view("frmBrowser");
+    setTitle("My web page!");
+    auto* v = openPreview();
     ASSERT_NE(v, nullptr);
     EXPECT_TRUE(v->isVisible());
     bool loaded = captionBecomes(v, QStringLiteral("My web page!"));
@@ -76,7 +56,7 @@ TEST_F(PreviewTest, F5ShowsTheSavedPageUnderItsTitleAndASaveReloadsIt) {
     ASSERT_TRUE(loaded) << "caption: " << v->windowTitle().toStdString();
     EXPECT_EQ(v->findChild<QComboBox*>("cboAddress")->currentText().toStdString(), file.string());
 
-    setPage("Saved again");
+    setTitle("Saved again");
     buffer().setFocus();
     QTest::keyClick(&buffer(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(captionBecomes(v, QStringLiteral("Saved again")))
