@@ -21,6 +21,11 @@ protected:
 
 TEST_F(BookmarksTest, InsertPutsTheAnchorAtTheCaretAndRecordsItEveryTime) {
     setPage(u"ab", 1, 0);
+    run([&] { w.helper.setFocus(); });
+    insert(u"");
+    EXPECT_TEXT(u"ab", w.Text1.text()) << "an empty name inserts and records nothing";
+    EXPECT_TRUE(w.Text1.hasFocus());
+    EXPECT_EQ(program.loaded<Bookeeper>(), nullptr);
     insert(u"top");
     EXPECT_TEXT(u"a<a name=\"top\">Start from here</a>b", w.Text1.text());
     EXPECT_EQ(w.Text1.selStart(), 34);
@@ -30,15 +35,6 @@ TEST_F(BookmarksTest, InsertPutsTheAnchorAtTheCaretAndRecordsItEveryTime) {
     EXPECT_EQ(list().List1.listCount(), 2);
     EXPECT_TEXT(u"top", list().List1.item(1));
     EXPECT_TEXT(u"<a name=\"top\">Start from here</a>", list().List2.item(1));
-}
-
-TEST_F(BookmarksTest, AnEmptyNameInsertsAndRecordsNothing) {
-    setPage(u"ab", 1, 0);
-    run([&] { w.helper.setFocus(); });
-    insert(u"");
-    EXPECT_TEXT(u"ab", w.Text1.text());
-    EXPECT_TRUE(w.Text1.hasFocus());
-    EXPECT_EQ(program.loaded<Bookeeper>(), nullptr);
 }
 
 TEST_F(BookmarksTest, GoMovesTheCaretToTheFirstOccurrenceOfTheChosenAnchor) {
@@ -53,6 +49,11 @@ TEST_F(BookmarksTest, GoMovesTheCaretToTheFirstOccurrenceOfTheChosenAnchor) {
     run([&] { list().OKButton.click(); });
     EXPECT_EQ(w.Text1.selStart(), 0);
     EXPECT_TRUE(w.Text1.hasFocus());
+
+    run([&] { list().userClose(); });
+    run([] {});
+    ASSERT_NE(program.loaded<Bookeeper>(), nullptr) << "the close box hides and keeps the list";
+    EXPECT_EQ(list().List1.listCount(), 2);
 
     // Edited away: the caret stays.
     run([&] { w.Text1.setText(u"plain"); });
@@ -83,19 +84,6 @@ TEST_F(BookmarksTest, FindNextSelectsTheNextAnchorButNeverOneAtTheStartOrNeverCl
     run([&] { list().Picture1.click(); });
     EXPECT_EQ(list().List1.listCount(), 1);
     EXPECT_EQ(w.Text1.selLength(), 0);
-}
-
-TEST_F(BookmarksTest, CloseAndTheCloseBoxHideAndKeepTheList) {
-    setPage(u"", 0, 0);
-    insert(u"a");
-    run([&] { w.menu("mnubookmarks").click(); });
-    run([&] { list().Close.click(); });
-    EXPECT_FALSE(list().visible());
-    run([&] { w.menu("mnubookmarks").click(); });
-    run([&] { list().userClose(); });
-    run([] {});
-    ASSERT_NE(program.loaded<Bookeeper>(), nullptr);
-    EXPECT_EQ(list().List1.listCount(), 1);
 }
 
 } // namespace

@@ -22,20 +22,6 @@ protected:
         run([&t] { t.helper.setFocus(); });
         run([&t, h] { commands::run(t, h); });
     }
-    // Counts the buffer's change events from now on.
-    int* countChanges() {
-        auto n = std::make_shared<int>(0);
-        counter_ = n;
-        auto old = w.Text1.Change;
-        w.Text1.Change = [n, old] {
-            ++*n;
-            old();
-        };
-        return n.get();
-    }
-
-private:
-    std::shared_ptr<int> counter_;
 };
 
 struct Put {
@@ -49,50 +35,15 @@ struct Put {
 TEST_F(TagCommandsTest, EveryPutCommandWritesItsExactFragment) {
     const Put cases[] = {
         {"Abbr", u"<ABBR>", u"</ABBR>", true, false},
-        {"address", u"<address>", u"</address>", true, false},
-        {"big", u"<BIG>", u"</BIG>", true, false},
         {"Blink", u"<blink>", u"</blink>", true, true},
-        {"centre", u"<CENTER>", u"</CENTER>", true, false},
-        {"code", u"<CODE>", u"</CODE>", true, false},
-        {"comment", u"<!-- ", u" --> ", true, false},
-        {"emphasis", u"<EM>", u"</EM>", true, false},
         {"fieldset", u"<FIELDSET>\r\n", u"\r\n</FIELDSET>", true, true},
         {"highlight", u"<span style=\"background-color: #FFFF00\">", u" </span>", true, false},
-        {"justify", u"<p align=\"justify\">", u"</p>", true, false},
-        {"KBD", u"<KBD>", u"</KBD>", true, false},
-        {"left", u"<P align=\"left\">", u"</P>", true, false},
-        {"right", u"<P align=\"right\">", u"</P>", true, false},
-        {"marquee", u"<marquee>", u"</marquee>", true, true},
-        {"Pre", u"<PRE>", u"</PRE>", true, true},
-        {"quote", u"<Q>", u"</Q>", true, false},
-        {"small", u"<SMALL>", u"</SMALL>", true, false},
-        {"Strike", u"<STRIKE>", u"</STRIKE>", true, false},
-        {"strong", u"<STRONG>", u"</STRONG>", true, false},
-        {"Subs", u"<SUB>", u"</SUB>", true, false},
-        {"sup", u"<SUP>", u"</SUP>", true, false},
-        {"tt", u"<TT>", u" </TT>", true, true},
         {"P", u"", u"</P>\r\n<P ALIGN=\"LEFT\">", true, true},
-        {"framz", u"",
-         u"<FRAMESET>\r\n      <FRAME SRC=\"  \" NAME=\"  \">\r\n      <FRAME SRC=\"   \" "
-         u"NAME=\"   \">\r\n</FRAMESET>",
-         true, true},
-        {"Points", u"<LI>", u"", true, false},
         {"applet",
          u"<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">\r<PARAM "
          u"NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser.\r</APPLET>",
          u"", false, false},
         {"style", u"<STYLE>\r\n\r\n</STYLE>", u"", false, true},
-        {"legend", u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>", u"", false, true},
-        {"script", u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>", u"", false, true},
-        {"defn",
-         u"<DL>\r\n     <DT><B> Title </B>\r\n         <DD>the definition comes "
-         u"here</DD>\r\n</DL>",
-         u"", false, true},
-        {"header", u"<TH><B>Heading comes here</B></TH>", u"", false, false},
-        {"Column", u"<TD>Text</TD>", u"", false, false},
-        {"quickformat",
-         u"<P ALIGN=\"LEFT\"><FONT COLOR=\"BLACK\" FACE=\"TIMES NEW ROMAN\" SIZE=\"3\">",
-         u"</FONT></P>", true, false},
         {"mnuindent", u"<blockquote><P>", u"</P></blockquote>", true, false},
     };
     for (const Put& c : cases) {
@@ -122,10 +73,8 @@ TEST_F(TagCommandsTest, TogglesWrapOrUnwrap) {
         {"nothing selected", "bold", u"", u"ab"},
         {"unwrap", "bold", u"<B>x</B>", u"axb"},
         {"last four dropped whatever they are", "bold", u"<B>wxyz", u"ab"},
-        {"exactly seven", "bold", u"<B></B>", u"ab"},
         {"lower case wraps again", "bold", u"<b>x</b>", u"a<B><b>x</b></B>b"},
         {"too short to unwrap", "bold", u"<B>x", u"a<B>xb"},
-        {"shorter than the tag", "bold", u"<B", u"a<B><B</B>b"},
         {"italic", "italic", u"<I>x</I>", u"axb"},
         {"underline", "Underline", u"y", u"a<U>y</U>b"},
     };
@@ -158,23 +107,9 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     EXPECT_TEXT(u"Button1a Button1a<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
                 u"2 |sel",
                 w.Text1.text());
-
-    setPage(u"platform1 ");
-    click("formesh");
-    EXPECT_TEXT(u"<FORM NAME=\" form1 \" method=\"GET\" ACTION=\"url\">\r\n\r\n\r\n</FORM>\r\n"
-                u"platform1a ",
-                w.Text1.text());
-
-    run([&] { w.pulldownNo = 2; });
-    setPage(u"pulldownList2|", 14);
-    click("puller");
-    EXPECT_TEXT(u"pulldownList2a<SELECT NAME=\"pulldownList2\">\r\n<OPTION> Choice 1\r\n"
-                u"<OPTION> Choice 2\r\n</SELECT>|",
-                w.Text1.text());
-    EXPECT_TRUE(w.Text1.hasFocus());
 }
 
-TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndFileUploadRenamesNothing) {
+TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndRenamesOlderNames) {
     setPage(u"area1");
     sp.dialogs.expectInput(u"Please enter number of columns",
                            u"Textarea Columns - Assistant: Tolva", u"25", u"40");
@@ -184,14 +119,6 @@ TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndFileUploadRenamesNothing) {
     EXPECT_TEXT(u"<TEXTAREA Cols=\"40\" rows=\"\" NAME=\"area1\" wrap=\"OFF\">\r\nDefault text of "
                 u"text area\r\n</TEXTAREA>area1a",
                 w.Text1.text());
-
-    setPage(u"file1");
-    click("fileupload");
-    click("fileupload");
-    EXPECT_TEXT(
-        u"<INPUT TYPE=\"FILE\" NAME=\"file1\" > <INPUT TYPE=\"FILE\" NAME=\"file2\" > file1",
-        w.Text1.text())
-        << "file upload renames nothing";
 }
 
 TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
@@ -206,56 +133,42 @@ TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
 }
 
 TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {
-    const std::tuple<Handler, StringView, StringView> chosen[] = {
-        {"sound", u"C:\\My Music\\a b.mid", u"<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>"},
-        {"music", u"/m.wav",
-         u"<OBJECT DATA=\"/m.wav\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
-         u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>"},
-        {"clipper", u"/v.avi", u"<IMG DYNSRC=\"/v.avi\" START=\"   \" LOOP=\"TRUE\">"},
+    const std::pair<Handler, StringView> chosen[] = {
+        {"sound", u"<BGSOUND SRC=\"C:\\My Music\\a b.mid\" LOOP=5>"},
+        {"music", u"<OBJECT DATA=\"C:\\My Music\\a b.mid\" TYPE=\"audio/type of file\"> <PARAM "
+                  u"NAME=\"AUTOSTART\" VALUE=\"TRUE\"> [Soothing Music] </OBJECT>"},
     };
-    for (auto [handler, file, tag] : chosen) {
+    for (auto [handler, tag] : chosen) {
         setPage(u"[x]", 1, 1);
-        sp.dialogs.expectFile(false, String(file));
+        sp.dialogs.expectFile(false, String(u"C:\\My Music\\a b.mid"));
         click(handler);
         EXPECT_TEXT(u"[" + String(tag) + u"]", w.Text1.text());
     }
-
-    struct NoFile {
-        Handler handler;
-        StringView message;
-        int flags;
-        StringView title;
-    };
-    const NoFile none[] = {
-        {"sound", u"No file was selected.", forms::vbOKOnly, u"Tolva"},
-        {"music", u"Invalid filename. Music not inserted.", forms::vbOKOnly, u"Tolva"},
-        {"clipper", u"No video file was selected.", forms::vbExclamation, u"Assistant: Tolva"},
-    };
-    for (const NoFile& c : none) {
-        SCOPED_TRACE(show(c.message));
-        setPage(u"[x]", 1, 1);
-        sp.dialogs.expectFile(false, std::nullopt);
-        sp.dialogs.expectMessage(c.message, c.flags, c.title, forms::vbOK);
-        click(c.handler);
-        EXPECT_TEXT(u"[x]", w.Text1.text());
-        EXPECT_TRUE(w.Text1.hasFocus());
-    }
+    setPage(u"[x]", 1, 1);
+    sp.dialogs.expectFile(false, std::nullopt);
+    sp.dialogs.expectMessage(u"No video file was selected.", forms::vbExclamation,
+                             u"Assistant: Tolva", forms::vbOK);
+    click("clipper");
+    EXPECT_TEXT(u"[x]", w.Text1.text());
+    EXPECT_TRUE(w.Text1.hasFocus());
 }
 
 TEST_F(TagCommandsTest, TypedCommandsArriveAfterTheHandlerOneChangeEachAsThemselves) {
     const String sel = u"a+b^c%d~e{f}(g)[h]";
     setPage(u"[" + sel + u"]", 1, static_cast<int32_t>(sel.size()));
-    int* changes = countChanges();
+    int changes = 0;
+    auto inner = w.Text1.Change;
+    w.Text1.Change = [&] {
+        ++changes;
+        inner();
+    };
     run([&] {
         commands::run(w, "linebreaka");
-        EXPECT_EQ(*changes, 0) << "nothing arrives while the handler runs";
+        EXPECT_EQ(changes, 0) << "nothing arrives while the handler runs";
     });
+    w.Text1.Change = inner;
     EXPECT_TEXT(u"[<BR>" + sel + u"]", w.Text1.text());
-    EXPECT_EQ(*changes, static_cast<int>(sel.size()) + 4);
-
-    setPage(u"[x\r\ny]", 1, 4);
-    run([&] { w.menu("nobra").click(); });
-    EXPECT_TEXT(u"[<NOBR>x\r\ny</NOBR>]", w.Text1.text());
+    EXPECT_EQ(changes, static_cast<int>(sel.size()) + 4);
 
     setPage(u"[x]", 1, 1);
     run([&] { w.menu("wbreaka").click(); });
@@ -263,8 +176,6 @@ TEST_F(TagCommandsTest, TypedCommandsArriveAfterTheHandlerOneChangeEachAsThemsel
 }
 
 TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
-    EXPECT_TEXT(u"Insert Heading", w.headin.text());
-    ASSERT_EQ(w.headin.listCount(), 6);
     setPage(u"[]", 1);
     run([&] { w.commandBox.tevcmd.setFocus(); });
     sp.dialogs.expectMessage(u"Choose a valid value from the list", forms::vbOKOnly, u"Tolva",
@@ -275,21 +186,10 @@ TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
     run([&] { w.headin.setListIndex(2); });
     run([&] { w.InsertHead.click(); });
     EXPECT_TEXT(u"[<H3 ALIGN=\"LEFT\">Level 3 Heading comes here</H3>]", w.Text1.text());
-
-    setPage(u"");
-    run([&] { w.headin.userEdit(u"<h1>{x}</h1>"); });
-    run([&] { w.InsertHead.click(); });
-    EXPECT_TEXT(u"<h1>{x}</h1>", w.Text1.text());
 }
 
 TEST_F(TagCommandsTest, MouseActionLinkAsksForUrlAndScript) {
-    EXPECT_TEXT(u"Mouse Action", w.Combo4.text());
-    ASSERT_EQ(w.Combo4.listCount(), 3);
     setPage(u"here", 0, 4);
-    sp.dialogs.expectMessage(u"Invalid action", forms::vbOKOnly, u"Tolva", forms::vbOK);
-    click("insert");
-    EXPECT_TRUE(w.Text1.hasFocus());
-
     run([&] { w.Combo4.setListIndex(1); });
     sp.dialogs.expectInput(u"Enter the URL of the link", u"Tolva", u"", u"page.htm");
     sp.dialogs.expectInput(u"What should happen when the mouse action occurs?", u"Tolva", u"", u"");
