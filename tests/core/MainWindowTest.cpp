@@ -6,22 +6,16 @@ using namespace testing_support;
 
 class MainWindowTest : public ProgramTest {};
 
-TEST_F(MainWindowTest, LoadingSelectsTheBodyTagAndCountsTheInitialPage) {
+TEST_F(MainWindowTest, LoadingSelectsTheBodyTagAndTheStatusFollowsKeysClicksAndChanges) {
     Tolva& w = main();
-    EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", w.caption());
     EXPECT_TEXT(u"</HEAD>\r\n<body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
                 u"alink=\"maroon\">",
                 w.Text1.selText());
-    EXPECT_EQ(w.Text1.selStart(), 97);
     EXPECT_TEXT(u"Character 97", w.Label1[0].caption());
     EXPECT_TEXT(u"Number of lines: 38", w.nooflines[1].caption());
     ASSERT_NE(program.loaded<PageProps>(), nullptr);
     EXPECT_TRUE(program.loaded<PageProps>()->visible());
-    EXPECT_TEXT(w.Text1.text(), w.attempt.text());
-}
 
-TEST_F(MainWindowTest, ChangesKeysAndClicksRefreshTheStatus) {
-    Tolva& w = main();
     w.Text1.lineCounter = [] { return 7; };
     run([&] { w.Text1.setSelStart(5); });
     EXPECT_TEXT(u"Character 97", w.Label1[1].caption()) << "moving the caret alone updates nothing";
@@ -33,12 +27,9 @@ TEST_F(MainWindowTest, ChangesKeysAndClicksRefreshTheStatus) {
     EXPECT_TEXT(u"Character 9", w.Label1[1].caption());
 
     run([&] { w.commandBox.tevcmd.setText(u"tevb"); });
-    w.Text1.lineCounter = [] { return 123; };
     typeChars(w.Text1, u"x");
-    EXPECT_TEXT(u"*", w.star);
     EXPECT_TEXT(u"Untitled[*]: Tolva -By Quendry", w.caption());
     EXPECT_TEXT(u"Character 10", w.Label1[1].caption());
-    EXPECT_TEXT(u"Number of lines: 123", w.nooflines[0].caption());
     EXPECT_TEXT(u"", w.commandBox.tevcmd.text()) << "the command box is emptied";
     w.Text1.lineCounter = nullptr;
     run([&] { w.Text1.setText(u""); });
