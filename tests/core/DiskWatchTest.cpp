@@ -3,6 +3,7 @@
 #include "support/FileTest.h"
 
 using namespace testing_support;
+using forms::String;
 
 namespace {
 
@@ -28,24 +29,23 @@ protected:
         writeBytes(page, bytes);
         sp.files.changed();
     }
+    void expectAsk(forms::StringView after, int flags, int answer) {
+        sp.dialogs.expectMessage(u"The file " + pathOf(page) + String(after), flags, u"Tolva",
+                                 answer);
+    }
     void expectChanged(bool modified, int answer) {
-        sp.dialogs.expectMessage(
-            u"The file " + pathOf(page) +
-                (modified ? u" was changed by another program. Reload it and lose the changes "
-                            u"made here?"
-                          : u" was changed by another program. Reload it?"),
-            modified ? yesNoSafe : yesNo, u"Tolva", answer);
+        expectAsk(modified
+                      ? u" was changed by another program. Reload it and lose the changes made "
+                        u"here?"
+                      : u" was changed by another program. Reload it?",
+                  modified ? yesNoSafe : yesNo, answer);
     }
     void expectGone(int answer) {
-        sp.dialogs.expectMessage(u"The file " + pathOf(page) +
-                                     u" no longer exists. Keep the page open to save it again?",
-                                 yesNo, u"Tolva", answer);
+        expectAsk(u" no longer exists. Keep the page open to save it again?", yesNo, answer);
     }
     void expectOverwrite(int answer) {
-        sp.dialogs.expectMessage(u"The file " + pathOf(page) +
-                                     u" was changed by another program since it was opened. "
-                                     u"Overwrite it?",
-                                 yesNoSafe, u"Tolva", answer);
+        expectAsk(u" was changed by another program since it was opened. Overwrite it?", yesNoSafe,
+                  answer);
     }
 };
 

@@ -54,11 +54,6 @@ TEST_F(RestoreTest, UnsetPointsOfferToCreateWithoutRestoring) {
     EXPECT_TEXT(u"now", w.Text1.text());
     EXPECT_TEXT(u"Start", w.menu("mnurrestore1").caption());
     EXPECT_TEXT(u"now", w.restorePoint[1]);
-
-    sp.dialogs.expectMessage(u"Restore point 3 not set, would you like to set it now?",
-                             forms::vbYesNo, u"Assistant: Restore point", forms::vbNo);
-    run([&] { commands::run(w, "mnurrestore3"); });
-    EXPECT_FALSE(w.menu("mnucrestore3").checked());
 }
 
 } // namespace
