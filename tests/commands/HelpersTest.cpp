@@ -33,16 +33,15 @@ TEST_F(HelpersTest, SpecialCharacterIsRefusedUntilChosenThenTypedAsItself) {
     }
 }
 
-TEST_F(HelpersTest, TabifyIndentsEveryLineOfTheSelection) {
+TEST_F(HelpersTest, TabifyIndentsEveryLineAndTheBoxWrapsTheTypedText) {
     setPage(u"[a\r\nb]", 1, 4);
     run([&] { w.menu("mnutabby").click(); });
     EXPECT_TEXT(u"[       a\r\n       b]", w.Text1.text());
     setPage(u"");
     run([&] { w.menu("mnutabby").click(); });
     EXPECT_TEXT(u"       ", w.Text1.text());
-}
 
-TEST_F(HelpersTest, RectangularBoxTakesTheTypedTextInPlaceOfTheSelection) {
+    // The rectangular box takes the typed text in place of the selection.
     setPage(u"sel", 0, 3);
     sp.dialogs.expectInput(u"Enter text to be inserted in the box", u"Assistant: Tolva", u"&nbsp;",
                            u"Note");

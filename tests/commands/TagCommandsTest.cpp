@@ -98,9 +98,8 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     EXPECT_TEXT(u"Button1a Button1a<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
                 u"2 |sel",
                 w.Text1.text());
-}
 
-TEST_F(TagCommandsTest, TextAreaAsksItsSizeAndRenamesOlderNames) {
+    // A text area asks its size.
     setPage(u"area1");
     sp.dialogs.expectInput(u"Please enter number of columns",
                            u"Textarea Columns - Assistant: Tolva", u"25", u"40");
@@ -159,7 +158,7 @@ TEST_F(TagCommandsTest, TypedCommandsArriveAfterTheHandlerOneChangeEachAsThemsel
     EXPECT_TEXT(u"[<WBR>]", w.Text1.text());
 }
 
-TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
+TEST_F(TagCommandsTest, HeadingAndMouseActionCombosInsertTheirChoice) {
     setPage(u"[]", 1);
     run([&] { w.commandBox.tevcmd.setFocus(); });
     sp.dialogs.expectMessage(u"Choose a valid value from the list", forms::vbOKOnly, u"Tolva",
@@ -170,9 +169,8 @@ TEST_F(TagCommandsTest, HeadingComboTypesTheChosenHeading) {
     run([&] { w.headin.setListIndex(2); });
     run([&] { w.InsertHead.click(); });
     EXPECT_TEXT(u"[<H3 ALIGN=\"LEFT\">Level 3 Heading comes here</H3>]", w.Text1.text());
-}
 
-TEST_F(TagCommandsTest, MouseActionLinkAsksForUrlAndScript) {
+    // The mouse action link asks for the address and the script.
     setPage(u"here", 0, 4);
     run([&] { w.Combo4.setListIndex(1); });
     sp.dialogs.expectInput(u"Enter the URL of the link", u"Tolva", u"", u"page.htm");
