@@ -11,7 +11,6 @@
 #include <string>
 
 using namespace testing_support;
-using forms::String;
 
 namespace {
 

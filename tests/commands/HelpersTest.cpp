@@ -1,10 +1,7 @@
 // Special characters, tabify, the rectangular box, and the help line and tooltips.
-#include "commands/Formatting.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
-using forms::String;
-using forms::StringView;
 
 namespace {
 
@@ -56,7 +53,6 @@ TEST_F(HelpersTest, MovingOverAControlWritesItsSentenceAndTheBoxesHaveNone) {
     EXPECT_TEXT(u"Select text to be made bold and click.", w.helper.text());
     run([&] { w.Text1.MouseMove(); });
     EXPECT_TEXT(u"Ready: Tolva-by Quendry", w.helper.text());
-    EXPECT_TEXT(u"insert table ", w.Table.toolTip());
     EXPECT_FALSE(w.commandBox.tevcmd.MouseMove) << "the command box has no sentence";
     EXPECT_FALSE(w.Combo4.MouseMove);
 }

@@ -3,7 +3,6 @@
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
-using forms::String;
 using Items = std::vector<String>;
 
 class ClipboardTest : public ProgramTest {
@@ -59,7 +58,6 @@ TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {
     run([&] { w.tmpcmb_OLEDragDrop(); });
     snippet(3, 0);
     expectLists({u"zebra", u"apple", u""});
-    EXPECT_FALSE(master().visible());
 
     select(11, 0);
     run([&] { w.tmpcmb.setListIndex(1); });
@@ -89,7 +87,6 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     snippet(4, 3);
     run([&] { w.mastertmpclip.click(); });
     TempClip& t = master();
-    ASSERT_TRUE(t.visible());
     run([&] { t.tmpcmb.setListIndex(0); });
     EXPECT_TEXT(u"two", t.fullclip.text());
     run([&] { t.fullclip.setText(u"2 edited"); });

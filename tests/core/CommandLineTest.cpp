@@ -7,7 +7,6 @@
 
 using namespace testing_support;
 using Action = cmdline::Request::Action;
-using forms::String;
 
 namespace {
 
@@ -31,7 +30,6 @@ TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
         EXPECT_EQ(r.action, Action::Start);
         EXPECT_EQ(r.page, c.page);
         EXPECT_EQ(r.otherPages, c.otherPages);
-        EXPECT_EQ(r.text, "");
     }
 }
 

@@ -3,7 +3,6 @@
 #include "support/FileTest.h"
 
 using namespace testing_support;
-using forms::String;
 
 namespace {
 

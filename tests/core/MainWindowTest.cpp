@@ -12,8 +12,7 @@ TEST_F(MainWindowTest, LoadingSelectsTheBodyTagAndTheStatusFollowsKeysClicksAndC
                 u"alink=\"maroon\">",
                 w.Text1.selText());
     EXPECT_TEXT(u"Number of lines: 38", w.nooflines[1].caption());
-    ASSERT_NE(program.loaded<PageProps>(), nullptr);
-    EXPECT_TRUE(program.loaded<PageProps>()->visible());
+    EXPECT_TRUE(program.loaded<PageProps>() && program.loaded<PageProps>()->visible());
 
     w.Text1.lineCounter = [] { return 7; };
     run([&] { w.Text1.setSelStart(5); });

@@ -4,30 +4,24 @@
 #include "core/PageFile.h"
 #include "support/FileTest.h"
 
-#include <filesystem>
 #include <iostream>
 #include <vector>
 
 using namespace testing_support;
-using forms::String;
-namespace fs = std::filesystem;
 
 namespace {
 
 // Bytes as C escapes, so that a failure shows which line break went wrong.
-std::string escaped(std::string_view bytes, size_t max = 200) {
+std::string escaped(std::string_view bytes) {
+    static const char hex[] = "0123456789ABCDEF";
     std::string out;
-    for (size_t i = 0; i < bytes.size() && i < max; ++i) {
-        auto b = static_cast<unsigned char>(bytes[i]);
-        if (b == '\r' || b == '\n')
-            out += b == '\r' ? "\\r" : "\\n";
-        else if (b >= 0x20 && b < 0x7F && b != '\\')
-            out.push_back(static_cast<char>(b));
-        else
-            out += "\\x" + std::string(1, "0123456789ABCDEF"[b >> 4]) + "0123456789ABCDEF"[b & 15];
-    }
-    if (bytes.size() > max) out += "...(" + std::to_string(bytes.size()) + " bytes)";
-    return out;
+    for (unsigned char b : bytes.substr(0, 200))
+        out += b == '\r'   ? std::string("\\r")
+               : b == '\n' ? std::string("\\n")
+               : b >= 0x20 && b < 0x7F && b != '\\'
+                   ? std::string(1, static_cast<char>(b))
+                   : std::string{'\\', 'x', hex[b >> 4], hex[b & 15]};
+    return bytes.size() > 200 ? out + "...(" + std::to_string(bytes.size()) + " bytes)" : out;
 }
 
 std::string bytesOf(std::initializer_list<int> values) {

@@ -16,15 +16,25 @@ protected:
     }
 };
 
-TEST_F(RestoreTest, CreatingNamesBothItemsAndAnEmptyAnswerGivesTheDefault) {
+TEST_F(RestoreTest, CreatingNamesBothItemsAndAnUnsetPointOffersToCreate) {
     setPage(u"first version");
     create("mnucrestore2", u"Restore Point 2", u"Before tables");
     EXPECT_TEXT(u"Before tables", w.menu("mnurrestore2").caption());
     EXPECT_TRUE(w.menu("mnucrestore2").checked());
-    EXPECT_FALSE(w.menu("mnucrestore1").checked());
     create("mnucrestore2", u"Restore Point 2", u"");
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnucrestore2").caption());
     EXPECT_TEXT(u"Restore Point 2", w.menu("mnurrestore2").caption());
+
+    // An unset point offers to create one, without restoring.
+    setPage(u"");
+    create("mnucrestore1", u"Restore Point 1", u"Empty"); // from an empty page: still unset
+    setPage(u"now");
+    sp.dialogs.expectMessage(u"Restore point not set, would you like to set it now?",
+                             forms::vbYesNo, u"Assistant: Restore point", forms::vbYes);
+    create("mnurrestore1", u"Restore Point 1", u"Start");
+    EXPECT_TEXT(u"now", w.Text1.text());
+    EXPECT_TEXT(u"Start", w.menu("mnurrestore1").caption());
+    EXPECT_TEXT(u"now", w.restorePoint[1]);
 }
 
 TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModifiedAsOftenAsAsked) {
@@ -42,18 +52,6 @@ TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModifiedAsOftenAsAsked) {
         EXPECT_TEXT(answer == forms::vbNo ? u"" : u"*", w.star);
     }
     EXPECT_EQ(w.Text1.selStart(), 0);
-}
-
-TEST_F(RestoreTest, UnsetPointsOfferToCreateWithoutRestoring) {
-    setPage(u"");
-    create("mnucrestore1", u"Restore Point 1", u"Empty"); // from an empty page: still unset
-    setPage(u"now");
-    sp.dialogs.expectMessage(u"Restore point not set, would you like to set it now?",
-                             forms::vbYesNo, u"Assistant: Restore point", forms::vbYes);
-    create("mnurrestore1", u"Restore Point 1", u"Start");
-    EXPECT_TEXT(u"now", w.Text1.text());
-    EXPECT_TEXT(u"Start", w.menu("mnurrestore1").caption());
-    EXPECT_TEXT(u"now", w.restorePoint[1]);
 }
 
 } // namespace
