@@ -45,6 +45,9 @@ public:
     // Controls register themselves here, in construction order.
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const std::string& name, int index = -1) const;
+    // Lists a control owned elsewhere as one of this window's (the page's buffer in the main
+    // window). The control must outlive the window.
+    void adopt(Control& c) { controls_.push_back(&c); }
     // Top-level menu items, in order.
     std::vector<MenuItem*> menuBar;
 
