@@ -1,8 +1,10 @@
 // Auto delete: removes the tag at the caret with the tag that closes it, or the whole
 // element, as its row of the deletion table says.
-#include "assistant/SmartSelect.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
+#include "assistant/AutoDelete.h"
+
+#include "page/Page.h"
+#include "page/Texts.h"
+#include "tools/SmartSelect.h"
 
 #include <algorithm>
 #include <span>
@@ -95,8 +97,9 @@ void deleteRange(forms::TextBox& box, int32_t start, int32_t length) {
 
 } // namespace
 
-void Tolva::mnuautodel_Click() {
-    smartSelect(Text1, runtime());
+void mnuautodel_Click(Page& w) {
+    forms::TextBox& Text1 = w.Text1;
+    smartSelect(Text1, w.runtime());
     const int32_t s = Text1.selStart();
     for (const DeletionRow& row : kRows) {
         if (!matches(row, Text1)) continue;
@@ -107,7 +110,7 @@ void Tolva::mnuautodel_Click() {
                 deleteRange(Text1, c, len(row.closing));
                 deleteRange(Text1, s, len(row.opening));
             } else {
-                runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
+                w.runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
                 Text1.setSelText(u"");
                 Text1.setFocus();
             }
@@ -133,7 +136,7 @@ void Tolva::mnuautodel_Click() {
                 Text1.setSelLength(c + len(row.closing) - s);
                 Text1.setSelText(u"");
             } else {
-                runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
+                w.runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
                 Text1.setFocus();
             }
             break;

@@ -2,15 +2,14 @@
 // that confirming the dialog replaces the old tag.
 #include "assistant/SmartCorrect.h"
 
-#include "assistant/SmartSelect.h"
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/HRule.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
+#include "page/Texts.h"
+#include "tools/SmartSelect.h"
 
 #include <optional>
 
@@ -53,7 +52,7 @@ bool hasValue(const std::optional<String>& v) {
 
 // Selects the whole tag from its "<" to its first ">"; without one, says so with the
 // branch's texts and closes the page with a ">". Returns the tag, or nothing.
-std::optional<String> selectTag(Tolva& w, int32_t s, bool lowerCase) {
+std::optional<String> selectTag(Page& w, int32_t s, bool lowerCase) {
     forms::TextBox& b = w.Text1;
     int32_t e = b.find(u">", s);
     b.setSelStart(s);
@@ -67,7 +66,7 @@ std::optional<String> selectTag(Tolva& w, int32_t s, bool lowerCase) {
     return b.selText();
 }
 
-void image(Tolva& w, const String& tag) {
+void image(Page& w, const String& tag) {
     size_t q1 = tag.find(u'"');
     size_t q2 = q1 == String::npos ? String::npos : tag.find(u'"', q1 + 1);
     String source = q2 == String::npos ? String() : tag.substr(q1 + 1, q2 - q1 - 1);
@@ -77,7 +76,7 @@ void image(Tolva& w, const String& tag) {
     auto align = valueOf(tag, u"align=\"", u'"');
     auto border = valueOf(tag, u"BORDER=", u' ');
 
-    Imager& d = w.program.window<Imager>();
+    Imager& d = w.window<Imager>();
     d.show();
     d.imageurl.setText(source);
     auto dimension = [&d](forms::TextBox& box, const std::optional<String>& v,
@@ -101,11 +100,11 @@ void image(Tolva& w, const String& tag) {
     if (!isDigit(d.txtborder.text())) d.txtborder.setText(u"0");
 }
 
-void font(Tolva& w, const String& tag) {
+void font(Page& w, const String& tag) {
     auto colour = valueOf(tag, u"color=\"", u'"');
     auto face = valueOf(tag, u"face=\"", u'"');
     auto size = valueOf(tag, u"size=\"", u'"');
-    Fonty& d = w.program.window<Fonty>();
+    Fonty& d = w.window<Fonty>();
     d.show();
     if (colour) {
         if (StringView(*colour).starts_with(u"#")) {
@@ -119,7 +118,7 @@ void font(Tolva& w, const String& tag) {
     if (size) d.txtfontsize.setText(*size);
 }
 
-void rule(Tolva& w, const String& tag) {
+void rule(Page& w, const String& tag) {
     auto align = valueOf(tag, u"align=\"", u'"');
     std::optional<String> width;
     if (size_t at = tag.find(u"width="); at != String::npos) {
@@ -133,7 +132,7 @@ void rule(Tolva& w, const String& tag) {
     // there is a piece of another attribute.
     auto size = valueOf(tag, u"size=\"", u'"');
     auto colour = valueOf(tag, u"color=\"", u'"');
-    HRule& d = w.program.window<HRule>();
+    HRule& d = w.window<HRule>();
     d.show();
     if (hasValue(align)) d.setAlign(*align);
     if (hasValue(width)) d.Widther.setText(*width);
@@ -146,11 +145,11 @@ bool isTitle(const std::optional<String>& t) {
     return hasValue(t) && *t != u"F=";
 }
 
-void mail(Tolva& w, const String& tag) {
+void mail(Page& w, const String& tag) {
     auto address = valueOf(tag, u"HREF=\"mailto:", u'"');
     auto title = valueOf(tag, u"TITLE=\"", u'"');
     auto subject = valueOf(tag, u"?subject=", u'"');
-    LinkComplete& d = w.program.window<LinkComplete>();
+    LinkComplete& d = w.window<LinkComplete>();
     d.show();
     d.Option2.setValue(true);
     if (hasValue(address)) {
@@ -169,10 +168,10 @@ void mail(Tolva& w, const String& tag) {
     }
 }
 
-void hyperlink(Tolva& w, const String& tag) {
+void hyperlink(Page& w, const String& tag) {
     auto location = valueOf(tag, u"HREF=\"", u'"');
     auto title = valueOf(tag, u"TITLE=\"", u'"');
-    LinkComplete& d = w.program.window<LinkComplete>();
+    LinkComplete& d = w.window<LinkComplete>();
     d.show();
     if (hasValue(location)) {
         d.txttodisplay.setEnabled(false);
@@ -185,7 +184,7 @@ void hyperlink(Tolva& w, const String& tag) {
 struct Branch {
     StringView opening[2];
     bool lowerCaseMessage;
-    void (*read)(Tolva&, const String&);
+    void (*read)(Page&, const String&);
 };
 
 // In this order; a mail link runs the mail branch and then the hyperlink branch.
@@ -195,7 +194,7 @@ const Branch kBranches[] = {
     {{u"<A HREF=\"", u""}, true, hyperlink},
 };
 
-void readTagIntoDialog(Tolva& w) {
+void readTagIntoDialog(Page& w) {
     int32_t s = w.Text1.selStart();
     for (const Branch& b : kBranches) {
         String sel = w.Text1.selText();
@@ -209,7 +208,7 @@ void readTagIntoDialog(Tolva& w) {
 
 } // namespace
 
-void smartCorrect(Tolva& w) {
+void smartCorrect(Page& w) {
     smartSelect(w.Text1, w.runtime());
     if (w.Text1.selText().empty()) {
         if (w.runtime().msgBox(u"Place the cursor in tags, such as '<IMG ' or '<font' first. "

@@ -2,6 +2,6 @@
 // it, with the tag left selected so that the dialog's OK replaces it.
 #pragma once
 
-class Tolva;
+class Page;
 
-void smartCorrect(Tolva& w);
+void smartCorrect(Page& w);

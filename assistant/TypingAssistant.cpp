@@ -1,9 +1,9 @@
 #include "assistant/TypingAssistant.h"
 
-#include "core/Texts.h"
 #include "forms/Controls.h"
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;

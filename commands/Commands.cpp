@@ -1,12 +1,11 @@
 // The command table of the main window and the runners of each kind of command.
 #include "commands/Commands.h"
 
+#include "assistant/AutoDelete.h"
 #include "assistant/SmartCorrect.h"
-#include "commands/Bookeeper.h"
 #include "commands/Formatting.h"
-#include "core/Program.h"
-#include "core/Texts.h"
 #include "core/Tolva.h"
+#include "dialogs/Bookeeper.h"
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
@@ -19,6 +18,11 @@
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
 #include "help/Helpme.h"
+#include "page/Page.h"
+#include "page/Texts.h"
+#include "tools/CaseConversion.h"
+#include "tools/FindReplace.h"
+#include "tools/SmartSelect.h"
 
 #include <stdexcept>
 #include <string>
@@ -40,7 +44,11 @@ template <void (Tolva::*M)(int), int N> void callWith(Tolva& w) {
     (w.*M)(N);
 }
 template <class W> void showWindow(Tolva& w) {
-    w.program.window<W>().show();
+    w.page.window<W>().show();
+}
+// A command that needs the page only.
+template <void (*F)(Page&)> void onPage(Tolva& w) {
+    F(w.page);
 }
 template <auto Part, auto M> void callPart(Tolva& w) {
     ((w.*Part).*M)();
@@ -90,7 +98,7 @@ void runWrap(Tolva& w, const C& c) {
 }
 
 void runToggle(Tolva& w, const C& c) {
-    commands::toggle(w.Text1, c.fragment, c.close);
+    FontGroup::toggle(w.Text1, c.fragment, c.close);
 }
 
 // Every occurrence of name gets an "a" appended, scanning left to right.
@@ -109,7 +117,7 @@ String renameOlder(StringView text, StringView name) {
 void runNumbered(Tolva& w, const C& c) {
     w.Text1.setFocus();
     int32_t p = w.Text1.selStart();
-    int32_t& n = w.*c.counter;
+    int32_t& n = w.page.*c.counter;
     String number = forms::number(n);
     w.Text1.setText(renameOlder(w.Text1.text(), String(c.stem) + number));
     w.Text1.setSelStart(p);
@@ -144,9 +152,9 @@ void runFile(Tolva& w, const C& c) {
 
 // Numbered like the form controls, but older names are not renamed.
 void fileUpload(Tolva& w) {
-    put(w,
-        expand(u"<INPUT TYPE=\"FILE\" NAME=\"file{n}\" > ", {{u"{n}", forms::number(w.fileNo)}}));
-    ++w.fileNo;
+    put(w, expand(u"<INPUT TYPE=\"FILE\" NAME=\"file{n}\" > ",
+                  {{u"{n}", forms::number(w.page.fileNo)}}));
+    ++w.page.fileNo;
 }
 
 void insertHeading(Tolva& w) {
@@ -185,13 +193,13 @@ void refresh(Tolva&) {}
 // Rows in the order of the panel, then the menu, then the toolbar pictures.
 const C kCommands[] = {
     // --- General
-    {.name = "numberings", .kind = K::Dialog, .action = numberings_Click},
-    {.name = "Bullet", .kind = K::Dialog, .action = Bullet_Click},
+    {.name = "numberings", .kind = K::Dialog, .action = onPage<numberings_Click>},
+    {.name = "Bullet", .kind = K::Dialog, .action = onPage<Bullet_Click>},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Dialog, .action = linker_Click},
-    {.name = "Mail", .kind = K::Dialog, .action = Mail_Click},
-    {.name = "Images", .kind = K::Dialog, .action = Images_Click},
-    {.name = "rule", .kind = K::Dialog, .action = rule_Click},
+    {.name = "linker", .kind = K::Dialog, .action = onPage<linker_Click>},
+    {.name = "Mail", .kind = K::Dialog, .action = onPage<Mail_Click>},
+    {.name = "Images", .kind = K::Dialog, .action = onPage<Images_Click>},
+    {.name = "rule", .kind = K::Dialog, .action = onPage<rule_Click>},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
      .kind = K::Wrap,
@@ -202,7 +210,7 @@ const C kCommands[] = {
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Dialog, .action = object_Click},
+    {.name = "object", .kind = K::Dialog, .action = onPage<object_Click>},
     {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
     {.name = "P",
      .kind = K::Wrap,
@@ -220,75 +228,75 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::btnfontsize_Click>},
     {.name = "command6", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
-    {.name = "btnmorefonts", .kind = K::Dialog, .action = fonts::showFaceChooser},
+    {.name = "btnmorefonts", .kind = K::Dialog, .action = onPage<fonts::showFaceChooser>},
     {.name = "colour_setter",
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::colour_setter_Click>},
     {.name = "command5", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
-    {.name = "BeginFont", .kind = K::Dialog, .action = fonts::openFontDialog},
+    {.name = "BeginFont", .kind = K::Dialog, .action = onPage<fonts::openFontDialog>},
     // --- Forms
     {.name = "formesh",
      .kind = K::Numbered,
      .fragment = u"<FORM NAME=\" form{n} \" method=\"GET\" ACTION=\"url\">\r\n\r\n\r\n</FORM>\r\n",
-     .counter = &T::formNo,
+     .counter = &Page::formNo,
      .stem = u"form"},
     {.name = "Textbox",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox{n}\">",
-     .counter = &T::textboxNo,
+     .counter = &Page::textboxNo,
      .stem = u"textbox"},
     {.name = "passwords",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"PASSWORD\" NAME=\"pass{n}\">",
-     .counter = &T::passNo,
+     .counter = &Page::passNo,
      .stem = u"pass"},
     {.name = "textarea",
      .kind = K::Numbered,
      .fragment = u"<TEXTAREA Cols=\"{C}\" rows=\"{R}\" NAME=\"area{n}\" wrap=\"OFF\">\r\nDefault "
                  u"text of text area\r\n</TEXTAREA>",
-     .counter = &T::areaNo,
+     .counter = &Page::areaNo,
      .stem = u"area"},
     {.name = "buttoner",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button{n}\"  NAME=\"Button{n}\" > ",
-     .counter = &T::buttonNo,
+     .counter = &Page::buttonNo,
      .stem = u"Button"},
     {.name = "browse",
      .kind = K::Numbered,
      .fragment = u"<input type=\"file\" name=\"browse{n}\">",
-     .counter = &T::browseNo,
+     .counter = &Page::browseNo,
      .stem = u"browse"},
     {.name = "Checkbox",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"CHECKBOX\"  VALUE=\"Checkbox{n}\"  NAME=\"Checkbox{n}\">",
-     .counter = &T::checkboxNo,
+     .counter = &Page::checkboxNo,
      .stem = u"Checkbox"},
     {.name = "radios",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio{n}\"  NAME=\"Radio{n}\">",
-     .counter = &T::radioNo,
+     .counter = &Page::radioNo,
      .stem = u"Radio"},
     {.name = "resettor",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"RESET\"  VALUE=\"RESET\"  NAME=\"reset{n}\">",
-     .counter = &T::resetNo,
+     .counter = &Page::resetNo,
      .stem = u"reset"},
     {.name = "Submitter",
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"SUBMIT\"  VALUE=\"SUBMIT\"  NAME=\"submit{n}\">",
-     .counter = &T::submitNo,
+     .counter = &Page::submitNo,
      .stem = u"submit"},
     {.name = "selecter",
      .kind = K::Numbered,
      .fragment = u"<SELECT NAME=\"Selector{n}\" size=\"  \" MULTIPLE>\r\n <OPTION SELECTED>Default "
                  u"option  \r\n <OPTION>option 1 \r\n </SELECT>",
-     .counter = &T::selectorNo,
+     .counter = &Page::selectorNo,
      .stem = u"Selector"},
     {.name = "puller",
      .kind = K::Numbered,
      .fragment = u"<SELECT NAME=\"pulldownList{n}\">\r\n<OPTION> Choice 1\r\n<OPTION> Choice "
                  u"2\r\n</SELECT>",
-     .counter = &T::pulldownNo,
+     .counter = &Page::pulldownNo,
      .stem = u"pulldownList"},
     {.name = "fieldset",
      .kind = K::Wrap,
@@ -299,8 +307,8 @@ const C kCommands[] = {
      .fragment = u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>",
      .focusFirst = true},
     // --- Table
-    {.name = "Table", .kind = K::Dialog, .action = Table_Click},
-    {.name = "Row", .kind = K::Dialog, .action = Row_Click},
+    {.name = "Table", .kind = K::Dialog, .action = onPage<Table_Click>},
+    {.name = "Row", .kind = K::Dialog, .action = onPage<Row_Click>},
     {.name = "Column", .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
     {.name = "header", .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
     // --- Extras
@@ -365,20 +373,20 @@ const C kCommands[] = {
     {.name = "open", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "save", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "saveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "preview", .kind = K::Dialog, .action = preview_Click},
+    {.name = "preview", .kind = K::Dialog, .action = onPage<preview_Click>},
     {.name = "exit", .kind = K::Own, .action = call<&T::exit_Click>},
     // --- Edit
     {.name = "mnucopy", .kind = K::Own, .action = call<&T::mnucopy_Click>},
     {.name = "mnucut", .kind = K::Own, .action = call<&T::mnucut_Click>},
     {.name = "mnupaste", .kind = K::Own, .action = call<&T::mnupaste_Click>},
-    {.name = "mnufind", .kind = K::Own, .action = call<&T::mnufind_Click>},
-    {.name = "mnufindnext", .kind = K::Own, .action = call<&T::mnufindnext_Click>},
-    {.name = "mnuReplace", .kind = K::Own, .action = call<&T::mnuReplace_Click>},
-    {.name = "mnuLcase", .kind = K::Own, .action = call<&T::mnuLcase_Click>},
-    {.name = "mnuUcase", .kind = K::Own, .action = call<&T::mnuUcase_Click>},
-    {.name = "mnuIcase", .kind = K::Own, .action = call<&T::mnuIcase_Click>},
-    {.name = "mnutitlecase", .kind = K::Own, .action = call<&T::mnutitlecase_Click>},
-    {.name = "mnusentencecase", .kind = K::Own, .action = call<&T::mnusentencecase_Click>},
+    {.name = "mnufind", .kind = K::Own, .action = onPage<mnufind_Click>},
+    {.name = "mnufindnext", .kind = K::Own, .action = onPage<mnufindnext_Click>},
+    {.name = "mnuReplace", .kind = K::Own, .action = onPage<mnuReplace_Click>},
+    {.name = "mnuLcase", .kind = K::Own, .action = onPage<mnuLcase_Click>},
+    {.name = "mnuUcase", .kind = K::Own, .action = onPage<mnuUcase_Click>},
+    {.name = "mnuIcase", .kind = K::Own, .action = onPage<mnuIcase_Click>},
+    {.name = "mnutitlecase", .kind = K::Own, .action = onPage<mnutitlecase_Click>},
+    {.name = "mnusentencecase", .kind = K::Own, .action = onPage<mnusentencecase_Click>},
     {.name = "mnuselectall", .kind = K::Own, .action = call<&T::mnuselectall_Click>},
     // --- Format
     {.name = "mnuindent", .kind = K::Wrap, .fragment = u"<blockquote><P>{S}</P></blockquote>"},
@@ -387,7 +395,7 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
     // --- Insert
-    {.name = "mnubookmark", .kind = K::Own, .action = bookmarks::insert},
+    {.name = "mnubookmark", .kind = K::Own, .action = onPage<bookmarks::insert>},
     {.name = "linebreaka", .kind = K::Typed, .fragment = u"<BR>{S}", .focusFirst = true},
     {.name = "wbreaka", .kind = K::Typed, .fragment = u"<WBR>"},
     {.name = "nobra", .kind = K::Typed, .fragment = u"<NOBR>{S}</NOBR>", .focusFirst = true},
@@ -399,9 +407,9 @@ const C kCommands[] = {
     {.name = "mnuassistant",
      .kind = K::Own,
      .action = callPart<&T::assistant, &TypingAssistant::mnuassistant_Click>},
-    {.name = "mnuautodel", .kind = K::Own, .action = call<&T::mnuautodel_Click>},
-    {.name = "mnutruecorrect", .kind = K::Own, .action = smartCorrect},
-    {.name = "mnusmartselect", .kind = K::Own, .action = call<&T::mnusmartselect_Click>},
+    {.name = "mnuautodel", .kind = K::Own, .action = onPage<mnuautodel_Click>},
+    {.name = "mnutruecorrect", .kind = K::Own, .action = onPage<smartCorrect>},
+    {.name = "mnusmartselect", .kind = K::Own, .action = onPage<mnusmartselect_Click>},
     {.name = "mnutevcmd",
      .kind = K::Own,
      .action = callPart<&T::commandBox, &CommandBox::mnutevcmd_Click>},
@@ -418,10 +426,10 @@ const C kCommands[] = {
     {.name = "mnutmprem", .kind = K::Own, .action = call<&T::mnutmprem_Click>},
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
-    {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
-    {.name = "mnupageproperties", .kind = K::Dialog, .action = mnupageproperties_Click},
+    {.name = "mnubookmarks", .kind = K::Dialog, .action = onPage<bookmarks::show>},
+    {.name = "mnupageproperties", .kind = K::Dialog, .action = onPage<mnupageproperties_Click>},
     // --- Help
-    {.name = "helpa", .kind = K::Dialog, .action = help::open},
+    {.name = "helpa", .kind = K::Dialog, .action = onPage<help::open>},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
@@ -432,7 +440,7 @@ const C kCommands[] = {
     {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "pictsave", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "pictsaveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "pictprev", .kind = K::Dialog, .action = pictprev_Click},
+    {.name = "pictprev", .kind = K::Dialog, .action = onPage<pictprev_Click>},
     {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
     {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
     {.name = "pictrefresh", .kind = K::Own, .action = refresh},
@@ -442,25 +450,12 @@ const C kCommands[] = {
     {.name = "pictcontrast",
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Dialog, .action = help::open},
+    {.name = "picthelpfile", .kind = K::Dialog, .action = onPage<help::open>},
 };
 
 } // namespace
 
 namespace commands {
-
-void toggle(forms::TextBox& box, StringView open, StringView close) {
-    int32_t len = box.selLength();
-    if (len > 0) {
-        String s = box.selText();
-        if (StringView(s).substr(0, 3) != open) box.setSelText(String(open) + s + String(close));
-        // Unwrapping drops the first three and the last four characters, whatever they are;
-        // a selection too short to hold both is left as it is.
-        else if (len >= 7)
-            box.setSelText(s.substr(3, static_cast<size_t>(len - 7)));
-    }
-    box.setFocus();
-}
 
 std::span<const Command> table() {
     return kCommands;

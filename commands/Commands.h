@@ -11,6 +11,7 @@
 #include <span>
 #include <string_view>
 
+class Page;
 class Tolva;
 namespace forms {
 class TextBox;
@@ -40,7 +41,7 @@ struct Command {
     // Toggle: the closing tag.
     forms::StringView close = {};
     // Numbered.
-    int32_t Tolva::*counter = nullptr;
+    int32_t Page::*counter = nullptr;
     forms::StringView stem = {};
     // File: the message when no file was picked.
     forms::StringView noFile = {};
@@ -52,10 +53,6 @@ struct Command {
 
 // How a part of the main window runs a command without knowing the window.
 using Runner = std::function<void(std::string_view name)>;
-
-// The bold, italic and underline toggle on any text box: wraps the selection, or unwraps
-// it when it starts with the opening tag; the box gets the focus.
-void toggle(forms::TextBox& box, forms::StringView open, forms::StringView close);
 
 std::span<const Command> table();
 // The row of a command, or nullptr.

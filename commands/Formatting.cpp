@@ -2,9 +2,9 @@
 // fragments and live with the other tag commands.
 #include "commands/Formatting.h"
 
-#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "forms/Runtime.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;

@@ -1,7 +1,7 @@
 // The platform clipboard commands and the main window's side of the temporary clipboard.
-#include "core/Program.h"
 #include "core/TempClip.h"
 #include "core/Tolva.h"
+#include "page/Page.h"
 
 using forms::String;
 using forms::StringView;
@@ -43,7 +43,7 @@ void Tolva::mnuslowpaste_Click() {
 
 void Tolva::addSnippet(StringView s) {
     // Loading the master window copies the main list, so load it before adding.
-    TempClip& master = program.window<TempClip>();
+    TempClip& master = page.window<TempClip>();
     tmpcmb.addItem(s);
     master.tmpcmb.addItem(s);
 }
@@ -70,7 +70,7 @@ void Tolva::mnupastetmp_Click() {
 }
 
 void Tolva::mnutmprem_Click() {
-    program.window<TempClip>().show();
+    page.window<TempClip>().show();
     runtime().msgBox(u"Select item to be deleted and remove", forms::vbOKOnly);
 }
 
@@ -82,9 +82,9 @@ void Tolva::mnucleartemp_Click() {
     }
     // Both lists go, so that removal by position keeps pairing the same snippets.
     tmpcmb.clear();
-    if (TempClip* master = program.loaded<TempClip>()) master->tmpcmb.clear();
+    if (TempClip* master = page.loaded<TempClip>()) master->tmpcmb.clear();
 }
 
 void Tolva::mnuMaster_Click() {
-    program.window<TempClip>().show();
+    page.window<TempClip>().show();
 }

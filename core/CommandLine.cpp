@@ -1,6 +1,6 @@
 #include "core/CommandLine.h"
 
-#include "core/Version.h"
+#include "page/Version.h"
 
 namespace cmdline {
 

@@ -1,16 +1,27 @@
-// Window unloading at the end, and the start of the program with a page, perhaps.
+// The program's start, with a page perhaps, and its end: the windows go before the page.
 #include "core/Program.h"
+
+#include "commands/Commands.h"
+#include "core/Splash.h"
+#include "core/Tolva.h"
 
 #include <utility>
 
-Program::Program(forms::Platform& platform) : runtime_(platform) {}
+Program::Program(forms::Platform& platform)
+    : runtime_(platform), windows_(runtime_), page_(runtime_, windows_) {
+    page_.command = [this](std::string_view name) { commands::run(window<Tolva>(), name); };
+}
 
 Program::~Program() {
-    windows::forEach([this]<class W>() { std::get<std::unique_ptr<W>>(slots_).reset(); });
+    windows_.tearDown();
 }
 
 void Program::start() {
-    runtime_.invoke([this] { window<Splash>().show(); });
+    runtime_.invoke([this] {
+        Splash& splash = window<Splash>();
+        splash.proceeded = [this] { openPageAtStart(); };
+        splash.show();
+    });
 }
 
 void Program::openPageAtStart() {

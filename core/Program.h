@@ -1,13 +1,11 @@
-// The program: owns every window (loaded on first reference, as the classic global
-// forms were) and the runtime through which they reach the platform.
+// The program: the runtime through which every window reaches the platform, the page, and
+// the registry of its windows (loaded on first reference, as the classic global forms
+// were). Built by main() and by the test fixtures only.
 #pragma once
 
-#include "core/Windows.h"
-#include "forms/Form.h"
+#include "forms/Registry.h"
 #include "forms/Runtime.h"
-
-#include <functional>
-#include <memory>
+#include "page/Page.h"
 
 class Program {
 public:
@@ -18,6 +16,9 @@ public:
     Program& operator=(const Program&) = delete;
 
     forms::Runtime& runtime() { return runtime_; }
+    Page& page() { return page_; }
+    // Where the front end hears of windows loading and unloading.
+    forms::Registry& windows() { return windows_; }
 
     // Starts the program: the splash window is its first window.
     void start();
@@ -30,37 +31,12 @@ public:
     void openPageAtStart();
 
     // The window, loaded on first reference (its Form_Load runs then).
-    template <class W> W& window() { return load(std::get<std::unique_ptr<W>>(slots_)); }
+    template <class W> W& window() { return page_.window<W>(); }
     // The loaded window, or nullptr; never loads.
-    template <class W> W* loaded() const { return std::get<std::unique_ptr<W>>(slots_).get(); }
-
-    // The front end builds a view for each window as it is loaded, and drops it before
-    // the window goes away.
-    std::function<void(forms::Form&)> formLoaded;
-    std::function<void(forms::Form&)> formUnloading;
+    template <class W> W* loaded() const { return page_.loaded<W>(); }
 
 private:
-    template <class W> W& load(std::unique_ptr<W>& slot);
-
     forms::Runtime runtime_;
-    windows::All::Slots slots_;
+    forms::Registry windows_;
+    Page page_;
 };
-
-template <class W> W& Program::load(std::unique_ptr<W>& slot) {
-    if (!slot) {
-        slot = std::make_unique<W>(*this);
-        W* w = slot.get();
-        w->unloader = [this, &slot, w] {
-            w->hide();
-            // The window may be unloading from inside one of its own handlers.
-            runtime_.defer([this, &slot, w] {
-                if (slot.get() != w) return;
-                if (formUnloading) formUnloading(*w);
-                slot.reset();
-            });
-        };
-        if (formLoaded) formLoaded(*w);
-        if (w->Load) w->Load();
-    }
-    return *slot;
-}

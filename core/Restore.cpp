@@ -1,7 +1,7 @@
 // Restore points: three named snapshots of the page, kept in memory for the run.
-#include "core/Texts.h"
 #include "core/Tolva.h"
 #include "forms/Runtime.h"
+#include "page/Texts.h"
 
 #include <string>
 
@@ -21,12 +21,12 @@ void Tolva::createRestore(int n) {
     forms::MenuItem& create = menu(item("mnucrestore", n));
     create.setCaption(name);
     menu(item("mnurrestore", n)).setCaption(name);
-    restorePoint[static_cast<size_t>(n)] = Text1.text();
+    page.restorePoint[static_cast<size_t>(n)] = Text1.text();
     create.setChecked(true);
 }
 
 void Tolva::useRestore(int n) {
-    const String& slot = restorePoint[static_cast<size_t>(n)];
+    const String& slot = page.restorePoint[static_cast<size_t>(n)];
     if (slot.empty()) {
         String prompt = n == 3 ? u"Restore point 3 not set, would you like to set it now?"
                                : u"Restore point not set, would you like to set it now?";

@@ -1,9 +1,8 @@
 // Splash window: eight timers step the progress display, then the main window shows.
 #include "core/Splash.h"
 
-#include "core/Program.h"
 #include "core/Tolva.h"
-#include "core/Version.h"
+#include "page/Version.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ constexpr Step kSteps[8] = {
 
 } // namespace
 
-Splash::Splash(Program& p) : forms::Form(p.runtime(), "frmSplash"), program(p) {
+Splash::Splash(Page& p) : forms::Form(p.runtime(), "frmSplash"), page(p) {
     Load = [this] { Form_Load(); };
     KeyPress = [this](int&) { Form_KeyPress(); };
     Frame1.Click = [this] { Frame1_Click(); };
@@ -60,7 +59,6 @@ void Splash::proceed() {
     for (auto& t : timers)
         t.setEnabled(false);
     unload();
-    Tolva& main = program.window<Tolva>();
-    main.show();
-    program.openPageAtStart();
+    page.window<Tolva>().show();
+    if (proceeded) proceeded();
 }

@@ -5,13 +5,14 @@
 #include "forms/Form.h"
 
 #include <array>
+#include <functional>
 
-class Program;
+class Page;
 
 class Splash : public forms::Form {
 public:
-    explicit Splash(Program& program);
-    Program& program;
+    explicit Splash(Page& page);
+    Page& page;
 
     forms::ProgressBar ProgressBar1{*this, "ProgressBar1"};
     forms::Label loader{*this, "loader"};
@@ -32,6 +33,9 @@ public:
     void Timer_Timer(int k);
     void Form_KeyPress();
     void Frame1_Click();
+
+    // Runs once the main window shows in the splash's place; set by the program.
+    std::function<void()> proceeded;
 
 private:
     // Closes the splash and shows the main window.

@@ -2,11 +2,11 @@
 #include "core/TempClip.h"
 
 #include "commands/HelpTexts.h"
-#include "core/Program.h"
-#include "core/Texts.h"
 #include "core/Tolva.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
-TempClip::TempClip(Program& p) : forms::Form(p.runtime(), "tempclip"), program(p) {
+TempClip::TempClip(Page& p) : forms::Form(p.runtime(), "tempclip"), page(p) {
     setCaption(u"Master Temporary Clipboard: Tolva");
     fullclip.setMultiLine(true);
     OKButton.setCaption(u"Paste Selected");
@@ -28,7 +28,7 @@ void TempClip::Form_Load() {
     StatusBar1.setText(helpline::find("tempclip", "Form")->sentence);
     // A window closed with its close box comes back holding the main list's snippets, so
     // that the two lists still pair up position by position.
-    if (Tolva* w = program.loaded<Tolva>())
+    if (Tolva* w = page.loaded<Tolva>())
         for (const forms::String& s : w->tmpcmb.list().items())
             tmpcmb.addItem(s);
 }
@@ -40,11 +40,11 @@ void TempClip::tmpcmb_Click() {
 void TempClip::tmpcmb_OLEDragDrop() {
     forms::String s = fullclip.selText();
     tmpcmb.addItem(s);
-    program.window<Tolva>().tmpcmb.addItem(s);
+    page.window<Tolva>().tmpcmb.addItem(s);
 }
 
 void TempClip::OKButton_Click() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setSelText(buffer.selText() + fullclip.text());
     hide();
 }
@@ -60,7 +60,7 @@ void TempClip::remselected_Click() {
         return;
     }
     tmpcmb.removeItem(i);
-    program.window<Tolva>().tmpcmb.removeItem(i);
+    page.window<Tolva>().tmpcmb.removeItem(i);
 }
 
 void TempClip::cleartmp_Click() {
@@ -68,5 +68,5 @@ void TempClip::cleartmp_Click() {
                          u"Confirm Clear") != forms::vbYes)
         return;
     tmpcmb.clear();
-    program.window<Tolva>().tmpcmb.clear();
+    page.window<Tolva>().tmpcmb.clear();
 }

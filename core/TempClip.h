@@ -6,12 +6,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
+class Page;
 
 class TempClip : public forms::Form {
 public:
-    explicit TempClip(Program& program);
-    Program& program;
+    explicit TempClip(Page& page);
+    Page& page;
 
     forms::ListBox tmpcmb{*this, "tmpcmb"};
     forms::TextBox fullclip{*this, "fullclip"};

@@ -2,43 +2,19 @@
 // window timers, exit and the close box.
 #include "core/Tolva.h"
 
-#include "commands/Bookeeper.h"
 #include "commands/Commands.h"
 #include "commands/Panel.h"
-#include "core/About.h"
-#include "core/InitialPage.h"
-#include "core/Program.h"
-#include "core/Texts.h"
+#include "dialogs/Bookeeper.h"
 #include "dialogs/PageProps.h"
+#include "help/About.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
 
-namespace {} // namespace
-
-String initialPage() {
-    String page = u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n"
-                  u"<HTML>\r\n"
-                  u"<HEAD>\r\n"
-                  u"\t<TITLE>My web page!</TITLE>\r\n"
-                  u"</HEAD>\r\n"
-                  u"<body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
-                  u"alink=\"maroon\">\r\n";
-    for (int i = 0; i < 27; ++i)
-        page += u"\r\n";
-    page += u"</BODY>\r\n"
-            u"</HTML>\r\n"
-            u"\r\n"
-            u"\t\t<!--This page has been created by using Quendry's Tolva--> \r\n";
-    return page;
-}
-
-Tolva::Tolva(Program& p) : forms::Form(p.runtime(), "tolva"), program(p) {
-    Text1.setMultiLine(true);
-    Text1.setText(initialPage());
-    attempt.setMultiLine(true);
-    attempt.setText(initialPage());
-    attempt.setVisible(false);
+Tolva::Tolva(Page& p)
+    : forms::Form(p.runtime(), "tolva"), page(p), Text1(p.Text1), CommonDialog1(p.CommonDialog1) {
+    adopt(Text1);
     Label1[0].setVisible(false);
     nooflines[0].setVisible(false);
     helper.setFontName(u"Courier New");
@@ -82,13 +58,13 @@ void Tolva::wire() {
     Activate = [this] { Form_Activate(); };
     // A change heard while a handler is waiting on a dialog is asked about later, at the
     // next activation, never over that dialog.
-    disk.onNews = [this] {
+    page.disk.onNews = [this] {
         if (!runtime().running()) runtime().invoke([this] { askAboutDisk(); });
     };
     Click = [this] { Form_Click(); };
     MouseMove = [this] { helper.setText(Captions::ready); };
     QueryUnload = [this](bool& cancel) { Form_Unload(cancel); };
-    Text1.Change = [this] { Text1_Change(); };
+    pageEvents_ = page.listen([this](Page::Event e, StringView path) { pageEvent(e, path); });
     Text1.KeyDown = [this](int, int) { positionUpdate(); };
     Text1.KeyUp = [this](int, int) { positionUpdate(); };
     Text1.Click = [this] { Text1_Click(); };
@@ -108,18 +84,30 @@ commands::Runner Tolva::runner() {
 
 // --- status ---------------------------------------------------------------------------------
 
-void Tolva::setSaveme(StringView path) {
-    if (saveme_ == path) return;
-    saveme_ = String(path);
-    saveme_Change();
+void Tolva::pageEvent(Page::Event e, StringView) {
+    switch (e) {
+    case Page::Event::Changed:
+        Text1_Change();
+        break;
+    case Page::Event::Renamed:
+        saveme_Change();
+        break;
+    case Page::Event::Modified:
+        setCaption(statusCaption());
+        break;
+    case Page::Event::Saved:
+    case Page::Event::Replaced:
+    case Page::Event::Cleared:
+        break;
+    }
 }
 
 void Tolva::saveme_Change() {
-    setCaption(saveme_ + Captions::named);
+    setCaption(page.saveme() + Captions::named);
 }
 
 String Tolva::statusCaption() const {
-    return saveme_ + u"[" + star + String(Captions::statusTail);
+    return page.saveme() + u"[" + page.star + String(Captions::statusTail);
 }
 
 void Tolva::RefreshLineCount() {
@@ -140,11 +128,6 @@ void Tolva::positionUpdate() {
     nooflines[1].setCaption(n);
 }
 
-void Tolva::markModified() {
-    star = u"*";
-    setCaption(statusCaption());
-}
-
 void Tolva::Text1_Change() {
     // The status refresh runs first on every change, whatever the Options say.
     markModified();
@@ -154,7 +137,7 @@ void Tolva::Text1_Change() {
     // to text the user is taking back.
     if (Text1.undoing()) return;
     assistant.Text1_Change();
-    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->bringForward();
+    if (auto* p = page.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
 void Tolva::Form_Activate() {
@@ -168,32 +151,30 @@ void Tolva::Text1_Click() {
 
 void Tolva::Form_Click() {
     // Brought forward, not activated: a click in the page leaves the keyboard there.
-    if (auto* b = program.loaded<Bookeeper>(); b && b->visible()) b->bringForward();
-    if (auto* p = program.loaded<PageProps>(); p && p->visible()) p->bringForward();
+    if (auto* b = page.loaded<Bookeeper>(); b && b->visible()) b->bringForward();
+    if (auto* p = page.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
 // --- start-up ---------------------------------------------------------------------------------
 
 void Tolva::Form_Load() {
-    firstPreview = true;
-    buttonNo = checkboxNo = radioNo = textboxNo = passNo = submitNo = resetNo = browseNo = formNo =
-        pulldownNo = selectorNo = areaNo = fileNo = 1;
+    page.resetCounters();
     assistant.assistprompt = true;
     fonts.reset();
-    setSaveme(Captions::untitled);
-    setCaption(saveme_ + Captions::saved);
+    page.setSaveme(Captions::untitled);
+    setCaption(page.saveme() + Captions::saved);
     Text1.setSelStart(97);
     Text1.setSelLength(84);
-    star = u"";
+    page.star = u"";
     positionUpdate();
-    program.window<PageProps>().show();
-    star = u"";
+    page.window<PageProps>().show();
+    page.star = u"";
 }
 
 void Tolva::Timer3_Timer() {
     // Raised over the page, not activated: the first keys typed after start-up belong to
     // the page.
-    program.window<PageProps>().bringForward();
+    page.window<PageProps>().bringForward();
     Timer3.setEnabled(false);
 }
 
@@ -212,7 +193,7 @@ void Tolva::Timer1_Timer() {
 // --- shutdown ----------------------------------------------------------------------------------
 
 void Tolva::exit_Click() {
-    if (star == u"*") {
+    if (page.star == u"*") {
         int r = runtime().msgBox(Messages::exitUnsaved, Messages::yesNoSafe,
                                  u"Assistant: Tolva - Reminder to save");
         if (r == forms::vbYes) runtime().end();
@@ -222,7 +203,7 @@ void Tolva::exit_Click() {
 }
 
 void Tolva::Form_Unload(bool& cancel) {
-    if (star == u"*") {
+    if (page.star == u"*") {
         int r = runtime().msgBox(Messages::exitUnsaved, Messages::yesNoSafe, u"Reminder to save");
         if (r == forms::vbNo) {
             cancel = true;
@@ -233,5 +214,5 @@ void Tolva::Form_Unload(bool& cancel) {
 }
 
 void Tolva::about_Click() {
-    program.window<About>().show();
+    page.window<About>().show();
 }

@@ -1,39 +1,33 @@
-// The main window `tolva`: the document buffer, its status fields, the button groups, the
-// menu bar and the parts that own a subject of their own (fonts, command box, assistant).
-// Commands run by name through commands::run; the methods here are the window's own.
+// The main window `tolva`: shows the page's buffer with its status fields, the button
+// groups, the menu bar and the parts that own a subject of their own (fonts, command box,
+// assistant). Commands run by name through commands::run; the methods here are the
+// window's own.
 #pragma once
 
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
-#include "commands/FontGroup.h"
-#include "core/DiskWatch.h"
-#include "core/PageFile.h"
-#include "core/Texts.h"
 #include "core/ToolbarToggles.h"
+#include "dialogs/FontGroup.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
+#include "page/Page.h"
 
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-class Program;
-
 class Tolva : public forms::Form {
 public:
-    explicit Tolva(Program& program);
+    explicit Tolva(Page& page);
     ~Tolva() override;
 
-    Program& program;
+    Page& page;
 
-    // --- document buffer and status (core/Tolva.cpp) -----------------------------------
-    forms::TextBox Text1{*this, "Text1"};
-    forms::TextBox attempt{*this, "attempt"};
+    // --- the page's buffer, shown here, and the status (core/Tolva.cpp) ----------------
+    forms::TextBox& Text1;
     forms::Label Label1[2]{{*this, "Label1", 0}, {*this, "Label1", 1}};
     forms::Label nooflines[2]{{*this, "nooflines", 0}, {*this, "nooflines", 1}};
     forms::TextBox helper{*this, "helper"};
@@ -42,7 +36,7 @@ public:
     forms::Frame Frame1{*this, "Frame1"};
     forms::Timer Timer1{*this, "Timer1", 5000, false};
     forms::Timer Timer3{*this, "Timer3", 1000, true};
-    forms::CommonDialog CommonDialog1{*this};
+    forms::CommonDialog& CommonDialog1;
 
     // Toolbar pictures at the foot of the window.
     forms::Button pictnew{*this, "pictnew"}, pictopen{*this, "pictopen"},
@@ -51,21 +45,7 @@ public:
         pictrefresh{*this, "pictrefresh"}, pictinformation{*this, "pictinformation"},
         pictcontrast{*this, "pictcontrast"}, picthelpfile{*this, "picthelpfile"};
 
-    // The file name of the page; assigning a different one raises saveme_Change.
-    const forms::String& saveme() const { return saveme_; }
-    void setSaveme(forms::StringView path);
-    forms::String star;
     int32_t lineCount = 1;
-    forms::String varfinder = u"0";
-
-    // Window-level variables set by the page-state initialisation.
-    bool firstPreview = true;
-    // Name counters of the numbered form controls (wider than the classic 16 bits).
-    int32_t buttonNo = 1, checkboxNo = 1, radioNo = 1, textboxNo = 1, passNo = 1, submitNo = 1,
-            resetNo = 1, browseNo = 1, formNo = 1, pulldownNo = 1, selectorNo = 1, areaNo = 1,
-            fileNo = 1;
-    // Restore point slots 1 to 3 (index 0 unused).
-    std::array<forms::String, 4> restorePoint;
 
     // --- menu bar (core/Menu.cpp) ------------------------------------------------------
 private:
@@ -153,7 +133,7 @@ public:
     // "Character n" into both caret labels.
     void showCaret();
     // The page is marked as changed, as typing leaves it: the next save writes it.
-    void markModified();
+    void markModified() { page.markModified(); }
     // The status form of the caption.
     forms::String statusCaption() const;
 
@@ -162,28 +142,18 @@ public:
     void open_Click();
     void save_Click();
     void saveas_Click();
-    // Reads the page at path into the buffer, as Open does after its dialog; on failure
-    // tells the user, keeps the page as it is and returns false.
+    // Reads the page at path into the buffer and names the page after it, as Open does
+    // after its dialog; on failure tells the user, keeps the page as it is and returns
+    // false.
     bool openPage(const forms::String& path);
-    // How the page's file was read; saving writes it back the same way.
-    pagefile::Format pageFormat;
-    // Writes the buffer to path; on failure tells the user and returns false.
-    bool writePage(const forms::String& path);
-    // Set while a save runs, its dialogs included: an autosave tick then does nothing.
-    bool pageSaving = false;
     // Save, by hand or by the autosave timer (which never asks before writing over a file
     // another program changed, and leaves that question for the user).
     void savePage(bool automatic);
-    // The page's file as another program leaves it.
-    DiskWatch disk{runtime().platform().files};
     // Asks what a change to the page's file calls for, once the window is active and no
     // other question of the page's file is on screen.
     void askAboutDisk();
-    bool diskAsking = false;
 
-    // --- editing tools (assistant/, core/Restore.cpp, core/Clipboard.cpp, tools/) -------
-    void mnusmartselect_Click();
-    void mnuautodel_Click();
+    // --- editing tools (core/Restore.cpp, core/Clipboard.cpp) --------------------------
     void createRestore(int n);
     void useRestore(int n);
     void mnucopy_Click();
@@ -198,27 +168,14 @@ public:
     void mnuMaster_Click();
     void tmpcmb_Click();
     void tmpcmb_OLEDragDrop();
-    void mnuLcase_Click();
-    void mnuUcase_Click();
-    void mnuIcase_Click();
-    void mnutitlecase_Click();
-    void mnusentencecase_Click();
-    void mnufind_Click();
-    void mnufindnext_Click();
-    void mnuReplace_Click();
-    void selectfound();
 
 private:
     // Adds a snippet to the main list and to the master list, keeping them paired.
     void addSnippet(forms::StringView s);
-    // Replaces the selection by its conversion and selects the result.
-    void replaceSelection(const std::function<forms::String(forms::String)>& convert);
-    void replaceSelectionPadded(const std::function<void(forms::String&)>& convert);
-    // Characters F3 selects at its match.
-    int32_t findNextLength = 0;
 
     static std::vector<std::unique_ptr<forms::MenuItem>> buildMenu(Tolva& w);
     void wireMenu();
     void wire();
-    forms::String saveme_{Captions::untitled};
+    void pageEvent(Page::Event e, forms::StringView path);
+    forms::Subscription pageEvents_;
 };

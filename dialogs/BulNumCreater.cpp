@@ -1,17 +1,16 @@
 // List dialog: numbered and bulleted lists of numbered placeholder items.
 #include "dialogs/BulNumCreater.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
 #include "dialogs/Counts.h"
 #include "dialogs/NumericBox.h"
+#include "page/Page.h"
 
 #include <initializer_list>
 
 using forms::String;
 using forms::StringView;
 
-BulNumCreater::BulNumCreater(Program& p) : forms::Form(p.runtime(), "bulnumcreater"), program(p) {
+BulNumCreater::BulNumCreater(Page& p) : forms::Form(p.runtime(), "bulnumcreater"), page(p) {
     Label1.setCaption(u"Type:");
     txtbulnumcreater.setText(u"1");
     numeric::bind(txtbulnumcreater, u"1", &bulnumcreaterUpDown, 1);
@@ -46,7 +45,7 @@ bool BulNumCreater::build(StringView head, StringView tail) {
         return false;
     }
     const int32_t items = counts::loops(*count);
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setFocus();
     fragment_ = String(head);
     while (items > counter_) {
@@ -59,9 +58,8 @@ bool BulNumCreater::build(StringView head, StringView tail) {
 }
 
 namespace {
-void open(Tolva& w, std::initializer_list<StringView> types, StringView caption,
-          StringView button) {
-    BulNumCreater& d = w.program.window<BulNumCreater>();
+void open(Page& w, std::initializer_list<StringView> types, StringView caption, StringView button) {
+    BulNumCreater& d = w.window<BulNumCreater>();
     d.type.clear();
     for (StringView t : types)
         d.type.addItem(t);
@@ -72,10 +70,10 @@ void open(Tolva& w, std::initializer_list<StringView> types, StringView caption,
 }
 } // namespace
 
-void numberings_Click(Tolva& w) {
+void numberings_Click(Page& w) {
     open(w, {u"1", u"A", u"a", u"I", u"i"}, u"Numbering", BulNumCreater::numbered);
 }
 
-void Bullet_Click(Tolva& w) {
+void Bullet_Click(Page& w) {
     open(w, {u"disc", u"circle", u"square"}, u"Bullets", BulNumCreater::bulleted);
 }

@@ -9,13 +9,12 @@
 
 #include <cstdint>
 
-class Program;
-class Tolva;
+class Page;
 
 class BulNumCreater : public forms::Form {
 public:
-    explicit BulNumCreater(Program& program);
-    Program& program;
+    explicit BulNumCreater(Page& page);
+    Page& page;
 
     forms::Label Label1{*this, "Label1"}; // "Type:"
     forms::ListBox type{*this, "type"};
@@ -38,5 +37,5 @@ private:
 };
 
 // The main window's openers (`numberings`/`numberinga` and `Bullet`/`bulleta`).
-void numberings_Click(Tolva& w);
-void Bullet_Click(Tolva& w);
+void numberings_Click(Page& w);
+void Bullet_Click(Page& w);

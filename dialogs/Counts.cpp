@@ -1,11 +1,11 @@
 // Reading and refusing the counts of the table and list builders.
 #include "dialogs/Counts.h"
 
-#include "core/Texts.h"
 #include "dialogs/NumericBox.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
+#include "page/Texts.h"
 
 #include <cmath>
 

@@ -1,10 +1,9 @@
 #include "dialogs/FontCombo.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
 
-FontCombo::FontCombo(Program& p) : forms::Form(p.runtime(), "fontcombo"), program(p) {
+FontCombo::FontCombo(Page& p) : forms::Form(p.runtime(), "fontcombo"), page(p) {
     setCaption(u"Font: Tolva");
     Combo1.setText(u"Times New Roman");
     Label1.setCaption(u"Preview");
@@ -26,13 +25,13 @@ void FontCombo::Combo1_Click() {
 }
 
 void FontCombo::Command1_Click() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setSelText(u"<font face= \"" + Combo1.text() + u"\">" + buffer.selText() + u" </font>");
     unload();
 }
 
 namespace fonts {
-void showFaceChooser(Tolva& w) {
-    w.program.window<FontCombo>().show();
+void showFaceChooser(Page& w) {
+    w.window<FontCombo>().show();
 }
 } // namespace fonts

@@ -5,13 +5,12 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class FontCombo : public forms::Form {
 public:
-    explicit FontCombo(Program& program);
-    Program& program;
+    explicit FontCombo(Page& page);
+    Page& page;
 
     forms::ComboBox Combo1{*this, "Combo1"};
     forms::Label Label1{*this, "Label1"};
@@ -25,5 +24,5 @@ public:
 
 namespace fonts {
 // "...": shows the face chooser without blocking the main window.
-void showFaceChooser(Tolva& w);
+void showFaceChooser(Page& w);
 } // namespace fonts

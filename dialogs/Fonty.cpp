@@ -1,12 +1,10 @@
 #include "dialogs/Fonty.h"
 
-#include "assistant/SmartSelect.h"
-#include "commands/Commands.h"
-#include "commands/FontGroup.h"
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
+#include "dialogs/FontGroup.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
+#include "page/Texts.h"
+#include "tools/SmartSelect.h"
 
 using forms::String;
 using forms::StringView;
@@ -37,7 +35,7 @@ std::optional<String> attribute(StringView tag, StringView name) {
 
 } // namespace
 
-Fonty::Fonty(Program& p) : forms::Form(p.runtime(), "Fonty"), program(p) {
+Fonty::Fonty(Page& p) : forms::Form(p.runtime(), "Fonty"), page(p) {
     setCaption(u"Font: Select text and perform operation - Tolva");
     Text1.setMultiLine(true);
     bold.setCaption(u"B");
@@ -67,9 +65,9 @@ Fonty::Fonty(Program& p) : forms::Form(p.runtime(), "Fonty"), program(p) {
                       u"changes. Cancel to reject");
 
     Load = [this] { Form_Load(); };
-    bold.Click = [this] { commands::toggle(Text1, u"<B>", u"</B>"); };
-    italic.Click = [this] { commands::toggle(Text1, u"<I>", u"</I>"); };
-    underline.Click = [this] { commands::toggle(Text1, u"<U>", u"</U>"); };
+    bold.Click = [this] { FontGroup::toggle(Text1, u"<B>", u"</B>"); };
+    italic.Click = [this] { FontGroup::toggle(Text1, u"<I>", u"</I>"); };
+    underline.Click = [this] { FontGroup::toggle(Text1, u"<U>", u"</U>"); };
     txtfontsize.Change = [this] { txtfontsize_Change(); };
     FontGroup::bindSizeSpinner(txtfontsize, fontsizeUpDown);
     Combo2.Change = [this] { Combo2_Change(); };
@@ -176,7 +174,7 @@ void Fonty::SmartSelect_Click() {
 }
 
 void Fonty::OKButton_Click() {
-    program.window<Tolva>().Text1.setSelText(Text1.text());
+    page.Text1.setSelText(Text1.text());
     unload();
 }
 
@@ -185,9 +183,9 @@ void Fonty::CancelButton_Click() {
 }
 
 namespace fonts {
-void openFontDialog(Tolva& w) {
+void openFontDialog(Page& w) {
     String s = w.Text1.selText();
-    Fonty& f = w.program.window<Fonty>();
+    Fonty& f = w.window<Fonty>();
     f.Text1.setText(s);
     f.show();
     f.Text1.setSelStart(0);

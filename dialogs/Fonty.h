@@ -6,13 +6,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class Fonty : public forms::Form {
 public:
-    explicit Fonty(Program& program);
-    Program& program;
+    explicit Fonty(Page& page);
+    Page& page;
 
     forms::TextBox Text1{*this, "Text1"};
     forms::Button bold{*this, "bold"}, italic{*this, "italic"}, underline{*this, "underline"};
@@ -47,5 +46,5 @@ public:
 
 namespace fonts {
 // Shift+F1: the selection into the dialog's working text, all of it selected.
-void openFontDialog(Tolva& w);
+void openFontDialog(Page& w);
 } // namespace fonts

@@ -1,10 +1,9 @@
 // Preview window: the saved page in the platform's browser, its address history and toolbar.
 #include "dialogs/FrmBrowser.h"
 
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
@@ -31,7 +30,7 @@ private:
     String url_;
 };
 
-forms::Browser& browserOf(Program& p) {
+forms::Browser& browserOf(Page& p) {
     static NoBrowser none;
     forms::Browser* b = p.runtime().platform().browser;
     return b ? *b : none;
@@ -39,8 +38,12 @@ forms::Browser& browserOf(Program& p) {
 
 } // namespace
 
-FrmBrowser::FrmBrowser(Program& p)
-    : forms::Form(p.runtime(), "frmBrowser"), program(p), browser_(browserOf(p)) {
+FrmBrowser::FrmBrowser(Page& p)
+    : forms::Form(p.runtime(), "frmBrowser"), page(p), browser_(browserOf(p)) {
+    // Every successful save of the page reaches here; an open preview follows it.
+    saves_ = page.listen([this](Page::Event e, StringView path) {
+        if (e == Page::Event::Saved && visible()) pageSaved(path);
+    });
     setCaption(firstCaption);
     lblAddress.setCaption(u"&Address:");
     cboAddress.Click = [this] { cboAddress_Click(); };
@@ -130,23 +133,19 @@ void FrmBrowser::pageSaved(StringView path) {
     browser_.navigate(path);
 }
 
-void preview_Click(Tolva& w) {
+void preview_Click(Page& w) {
     // A page without a file has nothing a browser could open.
     if (w.saveme() == Captions::untitled) return;
     if (w.firstPreview) {
         w.runtime().msgBox(u"Always save before checking preview", forms::vbInformation, u"Tip");
         w.firstPreview = false;
     }
-    auto& b = w.program.window<FrmBrowser>();
+    auto& b = w.window<FrmBrowser>();
     b.cboAddress.setText(w.saveme());
     b.show();
     b.brwWebBrowser().navigate(w.saveme());
 }
 
-void pictprev_Click(Tolva& w) {
+void pictprev_Click(Page& w) {
     preview_Click(w);
-}
-
-void previewSaved(Program& program, StringView path) {
-    if (auto* b = program.loaded<FrmBrowser>(); b && b->visible()) b->pageSaved(path);
 }

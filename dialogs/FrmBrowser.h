@@ -6,14 +6,13 @@
 #include "forms/Form.h"
 #include "forms/Platform.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class FrmBrowser : public forms::Form {
 public:
-    explicit FrmBrowser(Program& program);
+    explicit FrmBrowser(Page& page);
     ~FrmBrowser() override;
-    Program& program;
+    Page& page;
 
     forms::Label lblAddress{*this, "lblAddress"};
     forms::ComboBox cboAddress{*this, "cboAddress"};
@@ -37,10 +36,9 @@ public:
 
 private:
     forms::Browser& browser_;
+    forms::Subscription saves_;
 };
 
 // The main window's `preview` (F5) and its toolbar picture `pictprev`.
-void preview_Click(Tolva& w);
-void pictprev_Click(Tolva& w);
-// Every successful save of the page reaches here; an open preview follows it.
-void previewSaved(Program& program, forms::StringView path);
+void preview_Click(Page& w);
+void pictprev_Click(Page& w);

@@ -1,9 +1,8 @@
 // Horizontal rule dialog: the pieces of one HR tag and the handlers that keep them.
 #include "dialogs/HRule.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
 #include "dialogs/NumericBox.h"
+#include "page/Page.h"
 
 using forms::String;
 using forms::StringView;
@@ -18,7 +17,7 @@ bool leftover(StringView s) {
 }
 } // namespace
 
-HRule::HRule(Program& p) : forms::Form(p.runtime(), "hrule"), program(p) {
+HRule::HRule(Page& p) : forms::Form(p.runtime(), "hrule"), page(p) {
     setCaption(u"Insert Horizontal Rule: Tolva");
     Label1.setCaption(u"Alignment");
     Frame1.setCaption(u"Size");
@@ -76,7 +75,7 @@ void HRule::Form_Load() {
     String w = Widther.text();
     if (endsWith(w, u"%")) Widther.setText(w.substr(0, w.size() - 1));
     // An opener that selected an existing rule hands over its no-shade state this way.
-    if (endsWith(program.window<Tolva>().Text1.selText(), u"NOSHADE>")) Check1.setValue(1);
+    if (endsWith(page.Text1.selText(), u"NOSHADE>")) Check1.setValue(1);
 }
 
 void HRule::Align_Click() {
@@ -168,8 +167,7 @@ void HRule::Timer1_Timer() {
 
 void HRule::OKButton_Click() {
     if (align == u" align=\"\"") align.clear();
-    program.window<Tolva>().Text1.setSelText(u"<HR" + align + width + sizePiece + colour + noshade +
-                                             u">");
+    page.Text1.setSelText(u"<HR" + align + width + sizePiece + colour + noshade + u">");
     unload();
 }
 
@@ -177,6 +175,6 @@ void HRule::CancelButton_Click() {
     unload();
 }
 
-void rule_Click(Tolva& w) {
-    w.program.window<HRule>().show();
+void rule_Click(Page& w) {
+    w.window<HRule>().show();
 }

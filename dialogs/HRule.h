@@ -7,13 +7,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class HRule : public forms::Form {
 public:
-    explicit HRule(Program& program);
-    Program& program;
+    explicit HRule(Page& page);
+    Page& page;
 
     forms::Label Label1{*this, "Label1"}; // "Alignment"
     forms::ListBox Align{*this, "Align"};
@@ -55,4 +54,4 @@ public:
 };
 
 // The main window's opener (`rule`/`hra`).
-void rule_Click(Tolva& w);
+void rule_Click(Page& w);

@@ -1,10 +1,9 @@
 // Image dialog: browse, dimensions and their unit, spacing, and the builder.
 #include "dialogs/Imager.h"
 
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
 #include "dialogs/NumericBox.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
@@ -15,7 +14,7 @@ constexpr StringView kAlignments[] = {u"Left",      u"Right",     u"Top",      u
                                       u"AbsBottom", u"Center"};
 } // namespace
 
-Imager::Imager(Program& p) : forms::Form(p.runtime(), "imager"), program(p) {
+Imager::Imager(Page& p) : forms::Form(p.runtime(), "imager"), page(p) {
     setCaption(u"Insert Image: Tolva");
     lblimageurl.setCaption(u"Source");
     Command1.setCaption(u"...");
@@ -153,7 +152,7 @@ void Imager::OKButton_Click() {
                unitSuffix + u"\"";
     tag += u" BORDER=" + txtborder.text() + u" align=\"" + txtalignment.text() + u"\" ALT=\"" +
            txtalternate.text() + u"\" " + hspaceAttribute + vspaceAttribute + u"> ";
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setFocus();
     buffer.setSelText(tag);
 }
@@ -162,6 +161,6 @@ void Imager::CancelButton_Click() {
     unload();
 }
 
-void Images_Click(Tolva& w) {
-    w.program.window<Imager>().show();
+void Images_Click(Page& w) {
+    w.window<Imager>().show();
 }

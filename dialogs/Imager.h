@@ -6,13 +6,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class Imager : public forms::Form {
 public:
-    explicit Imager(Program& program);
-    Program& program;
+    explicit Imager(Page& page);
+    Page& page;
 
     forms::Label lblimageurl{*this, "lblimageurl"};
     forms::TextBox imageurl{*this, "imageurl"};
@@ -61,4 +60,4 @@ private:
 };
 
 // Opener of the main window.
-void Images_Click(Tolva& w);
+void Images_Click(Page& w);

@@ -1,9 +1,8 @@
 // Link dialog: hyperlink and mail modes, the target list, and the builder.
 #include "dialogs/LinkComplete.h"
 
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 #include <algorithm>
 
@@ -31,7 +30,7 @@ String titleOf(const forms::TextBox& box) {
 
 } // namespace
 
-LinkComplete::LinkComplete(Program& p) : forms::Form(p.runtime(), "linkcomplete"), program(p) {
+LinkComplete::LinkComplete(Page& p) : forms::Form(p.runtime(), "linkcomplete"), page(p) {
     setCaption(u"Insert Hyperlink: Tolva");
     Option1.setCaption(u"Hyperlink");
     Option2.setCaption(u"Mail Id");
@@ -79,7 +78,7 @@ LinkComplete::LinkComplete(Program& p) : forms::Form(p.runtime(), "linkcomplete"
 }
 
 void LinkComplete::Form_Load() {
-    txttodisplay.setText(program.window<Tolva>().Text1.selText());
+    txttodisplay.setText(page.Text1.selText());
     targetAttribute.clear();
     linkTitle.clear();
     mailTitle.clear();
@@ -160,7 +159,7 @@ void LinkComplete::OKButton_Click() {
         open = u"<A HREF=\"mailto:" + mailid.text() + subjectPart + u"\"" + mailTitle +
                underlineStyle + u">";
     }
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     // Only the head of the selection matters; a large selection is not copied.
     String head = buffer.mid(buffer.selStart(), std::min<int32_t>(buffer.selLength(), 3));
     if (head == u"<a " || head == u"<A ")
@@ -178,14 +177,14 @@ void LinkComplete::chooseTarget(StringView caption) {
     targets.setListIndex(targets.list().find(caption));
 }
 
-void linker_Click(Tolva& w) {
-    LinkComplete& d = w.program.window<LinkComplete>();
+void linker_Click(Page& w) {
+    LinkComplete& d = w.window<LinkComplete>();
     d.txttodisplay.setText(w.Text1.selText());
     d.show();
 }
 
-void Mail_Click(Tolva& w) {
-    LinkComplete& d = w.program.window<LinkComplete>();
+void Mail_Click(Page& w) {
+    LinkComplete& d = w.window<LinkComplete>();
     d.show();
     d.Option2.setValue(true);
 }

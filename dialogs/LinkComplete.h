@@ -6,13 +6,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class LinkComplete : public forms::Form {
 public:
-    explicit LinkComplete(Program& program);
-    Program& program;
+    explicit LinkComplete(Page& page);
+    Page& page;
 
     // The window height that brings the target list into view.
     static constexpr int kTargetsHeight = 6000;
@@ -64,5 +63,5 @@ public:
 };
 
 // Openers of the main window: a hyperlink around the selection, and a mail link.
-void linker_Click(Tolva& w);
-void Mail_Click(Tolva& w);
+void linker_Click(Page& w);
+void Mail_Click(Page& w);

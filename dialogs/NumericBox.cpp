@@ -1,10 +1,10 @@
 #include "dialogs/NumericBox.h"
 
-#include "core/Texts.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
+#include "page/Texts.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,10 +1,9 @@
 // Object dialog: source, switches, sizes and volume, the fallback text, and the builder.
 #include "dialogs/Objecter.h"
 
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
 #include "dialogs/NumericBox.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
@@ -18,7 +17,7 @@ String truth(const forms::CheckBox& box) {
 }
 } // namespace
 
-Objecter::Objecter(Program& p) : forms::Form(p.runtime(), "objecter"), program(p) {
+Objecter::Objecter(Page& p) : forms::Form(p.runtime(), "objecter"), page(p) {
     setCaption(u"Insert Object");
     lblsrc.setCaption(u"Source/URL of the object");
     brw.setCaption(u"...");
@@ -104,11 +103,11 @@ void Objecter::OKButton_Click() {
         src.setFocus();
         return;
     }
-    program.window<Tolva>().Text1.setSelText(
-        u"<EMBED src=\"" + src.text() + u"\" CONTROLLER=\"" + controllerValue +
-        u"\"  AUTOSTART=\"" + autostartValue + u"\" LOOP=\"" + loopValue + u"\" WIDTH=\"" +
-        Widther.text() + u"\" HEIGHT=\"" + Heighter.text() + u"\" VOLUME=\"" + Volume.text() +
-        u"\"> <noembed>" + NoEmbed.text() + u"</noembed>");
+    page.Text1.setSelText(u"<EMBED src=\"" + src.text() + u"\" CONTROLLER=\"" + controllerValue +
+                          u"\"  AUTOSTART=\"" + autostartValue + u"\" LOOP=\"" + loopValue +
+                          u"\" WIDTH=\"" + Widther.text() + u"\" HEIGHT=\"" + Heighter.text() +
+                          u"\" VOLUME=\"" + Volume.text() + u"\"> <noembed>" + NoEmbed.text() +
+                          u"</noembed>");
     unload();
 }
 
@@ -116,6 +115,6 @@ void Objecter::CancelButton_Click() {
     unload();
 }
 
-void object_Click(Tolva& w) {
-    w.program.window<Objecter>().show();
+void object_Click(Page& w) {
+    w.window<Objecter>().show();
 }

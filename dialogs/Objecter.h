@@ -5,13 +5,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class Objecter : public forms::Form {
 public:
-    explicit Objecter(Program& program);
-    Program& program;
+    explicit Objecter(Page& page);
+    Page& page;
 
     forms::Label lblsrc{*this, "lblsrc"};
     forms::TextBox src{*this, "src"};
@@ -48,4 +47,4 @@ public:
 };
 
 // Opener of the main window.
-void object_Click(Tolva& w);
+void object_Click(Page& w);

@@ -1,16 +1,14 @@
 // Page-properties dialog: the pieces of the BODY start tag, the builder and the opener.
 #include "dialogs/PageProps.h"
 
-#include "assistant/SmartSelect.h"
-#include "commands/FontGroup.h"
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
+#include "dialogs/FontGroup.h"
 #include "dialogs/NumericBox.h"
 #include "dialogs/Rollover.h"
 #include "forms/Runtime.h"
-#include "help/Helpme.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 #include "tools/FindReplace.h"
+#include "tools/SmartSelect.h"
 
 using forms::String;
 using forms::StringView;
@@ -19,7 +17,7 @@ namespace {
 constexpr StringView crlf = u"\r\n";
 } // namespace
 
-PageProps::PageProps(Program& p) : forms::Form(p.runtime(), "pageprops"), program(p) {
+PageProps::PageProps(Page& p) : forms::Form(p.runtime(), "pageprops"), page(p) {
     setCaption(u"Page Properties: Tolva");
     Label1.setCaption(u"Text");
     Label2.setCaption(u"Background");
@@ -185,11 +183,11 @@ void PageProps::colour_OLEDragDrop(forms::TextBox& box) {
 }
 
 void PageProps::btnRollover_Click() {
-    program.window<Rollover>().show();
+    page.window<Rollover>().show();
 }
 
 void PageProps::picthelpfile_Click() {
-    help::open(program.window<Tolva>());
+    page.command("helpa");
 }
 
 namespace {
@@ -214,8 +212,8 @@ void PageProps::OKButton_Click() {
                   u"\" bgcolor=\"" + Text2.text() + u"\" link=\"" + Text3.text() + u"\" vlink=\"" +
                   Text4.text() + u"\" alink=\"" + Text5.text() + u"\"" + topMargin + leftMargin +
                   u"> ";
-    forms::TextBox& page = program.window<Tolva>().Text1;
-    int32_t headEnd = firsttime.text() == u"True" ? headEndKept(page) : -1;
+    forms::TextBox& buffer = page.Text1;
+    int32_t headEnd = firsttime.text() == u"True" ? headEndKept(buffer) : -1;
     if (firsttime.text() == u"True" && headEnd < 0) {
         String head = u"</HEAD>" + String(crlf) + body;
         fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(crlf) + head;
@@ -223,22 +221,22 @@ void PageProps::OKButton_Click() {
         fragment = body;
     }
     if (headEnd >= 0 && !rolypoly.text().empty()) {
-        // The page ends its head already: a second end would break it. The style block goes
+        // The buffer ends its head already: a second end would break it. The style block goes
         // in front of that end, as the rollover dialog puts it.
-        int32_t start = page.selStart(), length = page.selLength();
+        int32_t start = buffer.selStart(), length = buffer.selLength();
         String block = rolypoly.text() + String(crlf);
-        page.setSelStart(headEnd);
-        page.setSelLength(0);
-        page.setSelText(block);
-        page.setSelStart(start + (headEnd <= start ? static_cast<int32_t>(block.size()) : 0));
-        page.setSelLength(length);
+        buffer.setSelStart(headEnd);
+        buffer.setSelLength(0);
+        buffer.setSelText(block);
+        buffer.setSelStart(start + (headEnd <= start ? static_cast<int32_t>(block.size()) : 0));
+        buffer.setSelLength(length);
     }
-    page.setSelText(fragment + String(crlf) + sound + String(crlf) + String(crlf));
+    buffer.setSelText(fragment + String(crlf) + sound + String(crlf) + String(crlf));
     firsttime.setText(u"False");
     hide();
 }
 
-void mnupageproperties_Click(Tolva& w) {
+void mnupageproperties_Click(Page& w) {
     forms::TextBox& page = w.Text1;
     page.setSelStart(0);
     if (int32_t body = page.find(u"<body "); body >= 0) {
@@ -254,5 +252,5 @@ void mnupageproperties_Click(Tolva& w) {
         }
         page.setSelStart(head + 7);
     }
-    w.program.window<PageProps>().show();
+    w.window<PageProps>().show();
 }

@@ -8,13 +8,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class PageProps : public forms::Form {
 public:
-    explicit PageProps(Program& program);
-    Program& program;
+    explicit PageProps(Page& page);
+    Page& page;
 
     forms::Frame Frame1{*this, "Frame1"}; // the colours
     forms::Label Label1{*this, "Label1"}; // "Text"
@@ -93,4 +92,4 @@ private:
 
 // The main window's opener (`mnupageproperties`): selects the page's BODY start tag, or
 // puts the caret after the HEAD end, then shows the dialog.
-void mnupageproperties_Click(Tolva& w);
+void mnupageproperties_Click(Page& w);

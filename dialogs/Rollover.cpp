@@ -1,11 +1,10 @@
 // Rollover dialog: the pieces of the hover style, the block they make, and where it goes.
 #include "dialogs/Rollover.h"
 
-#include "commands/FontGroup.h"
-#include "core/Program.h"
-#include "core/Tolva.h"
+#include "dialogs/FontGroup.h"
 #include "dialogs/PageProps.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
 
 using forms::String;
 using forms::StringView;
@@ -24,7 +23,7 @@ int32_t lineEnd(const forms::TextBox& page, int32_t from) {
 }
 } // namespace
 
-Rollover::Rollover(Program& p) : forms::Form(p.runtime(), "rollover"), program(p) {
+Rollover::Rollover(Page& p) : forms::Form(p.runtime(), "rollover"), page(p) {
     setCaption(u"Font And Effects For Rollover (Hyperlinks) :   Tolva");
     Label1.setCaption(u"Font Name and Colour");
     Label2.setCaption(u"Font Style");
@@ -155,14 +154,14 @@ void Rollover::OKButton_Click() {
     startAt.clear();
     endAt.clear();
     headAt.clear();
-    PageProps& props = program.window<PageProps>();
+    PageProps& props = page.window<PageProps>();
     String block = styleBlock();
     if (props.firsttime.text() == u"True") {
         props.rolypoly.setText(block);
         unload();
         return;
     }
-    Tolva& w = program.window<Tolva>();
+    Page& w = page;
     w.Text1.setFocus();
     forms::TextBox& page = w.Text1;
 

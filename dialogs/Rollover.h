@@ -6,12 +6,12 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-class Program;
+class Page;
 
 class Rollover : public forms::Form {
 public:
-    explicit Rollover(Program& program);
-    Program& program;
+    explicit Rollover(Page& page);
+    Page& page;
 
     forms::Label Label1{*this, "Label1"}; // "Font Name and Colour"
     forms::ComboBox Combo1{*this, "Combo1"};

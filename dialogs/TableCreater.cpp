@@ -1,17 +1,16 @@
 // Table creator: rows, columns, caption, border, padding and spacing of a new table.
 #include "dialogs/TableCreater.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
 #include "dialogs/Counts.h"
 #include "dialogs/NumericBox.h"
+#include "page/Page.h"
 
 #include <algorithm>
 
 using forms::CRLF;
 using forms::String;
 
-TableCreater::TableCreater(Program& p) : forms::Form(p.runtime(), "tablecreater"), program(p) {
+TableCreater::TableCreater(Page& p) : forms::Form(p.runtime(), "tablecreater"), page(p) {
     setCaption(u"Create Table: Tolva");
     setHeight(fullHeight);
     Frame1.setCaption(u"Rows And Columns");
@@ -77,7 +76,7 @@ void TableCreater::createrower() {
     const int32_t rows = counts::loops(*rowsValue);
     const int32_t cols = counts::loops(*colsValue);
 
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     if (fullTable) {
         buffer.setFocus();
         fragment_ = u"<TABLE BORDER=\"" + txtborder.text() + u"\" CELLPADDING=\"" +
@@ -104,12 +103,12 @@ void TableCreater::createrower() {
     unload();
 }
 
-void Table_Click(Tolva& w) {
-    w.program.window<TableCreater>().show();
+void Table_Click(Page& w) {
+    w.window<TableCreater>().show();
 }
 
-void Row_Click(Tolva& w) {
-    TableCreater& t = w.program.window<TableCreater>();
+void Row_Click(Page& w) {
+    TableCreater& t = w.window<TableCreater>();
     t.i.setText(u"1");
     t.setCaption(u"Insert Row");
     t.fullTable = false;

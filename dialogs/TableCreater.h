@@ -8,13 +8,12 @@
 
 #include <cstdint>
 
-class Program;
-class Tolva;
+class Page;
 
 class TableCreater : public forms::Form {
 public:
-    explicit TableCreater(Program& program);
-    Program& program;
+    explicit TableCreater(Page& page);
+    Page& page;
 
     forms::Frame Frame1{*this, "Frame1"}; // "Rows And Columns"
     forms::Label Label1{*this, "Label1"};
@@ -57,5 +56,5 @@ private:
 };
 
 // The main window's openers (`Table`/`tableb` and `Row`/`rowa`).
-void Table_Click(Tolva& w);
-void Row_Click(Tolva& w);
+void Table_Click(Page& w);
+void Row_Click(Page& w);

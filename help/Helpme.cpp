@@ -1,10 +1,10 @@
 #include "help/Helpme.h"
 
-#include "core/About.h"
-#include "core/Program.h"
+#include "help/About.h"
 #include "help/HelpPages.h"
+#include "page/Page.h"
 
-Helpme::Helpme(Program& p) : forms::Form(p.runtime(), "Helpme"), program(p) {
+Helpme::Helpme(Page& p) : forms::Form(p.runtime(), "Helpme"), page(p) {
     setCaption(u"Help: Tolva");
     helptext.setMultiLine(true);
     helptext.setLocked(true);
@@ -20,7 +20,7 @@ Helpme::Helpme(Program& p) : forms::Form(p.runtime(), "Helpme"), program(p) {
             }
     List.Click = [this] { List_Click(); };
     cmdOK.Click = [this] { unload(); };
-    btnabout.Click = [this] { program.window<About>().show(); };
+    btnabout.Click = [this] { page.window<About>().show(); };
 }
 
 void Helpme::choose(std::string_view category) {
@@ -45,7 +45,7 @@ void Helpme::List_Click() {
 }
 
 namespace help {
-void open(Tolva& w) {
-    w.program.window<Helpme>().show();
+void open(Page& w) {
+    w.window<Helpme>().show();
 }
 } // namespace help

@@ -6,13 +6,12 @@
 #include "forms/Form.h"
 #include "forms/TextBox.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class Helpme : public forms::Form {
 public:
-    explicit Helpme(Program& program);
-    Program& program;
+    explicit Helpme(Page& page);
+    Page& page;
 
     forms::Button gen{*this, "gen"}, Fonts{*this, "Fonts"}, Forms{*this, "Forms"},
         Table{*this, "Table"}, Extras{*this, "Extras"}, Misc{*this, "Misc"},
@@ -29,5 +28,5 @@ public:
 
 namespace help {
 // F1 and every help picture: opens the help window, or brings it forward.
-void open(Tolva& w);
+void open(Page& w);
 } // namespace help

@@ -20,9 +20,6 @@
 namespace tolva::qt {
 
 namespace {
-ViewRegistration registration("findreplace", [](forms::Form& f, Program&) -> FormView* {
-    return new FindReplaceView(static_cast<FindReplace&>(f));
-});
 
 QComboBox* historyCombo(QWidget* parent) {
     auto* c = new QComboBox(parent);
@@ -114,6 +111,10 @@ bool FindReplaceView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return FormView::eventFilter(watched, event);
+}
+
+template <> FormView* makeView(FindReplace& w, Program&) {
+    return new FindReplaceView(w);
 }
 
 } // namespace tolva::qt

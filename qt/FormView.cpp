@@ -1,4 +1,4 @@
-// Top-level views of model forms and the registry of view factories.
+// Top-level views of model forms, and the manager that makes and drops them.
 #include "qt/FormView.h"
 
 #include <QApplication>
@@ -10,13 +10,15 @@
 #include <QLayout>
 #include <QMouseEvent>
 
+// The icons are built into this library; naming them here keeps them in every program that
+// makes views, the library being static.
+static void initResources() {
+    Q_INIT_RESOURCE(tolva);
+}
+
 namespace tolva::qt {
 
 namespace {
-std::map<std::string, ViewFactory>& registry() {
-    static std::map<std::string, ViewFactory> r;
-    return r;
-}
 constexpr int kTwipsPerPixel = 15;
 
 // The caption as the title bar must receive it: Qt reads "[*]" as its modified-marker
@@ -25,10 +27,6 @@ QString titleFor(forms::StringView caption) {
     return toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 } // namespace
-
-ViewRegistration::ViewRegistration(const char* formName, ViewFactory factory) {
-    registry()[formName] = std::move(factory);
-}
 
 FormView::FormView(forms::Form& form, QWidget* parent)
     : QWidget(parent), form_(form), binder_(form.runtime()) {
@@ -145,20 +143,21 @@ void FormView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 ViewManager::ViewManager(Program& program) : program_(program) {
-    program_.formLoaded = [this](forms::Form& f) {
-        auto it = registry().find(f.name());
-        if (it == registry().end()) return;
-        std::unique_ptr<FormView> v(it->second(f, program_));
+    initResources();
+    forms::Registry& windows = program_.windows();
+    windows.formLoaded = [this](forms::Form& f) {
+        std::unique_ptr<FormView> v(makeViewOf(f, program_));
+        if (!v) return;
         // Other windows float over the main window, as its dialogs.
         if (FormView* owner = view("tolva")) v->setParent(owner, v->windowFlags() | Qt::Tool);
         views_[&f] = std::move(v);
     };
-    program_.formUnloading = [this](forms::Form& f) { views_.erase(&f); };
+    windows.formUnloading = [this](forms::Form& f) { views_.erase(&f); };
 }
 
 ViewManager::~ViewManager() {
-    program_.formLoaded = nullptr;
-    program_.formUnloading = nullptr;
+    program_.windows().formLoaded = nullptr;
+    program_.windows().formUnloading = nullptr;
     // Windows that float over the main window are its children: they go first.
     std::erase_if(views_, [](const auto& v) { return v.second->parentWidget() != nullptr; });
     views_.clear();

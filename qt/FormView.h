@@ -1,4 +1,4 @@
-// A top-level window bound to a model form, and the registry that makes a view for each
+// A top-level window bound to a model form, and the manager that makes a view for each
 // window as the program loads it.
 #pragma once
 
@@ -7,7 +7,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -48,13 +47,13 @@ private:
     bool placed_ = false;
 };
 
-using ViewFactory = std::function<FormView*(forms::Form&, Program&)>;
+// The view of a window of type W. Each view's file defines it for its window; the one list
+// of windows with a view (qt/Views.cpp) names every type, so a window listed there without
+// a view, or a view of no window, does not build.
+template <class W> FormView* makeView(W& window, Program& program);
 
-// Declares, at namespace scope in a view's file, which window the view shows:
-//   static ViewRegistration reg("tempclip", [](forms::Form& f, Program&) { ... });
-struct ViewRegistration {
-    ViewRegistration(const char* formName, ViewFactory factory);
-};
+// The view of a loaded window found by its type, or nullptr for a window without one.
+FormView* makeViewOf(forms::Form& window, Program& program);
 
 // Keeps one view per loaded window. Clears the program's hooks when it goes.
 class ViewManager {

@@ -27,10 +27,6 @@ namespace tolva::qt {
 
 namespace {
 
-ViewRegistration registration("tolva", [](forms::Form& f, Program&) -> FormView* {
-    return new MainView(static_cast<Tolva&>(f));
-});
-
 // Icons the desktop theme may lack fall back to the style's own.
 QIcon pictureIcon(QWidget* w, const std::string& name) {
     static const std::map<std::string, QStyle::StandardPixmap> fallback{
@@ -222,6 +218,10 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return FormView::eventFilter(watched, event);
+}
+
+template <> FormView* makeView(Tolva& w, Program&) {
+    return new MainView(w);
 }
 
 } // namespace tolva::qt

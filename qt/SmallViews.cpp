@@ -1,7 +1,7 @@
 // Views of the splash and the about box.
-#include "core/About.h"
 #include "core/Program.h"
 #include "core/Splash.h"
+#include "help/About.h"
 #include "qt/FormView.h"
 
 #include <QGroupBox>
@@ -108,13 +108,14 @@ public:
     }
 };
 
-ViewRegistration splash("frmSplash", [](forms::Form& f, Program&) -> FormView* {
-    return new SplashView(static_cast<Splash&>(f));
-});
-ViewRegistration about("frmAbout", [](forms::Form& f, Program&) -> FormView* {
-    return new AboutView(static_cast<About&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Splash& w, Program&) {
+    return new SplashView(w);
+}
+
+template <> FormView* makeView(About& w, Program&) {
+    return new AboutView(w);
+}
 
 } // namespace tolva::qt

@@ -15,12 +15,6 @@
 
 namespace tolva::qt {
 
-namespace {
-ViewRegistration registration("tempclip", [](forms::Form& f, Program&) -> FormView* {
-    return new TempClipView(static_cast<TempClip&>(f));
-});
-} // namespace
-
 TempClipView::TempClipView(TempClip& t) : FormView(t), window_(t) {
     Binder& b = binder();
     resize(560, 340);
@@ -77,6 +71,10 @@ bool TempClipView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return FormView::eventFilter(watched, event);
+}
+
+template <> FormView* makeView(TempClip& w, Program&) {
+    return new TempClipView(w);
 }
 
 } // namespace tolva::qt

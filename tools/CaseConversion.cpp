@@ -1,5 +1,9 @@
 // Case conversion of the buffer's selection: lower, upper, inverted, title and sentence.
-#include "core/Tolva.h"
+#include "tools/CaseConversion.h"
+
+#include "page/Page.h"
+
+#include <functional>
 
 using forms::String;
 
@@ -20,9 +24,9 @@ char16_t raise(char16_t c) {
     return isLower(c) ? static_cast<char16_t>(c - 32) : c;
 }
 
-} // namespace
-
-void Tolva::replaceSelection(const std::function<forms::String(forms::String)>& convert) {
+// Replaces the selection by its conversion and selects the result.
+void replaceSelection(forms::TextBox& Text1,
+                      const std::function<forms::String(forms::String)>& convert) {
     int32_t start = Text1.selStart();
     int32_t length = Text1.selLength();
     Text1.setSelText(convert(Text1.selText()));
@@ -32,7 +36,8 @@ void Tolva::replaceSelection(const std::function<forms::String(forms::String)>& 
 
 // Title and sentence case insert their result with a leading blank (so that the first
 // letter has a blank before it) and then delete that blank: two changes of the text.
-void Tolva::replaceSelectionPadded(const std::function<void(forms::String&)>& convert) {
+void replaceSelectionPadded(forms::TextBox& Text1,
+                            const std::function<void(forms::String&)>& convert) {
     int32_t start = Text1.selStart();
     int32_t length = Text1.selLength();
     String w = u" " + Text1.selText();
@@ -44,32 +49,34 @@ void Tolva::replaceSelectionPadded(const std::function<void(forms::String&)>& co
     Text1.setSelLength(length);
 }
 
-void Tolva::mnuLcase_Click() {
-    replaceSelection([](String t) { return forms::lower(t); });
+} // namespace
+
+void mnuLcase_Click(Page& w) {
+    replaceSelection(w.Text1, [](String t) { return forms::lower(t); });
 }
 
-void Tolva::mnuUcase_Click() {
-    replaceSelection([](String t) { return forms::upper(t); });
+void mnuUcase_Click(Page& w) {
+    replaceSelection(w.Text1, [](String t) { return forms::upper(t); });
 }
 
-void Tolva::mnuIcase_Click() {
-    replaceSelection([](String t) {
+void mnuIcase_Click(Page& w) {
+    replaceSelection(w.Text1, [](String t) {
         for (char16_t& c : t)
             c = flip(c);
         return t;
     });
 }
 
-void Tolva::mnutitlecase_Click() {
-    replaceSelectionPadded([](String& w) {
+void mnutitlecase_Click(Page& w) {
+    replaceSelectionPadded(w.Text1, [](String& w) {
         w = forms::lower(w);
         for (size_t i = 1; i < w.size(); ++i)
             if (w[i - 1] == u' ') w[i] = raise(w[i]);
     });
 }
 
-void Tolva::mnusentencecase_Click() {
-    replaceSelectionPadded([](String& w) {
+void mnusentencecase_Click(Page& w) {
+    replaceSelectionPadded(w.Text1, [](String& w) {
         for (size_t i = 1; i < w.size(); ++i) {
             bool afterStop = w[i - 1] == u'.' || (i >= 2 && w[i - 1] == u' ' && w[i - 2] == u'.');
             if (afterStop) w[i] = raise(w[i]);

@@ -1,42 +1,45 @@
 // The main window's find commands: Find, Find Next (F3) with its own position, and Replace.
-#include "core/Program.h"
-#include "core/Tolva.h"
+#include "page/Page.h"
 #include "tools/FindReplace.h"
 
 #include <algorithm>
 
 using forms::String;
 
-void Tolva::mnufind_Click() {
-    varfinder = forms::number(Text1.selStart());
-    FindReplace& f = program.window<FindReplace>();
-    f.txtfind.setText(Text1.selText());
+namespace {
+
+void selectfound(Page& w) {
+    w.Text1.setFocus();
+    w.Text1.setSelStart(decimalValue(w.varfinder) - 1);
+    w.Text1.setSelLength(w.findNextLength);
+}
+
+} // namespace
+
+void mnufind_Click(Page& w) {
+    w.varfinder = forms::number(w.Text1.selStart());
+    FindReplace& f = w.window<FindReplace>();
+    f.txtfind.setText(w.Text1.selText());
     f.show();
 }
 
-void Tolva::mnuReplace_Click() {
-    FindReplace& f = program.window<FindReplace>();
+void mnuReplace_Click(Page& w) {
+    FindReplace& f = w.window<FindReplace>();
     f.show();
     f.openreplace();
 }
 
-void Tolva::mnufindnext_Click() {
-    FindReplace& f = program.window<FindReplace>();
+void mnufindnext_Click(Page& w) {
+    FindReplace& f = w.window<FindReplace>();
     if (f.txtfind.text().empty()) return;
     // F3 selects what it searched for: the window's last search length may belong to an
     // older search text, or be missing when the window never searched.
-    findNextLength = std::min(static_cast<int32_t>(f.txtfind.text().size()), kMaxSearchSelection);
-    varfinder = forms::number(f.search(decimalValue(varfinder)));
-    if (varfinder == u"0") {
-        runtime().msgBox(u"search complete", forms::vbOKOnly);
-        Text1.setFocus();
+    w.findNextLength = std::min(static_cast<int32_t>(f.txtfind.text().size()), kMaxSearchSelection);
+    w.varfinder = forms::number(f.search(decimalValue(w.varfinder)));
+    if (w.varfinder == u"0") {
+        w.runtime().msgBox(u"search complete", forms::vbOKOnly);
+        w.Text1.setFocus();
         return;
     }
-    selectfound();
-}
-
-void Tolva::selectfound() {
-    Text1.setFocus();
-    Text1.setSelStart(decimalValue(varfinder) - 1);
-    Text1.setSelLength(findNextLength);
+    selectfound(w);
 }

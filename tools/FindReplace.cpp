@@ -1,8 +1,7 @@
 // Find and replace window, and the page searches behind it.
 #include "tools/FindReplace.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
+#include "page/Page.h"
 
 #include <algorithm>
 
@@ -69,7 +68,7 @@ String replaceAllText(const forms::TextBox& box, StringView needle, StringView r
     return out;
 }
 
-FindReplace::FindReplace(Program& p) : forms::Form(p.runtime(), "findreplace"), program(p) {
+FindReplace::FindReplace(Page& p) : forms::Form(p.runtime(), "findreplace"), page(p) {
     setCaption(u"Find : Tolva");
     setHeight(kFindOnlyHeight);
     Label1.setCaption(u"Find what");
@@ -104,7 +103,7 @@ FindReplace::FindReplace(Program& p) : forms::Form(p.runtime(), "findreplace"), 
 
 void FindReplace::Form_Load() {
     btnReplace.setEnabled(false);
-    foundpos = program.window<Tolva>().Text1.selStart();
+    foundpos = page.Text1.selStart();
 }
 
 void FindReplace::enableReplace() {
@@ -124,7 +123,7 @@ void FindReplace::txtReplace_Change() {
 }
 
 int32_t FindReplace::search(int32_t lastFound) {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     const String& needle = txtfind.text();
     bool matchCase = casematch.value() != 0;
     int32_t at;
@@ -148,14 +147,14 @@ void FindReplace::btnfind_Click() {
     } else {
         runtime().msgBox(u"Search complete", forms::vbOKOnly);
         hide();
-        program.window<Tolva>().Text1.setFocus();
+        page.Text1.setFocus();
     }
     btnReplace.setEnabled(true);
     txtfind.addItem(txtfind.text());
 }
 
 void FindReplace::markfound() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setFocus();
     buffer.setSelStart(foundpos - 1);
     buffer.setSelLength(decimalValue(lengthofwrd.text()));
@@ -168,7 +167,7 @@ void FindReplace::markfound() {
 
 void FindReplace::btnReplace_Click() {
     if (foundpos != 0 && !txtfind.text().empty()) {
-        program.window<Tolva>().Text1.setSelText(txtReplace.text());
+        page.Text1.setSelText(txtReplace.text());
         btnfind_Click();
     } else {
         runtime().msgBox(u"Search Complete", forms::vbOKOnly);
@@ -177,7 +176,7 @@ void FindReplace::btnReplace_Click() {
 }
 
 void FindReplace::btnReplaceAll_Click() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setText(
         replaceAllText(buffer, txtfind.text(), txtReplace.text(), casematch.value() != 0));
     hide();

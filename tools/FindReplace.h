@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-class Program;
+class Page;
 
 // A found search text is selected up to this many characters.
 inline constexpr int32_t kMaxSearchSelection = 1000;
@@ -30,8 +30,8 @@ int32_t decimalValue(forms::StringView s);
 
 class FindReplace : public forms::Form {
 public:
-    explicit FindReplace(Program& program);
-    Program& program;
+    explicit FindReplace(Page& page);
+    Page& page;
 
     forms::Label Label1{*this, "Label1"};
     forms::ComboBox txtfind{*this, "txtfind"};
@@ -70,3 +70,8 @@ public:
 private:
     void enableReplace();
 };
+
+// The main window's Find, Find Next (F3) and Replace.
+void mnufind_Click(Page& w);
+void mnufindnext_Click(Page& w);
+void mnuReplace_Click(Page& w);

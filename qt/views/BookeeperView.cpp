@@ -1,5 +1,5 @@
 // The bookmark list: names on the left, Go / find next / Close on the right.
-#include "commands/Bookeeper.h"
+#include "dialogs/Bookeeper.h"
 #include "qt/FormView.h"
 
 #include <QHBoxLayout>
@@ -62,10 +62,10 @@ protected:
     }
 };
 
-ViewRegistration registration("bookeeper", [](forms::Form& f, Program&) -> FormView* {
-    return new BookeeperView(static_cast<Bookeeper&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Bookeeper& w, Program&) {
+    return new BookeeperView(w);
+}
 
 } // namespace tolva::qt

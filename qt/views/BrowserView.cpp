@@ -112,10 +112,10 @@ private:
     QObject* addressLine_ = nullptr;
 };
 
-ViewRegistration registration("frmBrowser", [](forms::Form& f, Program& p) -> FormView* {
-    return new BrowserView(static_cast<FrmBrowser&>(f), p);
-});
-
 } // namespace
+
+template <> FormView* makeView(FrmBrowser& w, Program& program) {
+    return new BrowserView(w, program);
+}
 
 } // namespace tolva::qt

@@ -41,10 +41,10 @@ public:
     }
 };
 
-ViewRegistration registration("bulnumcreater", [](forms::Form& f, Program&) -> FormView* {
-    return new BulNumCreaterView(static_cast<BulNumCreater&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(BulNumCreater& w, Program&) {
+    return new BulNumCreaterView(w);
+}
 
 } // namespace tolva::qt

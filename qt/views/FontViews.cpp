@@ -151,13 +151,14 @@ public:
     }
 };
 
-ViewRegistration fontcombo("fontcombo", [](forms::Form& f, Program&) -> FormView* {
-    return new FontComboView(static_cast<FontCombo&>(f));
-});
-ViewRegistration fonty("Fonty", [](forms::Form& f, Program&) -> FormView* {
-    return new FontyView(static_cast<Fonty&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(FontCombo& w, Program&) {
+    return new FontComboView(w);
+}
+
+template <> FormView* makeView(Fonty& w, Program&) {
+    return new FontyView(w);
+}
 
 } // namespace tolva::qt

@@ -90,10 +90,10 @@ public:
     }
 };
 
-ViewRegistration registration("hrule", [](forms::Form& f, Program&) -> FormView* {
-    return new HRuleView(static_cast<HRule&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(HRule& w, Program&) {
+    return new HRuleView(w);
+}
 
 } // namespace tolva::qt

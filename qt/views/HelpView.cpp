@@ -73,10 +73,10 @@ protected:
     }
 };
 
-ViewRegistration registration("Helpme", [](forms::Form& f, Program&) -> FormView* {
-    return new HelpView(static_cast<Helpme&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Helpme& w, Program&) {
+    return new HelpView(w);
+}
 
 } // namespace tolva::qt

@@ -70,10 +70,10 @@ public:
     }
 };
 
-ViewRegistration registration("imager", [](forms::Form& f, Program&) -> FormView* {
-    return new ImagerView(static_cast<Imager&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Imager& w, Program&) {
+    return new ImagerView(w);
+}
 
 } // namespace tolva::qt

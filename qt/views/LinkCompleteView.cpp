@@ -87,10 +87,10 @@ public:
     }
 };
 
-ViewRegistration registration("linkcomplete", [](forms::Form& f, Program&) -> FormView* {
-    return new LinkCompleteView(static_cast<LinkComplete&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(LinkComplete& w, Program&) {
+    return new LinkCompleteView(w);
+}
 
 } // namespace tolva::qt

@@ -65,10 +65,10 @@ public:
     }
 };
 
-ViewRegistration registration("objecter", [](forms::Form& f, Program&) -> FormView* {
-    return new ObjecterView(static_cast<Objecter&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Objecter& w, Program&) {
+    return new ObjecterView(w);
+}
 
 } // namespace tolva::qt

@@ -221,10 +221,10 @@ private:
     std::optional<QPoint> pressedAt_;
 };
 
-ViewRegistration registration("pageprops", [](forms::Form& f, Program&) -> FormView* {
-    return new PagePropsView(static_cast<PageProps&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(PageProps& w, Program&) {
+    return new PagePropsView(w);
+}
 
 } // namespace tolva::qt

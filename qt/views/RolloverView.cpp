@@ -77,10 +77,10 @@ public:
     }
 };
 
-ViewRegistration registration("rollover", [](forms::Form& f, Program&) -> FormView* {
-    return new RolloverView(static_cast<Rollover&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(Rollover& w, Program&) {
+    return new RolloverView(w);
+}
 
 } // namespace tolva::qt

@@ -59,10 +59,10 @@ public:
     }
 };
 
-ViewRegistration registration("tablecreater", [](forms::Form& f, Program&) -> FormView* {
-    return new TableCreaterView(static_cast<TableCreater&>(f));
-});
-
 } // namespace
+
+template <> FormView* makeView(TableCreater& w, Program&) {
+    return new TableCreaterView(w);
+}
 
 } // namespace tolva::qt

@@ -1,11 +1,11 @@
 // The tag around the caret: smart select and auto delete on the buffer, near the start of
 // the page and past 40,000 characters, smart select on another window's text box, and
 // smart correct reading the tag back into its dialog.
-#include "assistant/SmartSelect.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
 #include "support/ProgramTest.h"
+#include "tools/SmartSelect.h"
 
 using namespace testing_support;
 using forms::String;
@@ -107,7 +107,7 @@ TEST_F(TagAtCaretTest, SmartSelectWorksOnAnyTextBoxButNotOnATagAtTheVeryStart) {
     box.setSelStart(25);
     run([&] { smartSelect(box, program.runtime()); });
     EXPECT_TEXT(u"<FONT size=3>", box.selText());
-    EXPECT_TEXT(u"", w.star) << "the buffer is not touched";
+    EXPECT_TEXT(u"", w.page.star) << "the buffer is not touched";
     box.setText(u"<HTML>");
     box.setSelStart(3);
     run([&] { smartSelect(box, program.runtime()); });

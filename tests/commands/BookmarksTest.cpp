@@ -1,5 +1,5 @@
 // Inserting, listing, going to and picking up bookmarks.
-#include "commands/Bookeeper.h"
+#include "dialogs/Bookeeper.h"
 #include "support/ProgramTest.h"
 
 using namespace testing_support;

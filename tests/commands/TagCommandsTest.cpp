@@ -78,11 +78,11 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
     EXPECT_TEXT(u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
                 u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button2\"  NAME=\"Button2\" > ",
                 w.Text1.text());
-    EXPECT_EQ(w.buttonNo, 3);
+    EXPECT_EQ(w.page.buttonNo, 3);
 
     // Older names get an "a", also inside longer names; the caret keeps its offset and
     // the selection stays in the page.
-    run([&] { w.buttonNo = 1; });
+    run([&] { w.page.buttonNo = 1; });
     setPage(u"Button1 Button12 |sel", 17, 3);
     click("buttoner");
     EXPECT_TEXT(u"Button1a Button1a<INPUT TYPE=\"BUTTON\"  VALUE=\"Button1\"  NAME=\"Button1\" > "
@@ -104,12 +104,12 @@ TEST_F(TagCommandsTest, NumberedControlsCountAndRenameOlderNames) {
 TEST_F(TagCommandsTest, CountersAndOffsetsGoBeyondSixteenBits) {
     String page(40000, u'.');
     page += u"Radio40000";
-    run([&] { w.radioNo = 40000; });
+    run([&] { w.page.radioNo = 40000; });
     setPage(page, 40000);
     click("radios");
     EXPECT_TEXT(u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio40000\"  NAME=\"Radio40000\">Radio40000a",
                 w.Text1.mid(40000, 200));
-    EXPECT_EQ(w.radioNo, 40001);
+    EXPECT_EQ(w.page.radioNo, 40001);
 }
 
 TEST_F(TagCommandsTest, FileCommandsInsertTheChosenNameOrSayNothingWasChosen) {

@@ -1,6 +1,7 @@
 // The command line: what it asks for, and a page named on it opening after the splash.
 #include "core/CommandLine.h"
-#include "core/InitialPage.h"
+#include "core/Splash.h"
+#include "page/InitialPage.h"
 #include "support/FileTest.h"
 
 #include <tuple>

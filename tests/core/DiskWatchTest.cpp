@@ -54,22 +54,22 @@ TEST_F(DiskWatchTest, AChangeIsAskedAtOnceInTheActiveWindowAndReloadReadsTheFile
     expectChanged(false, forms::vbYes);
     writeOutside("bb\r\n");
     EXPECT_TEXT(u"bb\r\n", w.Text1.text());
-    EXPECT_TEXT(u"", w.star);
+    EXPECT_TEXT(u"", w.page.star);
 
     // Declined: the page wins, and its next save writes without a question.
     typeChars(w.Text1, u"x");
     expectChanged(true, forms::vbNo);
     writeOutside("ccc\r\n");
     EXPECT_TEXT(u"xbb\r\n", w.Text1.text());
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
     save();
     EXPECT_EQ(readBytes(page), "xbb\r\n");
-    EXPECT_TEXT(u"", w.star);
+    EXPECT_TEXT(u"", w.page.star);
 
     // Declined on an unmodified page: marked modified all the same.
     expectChanged(false, forms::vbNo);
     writeOutside("dddd\r\n");
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
 }
 
 TEST_F(DiskWatchTest, TheQuestionWaitsForTheWindowAndSeveralChangesGiveOne) {
@@ -95,7 +95,7 @@ TEST_F(DiskWatchTest, ARemovedFileIsKeptAndSavedAgainOnlyWhenTheUserSaysSo) {
     expectGone(forms::vbNo);
     fs::remove(page);
     sp.files.changed();
-    EXPECT_TEXT(u"", w.star) << "No leaves the page as it is";
+    EXPECT_TEXT(u"", w.page.star) << "No leaves the page as it is";
     // Nor does the timer bring back what was removed.
     run([&] { w.mnuautosave.click(); });
     sp.clock.advance(5000);
@@ -107,10 +107,10 @@ TEST_F(DiskWatchTest, ARemovedFileIsKeptAndSavedAgainOnlyWhenTheUserSaysSo) {
     expectGone(forms::vbYes);
     fs::remove(page);
     sp.files.changed();
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
     sp.clock.advance(5000);
     EXPECT_EQ(readBytes(page), "a\r\n") << "kept to be saved again: the timer saves it";
-    EXPECT_TEXT(u"", w.star);
+    EXPECT_TEXT(u"", w.page.star);
 }
 
 TEST_F(DiskWatchTest, TolvasOwnSavesAreNotReportedAndTheWatchFollowsThePage) {
@@ -141,14 +141,14 @@ TEST_F(DiskWatchTest, SavingOverAChangedFileAsksFirst) {
     expectOverwrite(forms::vbNo);
     save();
     EXPECT_EQ(readBytes(page), "theirs\r\n");
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
     sp.files.changed(); // the change was answered at the save: not asked again
     activate();
 
     expectOverwrite(forms::vbYes);
     save();
     EXPECT_EQ(readBytes(page), "xa\r\n");
-    EXPECT_TEXT(u"", w.star);
+    EXPECT_TEXT(u"", w.page.star);
     int stats = sp.files.stats;
     save(); // once written, the file is the page's again: no question
     EXPECT_EQ(sp.files.stats - stats, 2) << "a check before writing and a stamp after";

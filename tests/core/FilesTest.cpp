@@ -1,7 +1,7 @@
 // Page files on real temporary files: what open reads, what save writes, save failures,
 // captions and the confirmations of open and new.
-#include "commands/Bookeeper.h"
-#include "core/InitialPage.h"
+#include "dialogs/Bookeeper.h"
+#include "page/InitialPage.h"
 #include "support/FileTest.h"
 
 using namespace testing_support;
@@ -56,7 +56,7 @@ TEST_F(FilesTest, SavingKeepsThePermissionsAndAFailedSaveSaysWhyAndKeepsTheOldFi
                              forms::vbOK);
     save();
     EXPECT_EQ(readBytes(ro), "old\r\n");
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
     // Save as into a folder that is not there leaves the name and the marker as they were.
@@ -65,8 +65,8 @@ TEST_F(FilesTest, SavingKeepsThePermissionsAndAFailedSaveSaysWhyAndKeepsTheOldFi
     sp.dialogs.expectMessage(saveFailure(gone, "No such file or directory"), forms::vbExclamation,
                              u"Tolva", forms::vbOK);
     run([&] { w.saveas_Click(); });
-    EXPECT_TEXT(pathOf(ro), w.saveme());
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(pathOf(ro), w.page.saveme());
+    EXPECT_TEXT(u"*", w.page.star);
 }
 
 TEST_F(FilesTest, CaptionsAfterOpenReopenAndSaveAs) {
@@ -99,7 +99,7 @@ TEST_F(FilesTest, OpenCancelledOrUnreadableChangesNothingAndAModifiedPageIsAsked
                              forms::vbExclamation, u"Tolva", forms::vbOK);
     run([&] { w.open_Click(); });
     EXPECT_TEXT(before, w.Text1.text());
-    EXPECT_TEXT(u"Untitled", w.saveme());
+    EXPECT_TEXT(u"Untitled", w.page.saveme());
 
     fs::path p = dir / "a.html";
     writeBytes(p, "a\r\n");
@@ -121,21 +121,21 @@ TEST_F(FilesTest, NewAsksFirstAndAlwaysClosesTheBookmarks) {
     open(p);
     typeChars(w.Text1, u"x");
     run([&] {
-        w.buttonNo = 5;
+        w.page.buttonNo = 5;
         program.window<Bookeeper>();
     });
     const String ask = u"File not saved. Proceed?", title = u"Assistant: Tolva - Reminder to save";
     sp.dialogs.expectMessage(ask, 292, title, forms::vbNo);
     run([&] { w.new_Click(); });
     EXPECT_TEXT(u"xa\r\n", w.Text1.text());
-    EXPECT_TEXT(pathOf(p), w.saveme());
+    EXPECT_TEXT(pathOf(p), w.page.saveme());
     EXPECT_EQ(program.loaded<Bookeeper>(), nullptr);
 
     sp.dialogs.expectMessage(ask, 292, title, forms::vbYes);
     run([&] { w.new_Click(); });
     EXPECT_TEXT(initialPage(), w.Text1.text());
     EXPECT_TEXT(u"Untitled[]: Tolva -By Quendry", w.caption());
-    EXPECT_EQ(w.buttonNo, 1);
+    EXPECT_EQ(w.page.buttonNo, 1);
     EXPECT_FALSE(w.preview.enabled());
 
     run([&] { w.new_Click(); });
@@ -159,7 +159,7 @@ TEST_F(FilesTest, AutosaveAsksANameForAnUntitledPageAndNeverStacksASecondDialog)
     sp.dialogs.expectFile(true, std::nullopt);
     sp.clock.advance(5000);
     EXPECT_EQ(ticksWhileOpen, 3);
-    EXPECT_TEXT(u"*", w.star) << "cancel changes nothing";
+    EXPECT_TEXT(u"*", w.page.star) << "cancel changes nothing";
 
     fs::path p = dir / "auto.html";
     sp.dialogs.expectFile(true, pathOf(p));
@@ -174,7 +174,7 @@ TEST_F(FilesTest, AutosaveAsksANameForAnUntitledPageAndNeverStacksASecondDialog)
                              forms::vbOK);
     sp.clock.advance(5000);
     EXPECT_EQ(ticksWhileOpen, 3);
-    EXPECT_TEXT(u"*", w.star);
+    EXPECT_TEXT(u"*", w.page.star);
 }
 
 } // namespace

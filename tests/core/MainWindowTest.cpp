@@ -32,9 +32,9 @@ TEST_F(MainWindowTest, LoadingSelectsTheBodyTagAndTheStatusFollowsKeysClicksAndC
     run([&] { w.Text1.keyDown(65); });
     EXPECT_TEXT(u"Number of lines: 1", w.nooflines[1].caption()) << "an empty page has one line";
 
-    run([&] { w.setSaveme(u"/tmp/page.html"); });
+    run([&] { w.page.setSaveme(u"/tmp/page.html"); });
     run([&] { w.setCaption(u"other"); });
-    run([&] { w.setSaveme(u"/tmp/page.html"); });
+    run([&] { w.page.setSaveme(u"/tmp/page.html"); });
     EXPECT_TEXT(u"other", w.caption()) << "the same file name again raises no change";
 }
 

@@ -1,7 +1,7 @@
 // Pages read from disk survive open and save byte for byte: a generated corpus of line
 // breaks, encodings and odd bytes, what the buffer holds for each kind of line break,
 // and the HTML files that Debian packages ship.
-#include "core/PageFile.h"
+#include "page/PageFile.h"
 #include "support/FileTest.h"
 
 #include <iostream>
@@ -76,7 +76,7 @@ TEST_F(PageFileRoundTripTest, OpeningAndSavingAnyFileUnchangedGivesBackItsBytes)
         writeBytes(p, bytes);
         for (int cycle = 0; cycle < 2; ++cycle) { // a second cycle changes nothing either
             open(p);
-            EXPECT_TEXT(u"", main().star);
+            EXPECT_TEXT(u"", main().page.star);
             save();
             EXPECT_EQ(escaped(readBytes(p)), escaped(bytes));
         }

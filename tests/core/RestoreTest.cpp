@@ -34,7 +34,7 @@ TEST_F(RestoreTest, CreatingNamesBothItemsAndAnUnsetPointOffersToCreate) {
     create("mnurrestore1", u"Restore Point 1", u"Start");
     EXPECT_TEXT(u"now", w.Text1.text());
     EXPECT_TEXT(u"Start", w.menu("mnurrestore1").caption());
-    EXPECT_TEXT(u"now", w.restorePoint[1]);
+    EXPECT_TEXT(u"now", w.page.restorePoint[1]);
 }
 
 TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModifiedAsOftenAsAsked) {
@@ -43,13 +43,13 @@ TEST_F(RestoreTest, UsingTakesThePageBackAndMarksItModifiedAsOftenAsAsked) {
     run([&] { w.pictrest.click(); });
     for (int answer : {forms::vbNo, forms::vbYes, forms::vbYes}) {
         setPage(u"edited", 3);
-        w.star = u"";
+        w.page.star = u"";
         sp.dialogs.expectMessage(u"Using restore point is going to take your page back to the last "
                                  u"time restore point was created. Proceed?",
                                  forms::vbYesNo, u"Assistant : Confirm restore", answer);
         run([&] { w.picturest.click(); });
         EXPECT_TEXT(answer == forms::vbNo ? u"edited" : u"snapshot\r\npage", w.Text1.text());
-        EXPECT_TEXT(answer == forms::vbNo ? u"" : u"*", w.star);
+        EXPECT_TEXT(answer == forms::vbNo ? u"" : u"*", w.page.star);
     }
     EXPECT_EQ(w.Text1.selStart(), 0);
 }

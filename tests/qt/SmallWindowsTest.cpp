@@ -3,9 +3,7 @@
 // status line, a view for every window, and the window icon.
 #include "QtProgramTest.h"
 
-#include "core/Splash.h"
-#include "core/TempClip.h"
-#include "tools/FindReplace.h"
+#include "qt/Views.h"
 
 #include <QAccessible>
 #include <QIcon>
@@ -138,7 +136,7 @@ TEST_F(SmallWindowsTest, EveryWindowGetsAViewWhenLoadedAndLosesItWhenUnloaded) {
     startMain();
     std::vector<std::string> missing;
     int windows = 0;
-    windows::forEach([&]<class W>() {
+    tolva::qt::forEachViewed(tolva::qt::ViewedWindows{}, [&]<class W>() {
         ++windows;
         forms::Form* f = nullptr;
         run([&] { f = &program.window<W>(); });

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(FindReplaceTest, ReplaceGoesToTheNextMatchAndReplaceAllKeepsEveryOtherLetter) {
     setPage(u"one cat, two cat", 0);
-    run([&] { w.mnuReplace_Click(); });
+    run([&] { mnuReplace_Click(w.page); });
     run([&] {
         f().txtfind.userEdit(u"cat");
         f().txtReplace.userEdit(u"dog");

@@ -50,6 +50,10 @@ public:
     // The size spinner of the group and of the font dialog: steps within 1 to 7.
     static void bindSizeSpinner(forms::TextBox& box, forms::UpDown& spin);
 
+    // The bold, italic and underline toggle on any text box: wraps the selection, or unwraps
+    // it when it starts with the opening tag; the box gets the focus.
+    static void toggle(forms::TextBox& box, forms::StringView open, forms::StringView close);
+
     // The named colours of both colour lists, in list order.
     static std::span<const forms::StringView> colours();
 

@@ -1,5 +1,5 @@
 // The page's file on disk against the page: notices, questions and the save check.
-#include "core/DiskWatch.h"
+#include "page/DiskWatch.h"
 
 DiskWatch::DiskWatch(forms::FileWatch* files) : files_(files) {}
 

@@ -1,13 +1,11 @@
 // About window: title, version and a way to the help viewer.
-#include "core/About.h"
+#include "help/About.h"
 
-#include "commands/Commands.h"
+#include "help/Helpme.h"
+#include "page/Page.h"
+#include "page/Version.h"
 
-#include "core/Program.h"
-#include "core/Tolva.h"
-#include "core/Version.h"
-
-About::About(Program& p) : forms::Form(p.runtime(), "frmAbout"), program(p) {
+About::About(Page& p) : forms::Form(p.runtime(), "frmAbout"), page(p) {
     Load = [this] { Form_Load(); };
     cmdOK.setCaption(u"OK");
     cmdOK.Click = [this] { cmdOK_Click(); };
@@ -31,8 +29,6 @@ void About::cmdOK_Click() {
     unload();
 }
 
-// The help viewer arrives with its own window; until then the main window's help command
-// is the one place that knows how to open it.
 void About::picthelp_Click() {
-    commands::run(program.window<Tolva>(), "picthelpfile");
+    help::open(page);
 }

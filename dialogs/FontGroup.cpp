@@ -1,9 +1,9 @@
-#include "commands/FontGroup.h"
+#include "dialogs/FontGroup.h"
 
-#include "core/Texts.h"
 #include "dialogs/NumericBox.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
@@ -56,6 +56,19 @@ void FontGroup::bindSizeSpinner(forms::TextBox& box, forms::UpDown& spin) {
     spin.UpClick = [&box] {
         if (auto v = numeric::value(box.text()); v && *v < 7) numeric::stepUp(box);
     };
+}
+
+void FontGroup::toggle(forms::TextBox& box, StringView open, StringView close) {
+    int32_t len = box.selLength();
+    if (len > 0) {
+        String s = box.selText();
+        if (StringView(s).substr(0, 3) != open) box.setSelText(String(open) + s + String(close));
+        // Unwrapping drops the first three and the last four characters, whatever they are;
+        // a selection too short to hold both is left as it is.
+        else if (len >= 7)
+            box.setSelText(s.substr(3, static_cast<size_t>(len - 7)));
+    }
+    box.setFocus();
 }
 
 std::span<const StringView> FontGroup::colours() {

@@ -1,8 +1,8 @@
 // Smart select, and the main window's command that runs it on the document buffer.
-#include "assistant/SmartSelect.h"
+#include "tools/SmartSelect.h"
 
-#include "core/Texts.h"
-#include "core/Tolva.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 void smartSelect(forms::TextBox& box, forms::Runtime& rt) {
     int32_t s = box.selStart();
@@ -23,6 +23,6 @@ void smartSelect(forms::TextBox& box, forms::Runtime& rt) {
     box.setSelLength(q + 1 - p);
 }
 
-void Tolva::mnusmartselect_Click() {
-    smartSelect(Text1, runtime());
+void mnusmartselect_Click(Page& w) {
+    smartSelect(w.Text1, w.runtime());
 }

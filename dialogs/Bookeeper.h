@@ -5,13 +5,12 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-class Program;
-class Tolva;
+class Page;
 
 class Bookeeper : public forms::Form {
 public:
-    explicit Bookeeper(Program& program);
-    Program& program;
+    explicit Bookeeper(Page& page);
+    Page& page;
 
     // Index for index: the names shown, and the anchor text of each, used for searching.
     forms::ListBox List1{*this, "List1"};
@@ -28,11 +27,14 @@ public:
     void Close_Click();
 
     void record(forms::StringView name, forms::StringView anchor);
+
+private:
+    forms::Subscription pageEvents_;
 };
 
 namespace bookmarks {
 // Ctrl+G: asks for a name, inserts its anchor at the caret and records it.
-void insert(Tolva& w);
+void insert(Page& w);
 // Shows the list without blocking the main window.
-void show(Tolva& w);
+void show(Page& w);
 } // namespace bookmarks

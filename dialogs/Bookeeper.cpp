@@ -1,10 +1,9 @@
 // Bookmark list window and the bookmark commands.
-#include "commands/Bookeeper.h"
+#include "dialogs/Bookeeper.h"
 
-#include "core/Program.h"
-#include "core/Texts.h"
-#include "core/Tolva.h"
 #include "forms/Runtime.h"
+#include "page/Page.h"
+#include "page/Texts.h"
 
 using forms::String;
 using forms::StringView;
@@ -15,7 +14,7 @@ String anchorOf(StringView name) {
 }
 } // namespace
 
-Bookeeper::Bookeeper(Program& p) : forms::Form(p.runtime(), "bookeeper"), program(p) {
+Bookeeper::Bookeeper(Page& p) : forms::Form(p.runtime(), "bookeeper"), page(p) {
     setCaption(u"Bookmarks in this page");
     List2.setVisible(false);
     OKButton.setCaption(u"Go");
@@ -28,6 +27,10 @@ Bookeeper::Bookeeper(Program& p) : forms::Form(p.runtime(), "bookeeper"), progra
     OKButton.Click = [this] { OKButton_Click(); };
     Picture1.Click = [this] { Picture1_Click(); };
     Close.Click = [this] { Close_Click(); };
+    // The bookmarks belong to the page: another page, or a new one, closes the list.
+    pageEvents_ = page.listen([this](Page::Event e, StringView) {
+        if (e == Page::Event::Replaced || e == Page::Event::Cleared) unload();
+    });
     // The close box hides too: the lists are the only record of the page's bookmarks.
     QueryUnload = [this](bool& cancel) {
         cancel = true;
@@ -46,7 +49,7 @@ void Bookeeper::List1_Click() {
 }
 
 void Bookeeper::OKButton_Click() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     buffer.setFocus();
     String anchor = List2.text();
     // An anchor edited away since leaves the caret where it is.
@@ -55,7 +58,7 @@ void Bookeeper::OKButton_Click() {
 }
 
 void Bookeeper::Picture1_Click() {
-    forms::TextBox& buffer = program.window<Tolva>().Text1;
+    forms::TextBox& buffer = page.Text1;
     int32_t p = buffer.selStart();
     int32_t a = buffer.find(u"<a name=\"", p > 0 ? p - 1 : 0);
     if (a <= 0) {
@@ -83,7 +86,7 @@ void Bookeeper::Close_Click() {
 
 namespace bookmarks {
 
-void insert(Tolva& w) {
+void insert(Page& w) {
     String name = w.runtime().inputBox(u"Enter the name of the bookmark", Messages::assistant);
     if (name.empty()) {
         w.Text1.setFocus();
@@ -91,11 +94,11 @@ void insert(Tolva& w) {
     }
     String anchor = anchorOf(name);
     w.Text1.setSelText(anchor);
-    w.program.window<Bookeeper>().record(name, anchor);
+    w.window<Bookeeper>().record(name, anchor);
 }
 
-void show(Tolva& w) {
-    w.program.window<Bookeeper>().show();
+void show(Page& w) {
+    w.window<Bookeeper>().show();
 }
 
 } // namespace bookmarks

@@ -1,5 +1,5 @@
 // Page files: code pages, line breaks and the atomic save.
-#include "core/PageFile.h"
+#include "page/PageFile.h"
 
 #include <array>
 #include <cerrno>

@@ -6,7 +6,11 @@
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
 
+class Page;
+
 // Selects from the last "<" before the caret through the first ">" from the character
 // before the caret on. Leaves the box alone when no "<" lies past offset 0 before the
 // caret; when no ">" follows, says so and appends one to the end of the text (caret at 0).
 void smartSelect(forms::TextBox& box, forms::Runtime& rt);
+// The main window's command: smart select on the document buffer.
+void mnusmartselect_Click(Page& w);

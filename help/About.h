@@ -4,12 +4,12 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 
-class Program;
+class Page;
 
 class About : public forms::Form {
 public:
-    explicit About(Program& program);
-    Program& program;
+    explicit About(Page& page);
+    Page& page;
 
     forms::Label lblTitle{*this, "lblTitle"};
     forms::Label lblVersion{*this, "lblVersion"};
