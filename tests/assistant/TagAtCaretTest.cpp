@@ -1,6 +1,6 @@
-// The tag around the caret: smart select and auto delete on the buffer, near the start of
-// the page and past 40,000 characters, smart select on another window's text box, and
-// smart correct reading the tag back into its dialog.
+// The tag around the caret where the golden folders cannot reach: smart select and auto
+// delete past 40,000 characters, smart select on another window's text box, and smart
+// correct reading the tag back into its dialog.
 #include "dialogs/Fonty.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
@@ -22,30 +22,21 @@ struct Case {
 const Case kSelect[] = {
     {u"ab<IMG S|RC=x>cd", u"<IMG SRC=x>", nullptr},
     {u"ab<IMG SRC=x>|cd", u"<IMG SRC=x>", nullptr},
-    {u"x<B>wo|rd</B>", u"<B>word</B>", nullptr},
     {u"ab<B>c|d", u"ab<B>cd>",
      u"Assistant has discovered the absence of the end-tag(>). It has been added at the end. "
      u"You may want to remove it later or alter it."},
 };
 
-// Auto delete, a representative of each family of the deletion table.
+// Auto delete: each way of the deletion table to find and remove the closing.
 const Case kDelete[] = {
-    // Pairs: opening and first closing go, no nesting check.
     {u"x<B|>a<B>b</B>c</B>", u"x|a<B>bc</B>", nullptr},
     {u"x<B|>t</b>", u"x|t</b>",
      u"Another bold tag has been found. The ending tag (if present) will remain unchanged"},
-    // Unwrap: a nested opening before the closing keeps the closing.
     {u"x<S|UP>a<SUP>b</SUP>c</SUP>", u"x|a<SUP>b</SUP>c</SUP>", nullptr},
-    // Elements: everything through the closing text.
+    {u"x<FONT s|ize=3>a</FONT>y", u"x|ay", nullptr},
     {u"x<TABLE bo|rder=1><TR><TD>a</TD></TR></TABLE>y", u"x|y", nullptr},
-    {u"<P><HR si|ze=2>text", u"<P>|text", nullptr},
     {u"x<form ac|tion=a>in", u"x|<form action=a>in",
      u"The </FORM> tag is not found. Please delete manually"},
-    // Comparisons are case-sensitive: no row matches.
-    {u"x<|b>t</b>", u"x|<b>t</b>", nullptr},
-    // A caret in a link's text selects the link with its text; deleting that would also
-    // take the next link's closing tag.
-    {u"x<A href=y>li|nk</A> <A href=z>w</A>", u"x|<A href=y>link</A> <A href=z>w</A>", nullptr},
 };
 
 class TagAtCaretTest : public ProgramTest {
@@ -76,31 +67,31 @@ protected:
 
 } // namespace
 
-TEST_F(TagAtCaretTest, SmartSelectSelectsTheTagAroundTheCaretAlsoPastSixteenBitPositions) {
-    for (const String& prefix : {String(), String(40000, u'a')})
-        for (const Case& c : kSelect) {
-            SCOPED_TRACE(show(c.before));
-            place(prefix + c.before, c, forms::vbInformation, "mnusmartselect");
-            if (c.message) {
-                EXPECT_TEXT(prefix + c.after, w.Text1.text());
-                EXPECT_EQ(w.Text1.selStart(), 0) << "the page was given its text again";
-            } else {
-                EXPECT_TEXT(c.after, w.Text1.selText());
-                EXPECT_EQ(w.Text1.selStart(), static_cast<int32_t>(w.Text1.text().find(c.after)));
-            }
+TEST_F(TagAtCaretTest, SmartSelectSelectsTheTagAroundTheCaretPastSixteenBitPositions) {
+    const String prefix(40000, u'a');
+    for (const Case& c : kSelect) {
+        SCOPED_TRACE(show(c.before));
+        place(prefix + c.before, c, forms::vbInformation, "mnusmartselect");
+        if (c.message) {
+            EXPECT_TEXT(prefix + c.after, w.Text1.text());
+            EXPECT_EQ(w.Text1.selStart(), 0) << "the page was given its text again";
+        } else {
+            EXPECT_TEXT(c.after, w.Text1.selText());
+            EXPECT_EQ(w.Text1.selStart(), static_cast<int32_t>(w.Text1.text().find(c.after)));
         }
+    }
 }
 
-TEST_F(TagAtCaretTest, AutoDeleteDeletesByTheRowOfTheSelectedTagAlsoPastSixteenBitPositions) {
-    for (const String& prefix : {String(), String(40000, u'a')})
-        for (const Case& c : kDelete) {
-            SCOPED_TRACE(show(c.before));
-            place(prefix + c.before, c, forms::vbExclamation, "mnuautodel");
-            expectPage(prefix + c.after);
-        }
+TEST_F(TagAtCaretTest, AutoDeleteDeletesByTheRowOfTheSelectedTagPastSixteenBitPositions) {
+    const String prefix(40000, u'a');
+    for (const Case& c : kDelete) {
+        SCOPED_TRACE(show(c.before));
+        place(prefix + c.before, c, forms::vbExclamation, "mnuautodel");
+        expectPage(prefix + c.after);
+    }
 }
 
-TEST_F(TagAtCaretTest, SmartSelectWorksOnAnyTextBoxButNotOnATagAtTheVeryStart) {
+TEST_F(TagAtCaretTest, SmartSelectWorksOnAnyTextBox) {
     forms::Form other(program.runtime(), "other");
     forms::TextBox box(other, "working");
     box.setText(u"<FONT face=\"Arial\">a<FONT size=3>b</FONT></FONT>");
@@ -108,10 +99,6 @@ TEST_F(TagAtCaretTest, SmartSelectWorksOnAnyTextBoxButNotOnATagAtTheVeryStart) {
     run([&] { smartSelect(box, program.runtime()); });
     EXPECT_TEXT(u"<FONT size=3>", box.selText());
     EXPECT_TEXT(u"", w.page.star) << "the buffer is not touched";
-    box.setText(u"<HTML>");
-    box.setSelStart(3);
-    run([&] { smartSelect(box, program.runtime()); });
-    EXPECT_EQ(box.selLength(), 0);
 }
 
 TEST_F(TagAtCaretTest, SmartCorrectFillsTheImageDialogWithDefaultsForNonNumbers) {
