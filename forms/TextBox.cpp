@@ -231,6 +231,74 @@ void TextBox::typeKey(int keyCode, int shift, const std::function<void()>& actio
     });
 }
 
+KeyAction TextBox::pressKey(const Key& k, const KeyView& view) {
+    KeyAction a = keyAction(k);
+    std::function<void()> act;
+    switch (a) {
+    case KeyAction::NotTaken:
+        break;
+    case KeyAction::Move:
+        act = view.move;
+        break;
+    case KeyAction::Undo:
+        act = [this] { undo(); };
+        break;
+    case KeyAction::Redo:
+        act = [this] { redo(); };
+        break;
+    case KeyAction::Cut:
+        act = view.cut;
+        break;
+    case KeyAction::Copy:
+        act = view.copy;
+        break;
+    case KeyAction::Paste:
+        act = view.paste;
+        break;
+    case KeyAction::DeleteWordBack:
+    case KeyAction::DeleteWordForward:
+        if (view.wordRange) {
+            // The range is the one the user sees before any handler runs.
+            auto [from, to] = view.wordRange(a == KeyAction::DeleteWordBack);
+            act = [this, from, to] {
+                select(from, to - from);
+                userInsert(u"");
+            };
+        }
+        break;
+    case KeyAction::Backspace:
+        act = [this] { keyPress(vbKeyBack); };
+        break;
+    case KeyAction::Delete:
+        act = [this] { deleteKey(); };
+        break;
+    case KeyAction::Enter:
+        act = [this] { keyPress(vbKeyReturn); };
+        break;
+    case KeyAction::Tab:
+        act = [this] { keyPress(vbKeyTab); };
+        break;
+    case KeyAction::Type:
+        act = [this, &k] { pressChars(k.text); };
+        break;
+    }
+    typeKey(k.code, k.shift(), act);
+    return a;
+}
+
+void TextBox::pressChars(StringView chars) {
+    for (size_t i = 0; i < chars.size(); ++i) {
+        char16_t c = chars[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < chars.size() && chars[i + 1] >= 0xDC00 &&
+            chars[i + 1] < 0xE000) {
+            userInsert(chars.substr(i, 2));
+            ++i;
+        } else {
+            keyPress(c);
+        }
+    }
+}
+
 void TextBox::type(char16_t c, int shift) {
     typeKey(keyCodeOf(c), shift, [&] { keyPress(c); });
 }

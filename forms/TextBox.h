@@ -3,10 +3,12 @@
 
 #include "forms/Control.h"
 #include "forms/GapBuffer.h"
+#include "forms/Keys.h"
 
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -14,6 +16,19 @@ namespace forms {
 // A property given an invalid value (a negative SelStart): stops the running command.
 struct RuntimeError : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// What the view does for the key actions that are not the text box's own.
+struct KeyView {
+    // The window's clipboard commands.
+    std::function<void()> copy;
+    std::function<void()> cut;
+    std::function<void()> paste;
+    // Moves the caret or the selection as the key asks.
+    std::function<void()> move;
+    // The start and end a word deletion takes: the selection if there is one, else up to
+    // the display's word boundary before (back) or after the caret.
+    std::function<std::pair<int32_t, int32_t>(bool back)> wordRange;
 };
 
 // One replacement as the display shows it: CR LF is one character there, and so is a
@@ -80,6 +95,12 @@ public:
     // KeyDown, the key's action (for a character its KeyPress, the edit and Change),
     // KeyUp, all as one event, so that keystrokes queued meanwhile arrive after KeyUp.
     void typeKey(int keyCode, int shift, const std::function<void()>& action);
+    // A key pressed in the box, from the view: KeyDown, what the key map decides, KeyUp.
+    // A key the box does not take still raises KeyDown and KeyUp.
+    KeyAction pressKey(const Key& k, const KeyView& view);
+    // Typed characters, each through keyPress; one beyond 16 bits has no key code and
+    // goes in whole.
+    void pressChars(StringView chars);
     // A character key through typeKey, with KeyPress and the character's own action.
     void type(char16_t c, int shift = 0);
     // Queued keystrokes: KeyDown, KeyPress, then the characters inserted exactly as they

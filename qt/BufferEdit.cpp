@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tolva::qt {
 
@@ -30,53 +31,80 @@ namespace {
 // line count is asked for.
 constexpr int kEagerLayoutBlocks = 4000;
 
-int vbKeyCode(QKeyEvent* e) {
-    int k = e->key();
+int vbKeyCode(int k) {
     switch (k) {
     case Qt::Key_Backspace:
-        return 8;
+        return forms::vbKeyBack;
     case Qt::Key_Tab:
-        return 9;
+        return forms::vbKeyTab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return forms::vbKeyReturn;
     case Qt::Key_Shift:
-        return 16;
+        return forms::vbKeyShift;
     case Qt::Key_Control:
-        return 17;
+        return forms::vbKeyControl;
     case Qt::Key_Alt:
-        return 18;
+        return forms::vbKeyMenu;
     case Qt::Key_Escape:
-        return 27;
+        return forms::vbKeyEscape;
     case Qt::Key_PageUp:
-        return 33;
+        return forms::vbKeyPageUp;
     case Qt::Key_PageDown:
-        return 34;
+        return forms::vbKeyPageDown;
     case Qt::Key_End:
-        return 35;
+        return forms::vbKeyEnd;
     case Qt::Key_Home:
-        return 36;
+        return forms::vbKeyHome;
     case Qt::Key_Left:
-        return 37;
+        return forms::vbKeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return forms::vbKeyUp;
     case Qt::Key_Right:
-        return 39;
+        return forms::vbKeyRight;
     case Qt::Key_Down:
-        return 40;
+        return forms::vbKeyDown;
     case Qt::Key_Insert:
-        return 45;
+        return forms::vbKeyInsert;
     case Qt::Key_Delete:
-        return 46;
+        return forms::vbKeyDelete;
     default:
-        if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+        if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return forms::vbKeyF1 + (k - Qt::Key_F1);
         return k < 0x10000 ? k : 0;
     }
 }
 
-int shiftState(Qt::KeyboardModifiers m) {
-    return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) |
-           ((m & Qt::AltModifier) ? 4 : 0);
+// The desktop's sequences the key map gives a meaning, in the order they are tried.
+const std::pair<QKeySequence::StandardKey, forms::StandardKey> kStandardKeys[] = {
+    {QKeySequence::Undo, forms::StandardKey::Undo},
+    {QKeySequence::Redo, forms::StandardKey::Redo},
+    {QKeySequence::Paste, forms::StandardKey::Paste},
+    {QKeySequence::Cut, forms::StandardKey::Cut},
+    {QKeySequence::Copy, forms::StandardKey::Copy},
+    {QKeySequence::DeleteStartOfWord, forms::StandardKey::DeleteStartOfWord},
+    {QKeySequence::DeleteEndOfWord, forms::StandardKey::DeleteEndOfWord},
+    {QKeySequence::SelectAll, forms::StandardKey::SelectAll},
+};
+
+forms::Key modelKey(QKeyEvent* e) {
+    forms::Key k;
+    k.code = vbKeyCode(e->key());
+    // Qt's codes below this are characters' own; the named keys lie far above.
+    k.character = e->key() < 0x10000;
+    Qt::KeyboardModifiers m = e->modifiers();
+    k.mods = ((m & Qt::ShiftModifier) ? forms::vbShiftMask : 0) |
+             ((m & Qt::ControlModifier) ? forms::vbCtrlMask : 0) |
+             ((m & Qt::AltModifier) ? forms::vbAltMask : 0) |
+             ((m & Qt::MetaModifier) ? forms::kMetaMask : 0);
+    // Control characters (Ctrl+letter, Backspace, Escape) are no text to type.
+    if (!e->text().isEmpty() && e->text()[0].isPrint()) k.text = fromQt(e->text());
+    for (const auto& [qt, model] : kStandardKeys) {
+        if (e->matches(qt)) {
+            k.standard = model;
+            break;
+        }
+    }
+    return k;
 }
 
 // Marks what this widget drags, so a drop back into it moves the text.
@@ -256,8 +284,7 @@ bool BufferEdit::event(QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         // Tab would move the focus; here it types.
         auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Tab &&
-            !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (forms::keyAction(modelKey(k)) == forms::KeyAction::Tab) {
             keyPressEvent(k);
             return true;
         }
@@ -266,64 +293,24 @@ bool BufferEdit::event(QEvent* e) {
 }
 
 void BufferEdit::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    int shift = shiftState(e->modifiers());
-    Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
-
-    // What the key does between its KeyDown and KeyUp; the widget itself only moves.
-    std::function<void()> action;
-    bool ours = true;
-    if (e->matches(QKeySequence::Undo)) {
-        action = [this] { box_.undo(); };
-    } else if (e->matches(QKeySequence::Redo) ||
-               (e->key() == Qt::Key_Y && mods == Qt::ControlModifier)) {
-        action = [this] { box_.redo(); };
-    } else if (e->matches(QKeySequence::Paste)) {
-        action = clip_.paste;
-    } else if (e->matches(QKeySequence::Cut)) {
-        action = clip_.cut;
-    } else if (e->matches(QKeySequence::Copy)) {
-        action = clip_.copy;
-    } else if (e->matches(QKeySequence::DeleteStartOfWord) ||
-               e->matches(QKeySequence::DeleteEndOfWord)) {
+    forms::KeyView view;
+    view.copy = clip_.copy;
+    view.cut = clip_.cut;
+    view.paste = clip_.paste;
+    view.move = [this, e] { QPlainTextEdit::keyPressEvent(e); };
+    view.wordRange = [this](bool back) {
         QTextCursor cur = textCursor();
         if (!cur.hasSelection())
-            cur.movePosition(e->matches(QKeySequence::DeleteStartOfWord) ? QTextCursor::PreviousWord
-                                                                         : QTextCursor::NextWord,
+            cur.movePosition(back ? QTextCursor::PreviousWord : QTextCursor::NextWord,
                              QTextCursor::KeepAnchor);
         const auto& s = box_.storage();
-        int32_t a = s.fromDisplay(static_cast<int32_t>(cur.selectionStart()));
-        int32_t b = s.fromDisplay(static_cast<int32_t>(cur.selectionEnd()));
-        action = [this, a, b] {
-            box_.select(a, b - a);
-            box_.userInsert(u"");
-        };
-    } else if (e->key() == Qt::Key_Backspace && !(mods & ~Qt::ShiftModifier)) {
-        action = [this] { box_.keyPress(8); };
-    } else if (e->key() == Qt::Key_Delete && mods == Qt::NoModifier) {
-        action = [this] { box_.deleteKey(); };
-    } else if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-               !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-        action = [this] { box_.keyPress(13); };
-    } else if (e->key() == Qt::Key_Tab && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-        action = [this] { box_.keyPress(9); };
-    } else if (!e->text().isEmpty() && e->text()[0].isPrint() &&
-               !(mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods == Qt::AltModifier)) {
-        QString chars = e->text();
-        action = [this, chars] { pressChars(chars); };
-    } else if (e->matches(QKeySequence::SelectAll) || e->key() == Qt::Key_Left ||
-               e->key() == Qt::Key_Right || e->key() == Qt::Key_Up || e->key() == Qt::Key_Down ||
-               e->key() == Qt::Key_Home || e->key() == Qt::Key_End || e->key() == Qt::Key_PageUp ||
-               e->key() == Qt::Key_PageDown) {
-        action = [this, e] { QPlainTextEdit::keyPressEvent(e); };
-    } else {
-        // Anything else that could edit (overwrite toggles, platform line kills) is not ours.
-        ours = false;
-    }
-    box_.typeKey(code, shift, action);
+        return std::pair(s.fromDisplay(static_cast<int32_t>(cur.selectionStart())),
+                         s.fromDisplay(static_cast<int32_t>(cur.selectionEnd())));
+    };
+    forms::KeyAction done = box_.pressKey(modelKey(e), view);
     if (std::find(typed_.begin(), typed_.end(), e->key()) == typed_.end())
         typed_.push_back(e->key());
-    if (!ours) {
+    if (done == forms::KeyAction::NotTaken) {
         e->ignore();
         return;
     }
@@ -339,22 +326,8 @@ void BufferEdit::keyReleaseEvent(QKeyEvent* e) {
         return;
     }
     // A key whose press went elsewhere (a menu shortcut) still releases here.
-    int code = vbKeyCode(e);
-    int shift = shiftState(e->modifiers());
-    binder_.invoke([&] { box_.keyUp(code, shift); });
-}
-
-void BufferEdit::pressChars(const QString& chars) {
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-        QChar c = chars[i];
-        if (c.isHighSurrogate() && i + 1 < chars.size() && chars[i + 1].isLowSurrogate()) {
-            // A character beyond 16 bits has no key code; it goes in whole.
-            box_.userInsert(fromQt(chars.mid(i, 2)));
-            ++i;
-        } else {
-            box_.keyPress(c.unicode());
-        }
-    }
+    forms::Key k = modelKey(e);
+    binder_.invoke([&] { box_.keyUp(k.code, k.shift()); });
 }
 
 void BufferEdit::command(const std::function<void()>& f) {
@@ -389,9 +362,9 @@ void BufferEdit::inputMethodEvent(QInputMethodEvent* e) {
             continue;
         }
         qsizetype n = commit[i].isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
-        QString piece = commit.mid(i, n);
+        forms::String piece = fromQt(commit.mid(i, n));
         i += n - 1;
-        box_.typeKey(kProcessKey, 0, [this, piece] { pressChars(piece); });
+        box_.typeKey(kProcessKey, 0, [this, &piece] { box_.pressChars(piece); });
     }
     QInputMethodEvent rest(e->preeditString(), e->attributes());
     QPlainTextEdit::inputMethodEvent(&rest);

@@ -65,7 +65,6 @@ private:
     void pushSelection();
     void copySelection();
     void command(const std::function<void()>& f);
-    void pressChars(const QString& chars);
     bool yields(QKeyEvent* e) const;
     bool ownDrag(const QMimeData* data) const;
 

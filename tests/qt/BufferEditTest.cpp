@@ -1,5 +1,6 @@
-// The document buffer's widget in the real window: pasting, cutting and copying, queued
-// keystrokes, clicks, drags, input methods, long pastes and typing on a large page.
+// The document buffer's widget in the real window: pasting, cutting and copying, keys as
+// the model sees them, queued keystrokes, clicks, drags, input methods, long pastes and
+// typing on a large page.
 #include "QtProgramTest.h"
 
 #include "dialogs/PageProps.h"
@@ -12,6 +13,7 @@
 #include <QMimeData>
 
 #include <memory>
+#include <string>
 
 using namespace testing_support;
 using forms::String;
@@ -200,4 +202,28 @@ TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesIt) {
     }
     EXPECT_EQ(main().Text1.storage().wholeCopies() - before, 0);
     EXPECT_EQ(main().Text1.length(), static_cast<int32_t>(page.size()) + 10 * 11);
+}
+
+// Punctuation shares its key code with a named key ('(' has Down's), the desktop's word
+// deletions are its own sequences, and Tab would move the focus: each must still reach the
+// key map as the key it is.
+TEST_F(BufferEditTest, KeysReachTheModelAsTheKeysTheyAre) {
+    startMain();
+    setPage(u"one two three", 7);
+    forms::TextBox& box = main().Text1;
+    std::string downs;
+    auto down = box.KeyDown;
+    box.KeyDown = [&](int k, int s) {
+        downs += std::to_string(k) + "/" + std::to_string(s) + " ";
+        down(k, s);
+    };
+    QTest::keyClick(&buffer(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(show(text()), show(u"one  three"));
+    QTest::keyClick(&buffer(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(show(text()), show(u"one three"));
+    QTest::keyClicks(&buffer(), "(.!");
+    QTest::keyClick(&buffer(), Qt::Key_Tab);
+    EXPECT_EQ(show(text()), show(u"one (.!\tthree"));
+    EXPECT_EQ(downs, "17/2 8/2 17/2 46/2 40/0 46/0 33/0 9/0 ");
+    expectMirror();
 }
