@@ -108,9 +108,8 @@ constexpr Row kRows[] = {
 
 } // namespace
 
-TypingAssistant::TypingAssistant(forms::TextBox& buffer, forms::Runtime& runtime,
-                                 commands::Runner run, forms::MenuItem& autoComplete,
-                                 forms::MenuItem& assistant)
+TypingAssistant::TypingAssistant(forms::TextBox& buffer, forms::Runtime& runtime, CommandRunner run,
+                                 forms::MenuItem& autoComplete, forms::MenuItem& assistant)
     : buffer_(buffer), runtime_(runtime), run_(std::move(run)), autoComplete_(autoComplete),
       assistant_(assistant) {}
 

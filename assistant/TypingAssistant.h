@@ -2,7 +2,7 @@
 // before the caret and completes or builds the markup they begin.
 #pragma once
 
-#include "commands/Commands.h"
+#include "page/Page.h"
 
 #include <span>
 #include <string_view>
@@ -15,7 +15,7 @@ class TextBox;
 
 class TypingAssistant {
 public:
-    TypingAssistant(forms::TextBox& buffer, forms::Runtime& runtime, commands::Runner run,
+    TypingAssistant(forms::TextBox& buffer, forms::Runtime& runtime, CommandRunner run,
                     forms::MenuItem& autoComplete, forms::MenuItem& assistant);
 
     // True while the assistant asks before it opens a dialog; mirrors "Assistant".
@@ -58,7 +58,7 @@ private:
 
     forms::TextBox& buffer_;
     forms::Runtime& runtime_;
-    commands::Runner run_;
+    CommandRunner run_;
     forms::MenuItem& autoComplete_;
     forms::MenuItem& assistant_;
 };

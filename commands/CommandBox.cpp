@@ -18,7 +18,7 @@ const CommandBox::Code kCodes[] = {
 
 } // namespace
 
-CommandBox::CommandBox(forms::Form& window, commands::Runner run)
+CommandBox::CommandBox(forms::Form& window, CommandRunner run)
     : tevcmd(window, "tevcmd"), run_(std::move(run)) {
     // Exactly one code long, so a code that stays in the box takes no seventh character.
     tevcmd.setMaxLength(6);

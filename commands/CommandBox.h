@@ -13,7 +13,7 @@ class Form;
 
 class CommandBox {
 public:
-    CommandBox(forms::Form& window, commands::Runner run);
+    CommandBox(forms::Form& window, CommandRunner run);
 
     forms::TextBox tevcmd;
 
@@ -29,5 +29,5 @@ public:
     static std::span<const Code> codes();
 
 private:
-    commands::Runner run_;
+    CommandRunner run_;
 };

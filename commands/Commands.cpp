@@ -17,7 +17,6 @@
 #include "dialogs/PageProps.h"
 #include "dialogs/TableCreater.h"
 #include "forms/Runtime.h"
-#include "help/Helpme.h"
 #include "page/Page.h"
 #include "page/Texts.h"
 #include "tools/CaseConversion.h"
@@ -429,7 +428,7 @@ const C kCommands[] = {
     {.name = "mnubookmarks", .kind = K::Dialog, .action = onPage<bookmarks::show>},
     {.name = "mnupageproperties", .kind = K::Dialog, .action = onPage<mnupageproperties_Click>},
     // --- Help
-    {.name = "helpa", .kind = K::Dialog, .action = onPage<help::open>},
+    {.name = "helpa", .kind = K::Dialog, .action = call<&T::helpa_Click>},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
@@ -450,7 +449,7 @@ const C kCommands[] = {
     {.name = "pictcontrast",
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Dialog, .action = onPage<help::open>},
+    {.name = "picthelpfile", .kind = K::Dialog, .action = call<&T::helpa_Click>},
 };
 
 } // namespace

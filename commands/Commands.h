@@ -5,6 +5,7 @@
 
 #include "forms/Platform.h"
 #include "forms/Text.h"
+#include "page/Page.h"
 
 #include <cstdint>
 #include <functional>
@@ -52,7 +53,7 @@ struct Command {
 };
 
 // How a part of the main window runs a command without knowing the window.
-using Runner = std::function<void(std::string_view name)>;
+using Runner = CommandRunner;
 
 std::span<const Command> table();
 // The row of a command, or nullptr.

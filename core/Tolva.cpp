@@ -1,4 +1,4 @@
-// Main window: the document buffer's status fields, page-state initialisation, the two
+// Main window: its construction and wiring, the page's changes as it hears them, the two
 // window timers, exit and the close box.
 #include "core/Tolva.h"
 
@@ -7,6 +7,7 @@
 #include "dialogs/Bookeeper.h"
 #include "dialogs/PageProps.h"
 #include "help/About.h"
+#include "help/Helpme.h"
 #include "page/Texts.h"
 
 using forms::String;
@@ -78,11 +79,11 @@ void Tolva::wire() {
         b->Click = [this, name = b->name()] { commands::run(*this, name); };
 }
 
-commands::Runner Tolva::runner() {
+CommandRunner Tolva::runner() {
     return [this](std::string_view name) { commands::run(*this, name); };
 }
 
-// --- status ---------------------------------------------------------------------------------
+// --- changes, clicks and activation ---------------------------------------------------------
 
 void Tolva::pageEvent(Page::Event e, StringView) {
     switch (e) {
@@ -100,32 +101,6 @@ void Tolva::pageEvent(Page::Event e, StringView) {
     case Page::Event::Cleared:
         break;
     }
-}
-
-void Tolva::saveme_Change() {
-    setCaption(page.saveme() + Captions::named);
-}
-
-String Tolva::statusCaption() const {
-    return page.saveme() + u"[" + page.star + String(Captions::statusTail);
-}
-
-void Tolva::RefreshLineCount() {
-    lineCount = Text1.lineCount();
-}
-
-void Tolva::showCaret() {
-    String c = u"Character " + forms::number(Text1.selStart());
-    Label1[0].setCaption(c);
-    Label1[1].setCaption(c);
-}
-
-void Tolva::positionUpdate() {
-    showCaret();
-    RefreshLineCount();
-    String n = u"Number of lines: " + forms::number(lineCount);
-    nooflines[0].setCaption(n);
-    nooflines[1].setCaption(n);
 }
 
 void Tolva::Text1_Change() {
@@ -155,21 +130,7 @@ void Tolva::Form_Click() {
     if (auto* p = page.loaded<PageProps>(); p && p->visible()) p->bringForward();
 }
 
-// --- start-up ---------------------------------------------------------------------------------
-
-void Tolva::Form_Load() {
-    page.resetCounters();
-    assistant.assistprompt = true;
-    fonts.reset();
-    page.setSaveme(Captions::untitled);
-    setCaption(page.saveme() + Captions::saved);
-    Text1.setSelStart(97);
-    Text1.setSelLength(84);
-    page.star = u"";
-    positionUpdate();
-    page.window<PageProps>().show();
-    page.star = u"";
-}
+// --- timers -----------------------------------------------------------------------------------
 
 void Tolva::Timer3_Timer() {
     // Raised over the page, not activated: the first keys typed after start-up belong to
@@ -215,4 +176,8 @@ void Tolva::Form_Unload(bool& cancel) {
 
 void Tolva::about_Click() {
     page.window<About>().show();
+}
+
+void Tolva::helpa_Click() {
+    help::open(page);
 }

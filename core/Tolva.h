@@ -112,7 +112,7 @@ public:
                            Text1,
                            helper};
     // The command entry point handed to the parts.
-    commands::Runner runner();
+    CommandRunner runner();
 
     // --- status, start-up, timers and shutdown (core/Tolva.cpp) ------------------------
     void Form_Load();
@@ -128,6 +128,8 @@ public:
     void mnuautosave_Click();
     void exit_Click();
     void about_Click();
+    // F1 and the help pictures.
+    void helpa_Click();
     // The three-step caret and line display update.
     void positionUpdate();
     // "Character n" into both caret labels.

@@ -5,8 +5,8 @@
 #include "commands/CommandBox.h"
 #include "commands/Commands.h"
 #include "commands/HelpTexts.h"
+#include "commands/Menus.h"
 #include "commands/Panel.h"
-#include "core/Menu.h"
 
 #include <vector>
 

@@ -18,6 +18,9 @@
 #include <memory>
 #include <string_view>
 
+// Runs a command of the main window by its name, as its button or menu item would.
+using CommandRunner = std::function<void(std::string_view name)>;
+
 class Page {
 public:
     // Does not own the runtime or the registry, which outlive the page.
@@ -36,9 +39,9 @@ public:
     // The loaded window, or nullptr; never loads.
     template <class W> W* loaded() const { return windows_.loaded<W>(); }
 
-    // Runs a command of the main window by name, as its button or menu item would. Set by
-    // the program: the page knows no window above it.
-    std::function<void(std::string_view name)> command;
+    // Runs a command of the main window by name. Set by the program: the page knows no
+    // window above it.
+    CommandRunner command;
 
 private:
     forms::Runtime& runtime_;

@@ -3,8 +3,8 @@
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
 #include "commands/Commands.h"
+#include "commands/Menus.h"
 #include "commands/Panel.h"
-#include "core/Menu.h"
 #include "support/ProgramTest.h"
 
 #include <set>

@@ -7,8 +7,6 @@
 #include <span>
 #include <string_view>
 
-class Tolva;
-
 struct MenuEntry {
     int level;                // 0 for the menu bar, 1 for its items, and so on
     const char* name;         // control name
