@@ -4,14 +4,16 @@
 #include "commands/Commands.h"
 #include "core/Splash.h"
 #include "core/Tolva.h"
+#include "page/Page.h"
 
 #include <utility>
 
 Program::Program(forms::Platform& platform)
-    : runtime_(platform), windows_(runtime_), page_(runtime_, windows_) {
-    page_.command = [this](std::string_view name) { commands::run(window<Tolva>(), name); };
+    : runtime_(platform), windows_(runtime_), page_(std::make_unique<Page>(runtime_, windows_)) {
+    page_->command = [this](std::string_view name) { commands::run(window<Tolva>(), name); };
 }
 
+// The windows go before the page they edit.
 Program::~Program() {
     windows_.tearDown();
 }

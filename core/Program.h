@@ -5,7 +5,10 @@
 
 #include "forms/Registry.h"
 #include "forms/Runtime.h"
-#include "page/Page.h"
+
+#include <memory>
+
+class Page;
 
 class Program {
 public:
@@ -16,7 +19,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     forms::Runtime& runtime() { return runtime_; }
-    Page& page() { return page_; }
+    Page& page() { return *page_; }
     // Where the front end hears of windows loading and unloading.
     forms::Registry& windows() { return windows_; }
 
@@ -30,13 +33,16 @@ public:
     // Opens that page in the main window, once: the splash calls it as it closes.
     void openPageAtStart();
 
-    // The window, loaded on first reference (its Form_Load runs then).
-    template <class W> W& window() { return page_.window<W>(); }
+    // The window, loaded on first reference (its Form_Load runs then), made from the page
+    // as every window is.
+    template <class W> W& window() {
+        return windows_.load<W>([this] { return std::make_unique<W>(*page_); });
+    }
     // The loaded window, or nullptr; never loads.
-    template <class W> W* loaded() const { return page_.loaded<W>(); }
+    template <class W> W* loaded() const { return windows_.loaded<W>(); }
 
 private:
     forms::Runtime runtime_;
     forms::Registry windows_;
-    Page page_;
+    std::unique_ptr<Page> page_;
 };
