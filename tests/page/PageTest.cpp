@@ -1,0 +1,72 @@
+// The page under the windows: what it tells its listeners when it changes, is read, saved
+// or cleared, and that a failed read or write changes nothing and says why.
+#include "page/Page.h"
+#include "support/FileTest.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+using forms::String;
+using forms::StringView;
+
+namespace {
+
+struct PageTest : FileTest {
+    forms::Runtime rt{sp.platform};
+    forms::Registry windows{rt};
+    Page page{rt, windows};
+    std::vector<std::string> heard;
+    forms::Subscription listening = page.listen([this](Page::Event e, StringView path) {
+        static const char* names[] = {"changed", "renamed",  "modified",
+                                      "saved",   "replaced", "cleared"};
+        heard.push_back(std::string(names[static_cast<int>(e)]) +
+                        (path.empty() ? "" : " " + forms::toUtf8(path)));
+    });
+};
+
+TEST_F(PageTest, ReadingWritingAndClearingAreAnnouncedWithTheirFile) {
+    fs::path a = dir / "a.html", b = dir / "b.html";
+    writeBytes(a, "one\ntwo\n");
+    String pa = pathOf(a), pb = pathOf(b);
+    ASSERT_TRUE(page.read(pa));
+    EXPECT_TEXT(u"one\r\ntwo\r\n", page.Text1.text());
+    EXPECT_EQ(heard, (std::vector<std::string>{"changed", "replaced " + a.string()}));
+    heard.clear();
+
+    page.markModified();
+    page.setSaveme(pa);
+    page.setSaveme(pa); // the same name again is no news
+    ASSERT_TRUE(page.write(pb));
+    EXPECT_EQ(readBytes(b), "one\ntwo\n") << "written back with the file's own line breaks";
+    EXPECT_EQ(heard, (std::vector<std::string>{"modified", "renamed " + a.string(),
+                                               "saved " + b.string()}));
+    heard.clear();
+
+    page.clear();
+    EXPECT_EQ(page.Text1.text(), page.attempt.text());
+    EXPECT_TEXT(u"", page.star);
+    EXPECT_EQ(heard, (std::vector<std::string>{"changed", "cleared"}));
+}
+
+TEST_F(PageTest, AFailedReadOrWriteKeepsThePageAndTellsTheUser) {
+    page.Text1.setText(u"kept");
+    heard.clear();
+    fs::path missing = dir / "none.html";
+    sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(missing) +
+                                 u"\r\n\r\nNo such file or directory",
+                             forms::vbExclamation, u"Tolva", forms::vbOK);
+    EXPECT_FALSE(page.read(pathOf(missing)));
+    fs::path nowhere = dir / "no-folder" / "x.html";
+    sp.dialogs.expectMessage(u"The page could not be saved to " + pathOf(nowhere) +
+                                 u"\r\n\r\nNo such file or directory\r\n\r\nNothing was "
+                                 u"written; the page is not saved.",
+                             forms::vbExclamation, u"Tolva", forms::vbOK);
+    EXPECT_FALSE(page.write(pathOf(nowhere)));
+    EXPECT_TEXT(u"kept", page.Text1.text());
+    EXPECT_TRUE(heard.empty());
+}
+
+} // namespace
