@@ -185,13 +185,13 @@ void refresh(Tolva&) {}
 // Rows in the order of the panel, then the menu, then the toolbar pictures.
 const C kCommands[] = {
     // --- General
-    {.name = "numberings", .kind = K::Dialog, .action = numberings_Click},
-    {.name = "Bullet", .kind = K::Dialog, .action = Bullet_Click},
+    {.name = "numberings", .kind = K::Own, .action = numberings_Click},
+    {.name = "Bullet", .kind = K::Own, .action = Bullet_Click},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Dialog, .action = linker_Click},
-    {.name = "Mail", .kind = K::Dialog, .action = Mail_Click},
-    {.name = "Images", .kind = K::Dialog, .action = Images_Click},
-    {.name = "rule", .kind = K::Dialog, .action = rule_Click},
+    {.name = "linker", .kind = K::Own, .action = linker_Click},
+    {.name = "Mail", .kind = K::Own, .action = Mail_Click},
+    {.name = "Images", .kind = K::Own, .action = Images_Click},
+    {.name = "rule", .kind = K::Own, .action = rule_Click},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
      .kind = K::Wrap,
@@ -202,7 +202,7 @@ const C kCommands[] = {
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Dialog, .action = object_Click},
+    {.name = "object", .kind = K::Own, .action = object_Click},
     {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
     {.name = "P",
      .kind = K::Wrap,
@@ -220,12 +220,12 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::btnfontsize_Click>},
     {.name = "command6", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
-    {.name = "btnmorefonts", .kind = K::Dialog, .action = fonts::showFaceChooser},
+    {.name = "btnmorefonts", .kind = K::Own, .action = fonts::showFaceChooser},
     {.name = "colour_setter",
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::colour_setter_Click>},
     {.name = "command5", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
-    {.name = "BeginFont", .kind = K::Dialog, .action = fonts::openFontDialog},
+    {.name = "BeginFont", .kind = K::Own, .action = fonts::openFontDialog},
     // --- Forms
     {.name = "formesh",
      .kind = K::Numbered,
@@ -299,8 +299,8 @@ const C kCommands[] = {
      .fragment = u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>",
      .focusFirst = true},
     // --- Table
-    {.name = "Table", .kind = K::Dialog, .action = Table_Click},
-    {.name = "Row", .kind = K::Dialog, .action = Row_Click},
+    {.name = "Table", .kind = K::Own, .action = Table_Click},
+    {.name = "Row", .kind = K::Own, .action = Row_Click},
     {.name = "Column", .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
     {.name = "header", .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
     // --- Extras
@@ -365,7 +365,7 @@ const C kCommands[] = {
     {.name = "open", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "save", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "saveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "preview", .kind = K::Dialog, .action = preview_Click},
+    {.name = "preview", .kind = K::Own, .action = preview_Click},
     {.name = "exit", .kind = K::Own, .action = call<&T::exit_Click>},
     // --- Edit
     {.name = "mnucopy", .kind = K::Own, .action = call<&T::mnucopy_Click>},
@@ -418,21 +418,21 @@ const C kCommands[] = {
     {.name = "mnutmprem", .kind = K::Own, .action = call<&T::mnutmprem_Click>},
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
-    {.name = "mnubookmarks", .kind = K::Dialog, .action = bookmarks::show},
-    {.name = "mnupageproperties", .kind = K::Dialog, .action = mnupageproperties_Click},
+    {.name = "mnubookmarks", .kind = K::Own, .action = bookmarks::show},
+    {.name = "mnupageproperties", .kind = K::Own, .action = mnupageproperties_Click},
     // --- Help
-    {.name = "helpa", .kind = K::Dialog, .action = help::open},
+    {.name = "helpa", .kind = K::Own, .action = help::open},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
-    {.name = "linkcomplete", .kind = K::Dialog, .action = showWindow<LinkComplete>},
+    {.name = "linkcomplete", .kind = K::Own, .action = showWindow<LinkComplete>},
 
     // --- toolbar pictures
     {.name = "pictnew", .kind = K::Own, .action = call<&T::new_Click>},
     {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "pictsave", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "pictsaveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "pictprev", .kind = K::Dialog, .action = pictprev_Click},
+    {.name = "pictprev", .kind = K::Own, .action = pictprev_Click},
     {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
     {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
     {.name = "pictrefresh", .kind = K::Own, .action = refresh},
@@ -442,7 +442,7 @@ const C kCommands[] = {
     {.name = "pictcontrast",
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Dialog, .action = help::open},
+    {.name = "picthelpfile", .kind = K::Own, .action = help::open},
 };
 
 } // namespace
@@ -491,7 +491,6 @@ void run(Tolva& w, std::string_view name) {
     case Kind::File:
         runFile(w, *c);
         break;
-    case Kind::Dialog:
     case Kind::Own:
         if (c->action) c->action(w);
         break;
