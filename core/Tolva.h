@@ -215,7 +215,7 @@ private:
     void replaceSelection(const std::function<forms::String(forms::String)>& convert);
     void replaceSelectionPadded(const std::function<void(forms::String&)>& convert);
     // Characters F3 selects at its match.
-    int32_t findNextLength = 0;
+    int32_t findNextLength_ = 0;
 
     static std::vector<std::unique_ptr<forms::MenuItem>> buildMenu(Tolva& w);
     void wireMenu();

@@ -11,7 +11,7 @@ using forms::StringView;
 
 namespace {
 
-constexpr char16_t firstCaption[] = u"Preview: Tolva - by Quendry";
+constexpr char16_t kFirstCaption[] = u"Preview: Tolva - by Quendry";
 
 // Stands in when the platform has no browser: goes nowhere, is never busy.
 class NoBrowser : public forms::Browser {
@@ -41,7 +41,7 @@ forms::Browser& browserOf(Program& p) {
 
 FrmBrowser::FrmBrowser(Program& p)
     : forms::Form(p.runtime(), "frmBrowser"), program(p), browser_(browserOf(p)) {
-    setCaption(firstCaption);
+    setCaption(kFirstCaption);
     lblAddress.setCaption(u"&Address:");
     cboAddress.Click = [this] { cboAddress_Click(); };
     cboAddress.KeyPress = [this](int& k) { cboAddress_KeyPress(k); };

@@ -16,7 +16,7 @@ using forms::String;
 using forms::StringView;
 
 namespace {
-constexpr StringView crlf = u"\r\n";
+constexpr StringView kCrlf = u"\r\n";
 } // namespace
 
 PageProps::PageProps(Program& p) : forms::Form(p.runtime(), "pageprops"), program(p) {
@@ -217,8 +217,8 @@ void PageProps::OKButton_Click() {
     forms::TextBox& page = program.window<Tolva>().Text1;
     int32_t headEnd = firsttime.text() == u"True" ? headEndKept(page) : -1;
     if (firsttime.text() == u"True" && headEnd < 0) {
-        String head = u"</HEAD>" + String(crlf) + body;
-        fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(crlf) + head;
+        String head = u"</HEAD>" + String(kCrlf) + body;
+        fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(kCrlf) + head;
     } else {
         fragment = body;
     }
@@ -226,14 +226,14 @@ void PageProps::OKButton_Click() {
         // The page ends its head already: a second end would break it. The style block goes
         // in front of that end, as the rollover dialog puts it.
         int32_t start = page.selStart(), length = page.selLength();
-        String block = rolypoly.text() + String(crlf);
+        String block = rolypoly.text() + String(kCrlf);
         page.setSelStart(headEnd);
         page.setSelLength(0);
         page.setSelText(block);
         page.setSelStart(start + (headEnd <= start ? static_cast<int32_t>(block.size()) : 0));
         page.setSelLength(length);
     }
-    page.setSelText(fragment + String(crlf) + sound + String(crlf) + String(crlf));
+    page.setSelText(fragment + String(kCrlf) + sound + String(kCrlf) + String(kCrlf));
     firsttime.setText(u"False");
     hide();
 }

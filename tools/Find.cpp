@@ -25,7 +25,7 @@ void Tolva::mnufindnext_Click() {
     if (f.txtfind.text().empty()) return;
     // F3 selects what it searched for: the window's last search length may belong to an
     // older search text, or be missing when the window never searched.
-    findNextLength = std::min(static_cast<int32_t>(f.txtfind.text().size()), kMaxSearchSelection);
+    findNextLength_ = std::min(static_cast<int32_t>(f.txtfind.text().size()), kMaxSearchSelection);
     varfinder = forms::number(f.search(decimalValue(varfinder)));
     if (varfinder == u"0") {
         runtime().msgBox(u"search complete", forms::vbOKOnly);
@@ -38,5 +38,5 @@ void Tolva::mnufindnext_Click() {
 void Tolva::selectfound() {
     Text1.setFocus();
     Text1.setSelStart(decimalValue(varfinder) - 1);
-    Text1.setSelLength(findNextLength);
+    Text1.setSelLength(findNextLength_);
 }
