@@ -192,13 +192,13 @@ void refresh(Tolva&) {}
 // Rows in the order of the panel, then the menu, then the toolbar pictures.
 const C kCommands[] = {
     // --- General
-    {.name = "numberings", .kind = K::Dialog, .action = onPage<numberings_Click>},
-    {.name = "Bullet", .kind = K::Dialog, .action = onPage<Bullet_Click>},
+    {.name = "numberings", .kind = K::Own, .action = onPage<numberings_Click>},
+    {.name = "Bullet", .kind = K::Own, .action = onPage<Bullet_Click>},
     {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Dialog, .action = onPage<linker_Click>},
-    {.name = "Mail", .kind = K::Dialog, .action = onPage<Mail_Click>},
-    {.name = "Images", .kind = K::Dialog, .action = onPage<Images_Click>},
-    {.name = "rule", .kind = K::Dialog, .action = onPage<rule_Click>},
+    {.name = "linker", .kind = K::Own, .action = onPage<linker_Click>},
+    {.name = "Mail", .kind = K::Own, .action = onPage<Mail_Click>},
+    {.name = "Images", .kind = K::Own, .action = onPage<Images_Click>},
+    {.name = "rule", .kind = K::Own, .action = onPage<rule_Click>},
     {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
     {.name = "highlight",
      .kind = K::Wrap,
@@ -209,7 +209,7 @@ const C kCommands[] = {
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Dialog, .action = onPage<object_Click>},
+    {.name = "object", .kind = K::Own, .action = onPage<object_Click>},
     {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
     {.name = "P",
      .kind = K::Wrap,
@@ -227,12 +227,12 @@ const C kCommands[] = {
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::btnfontsize_Click>},
     {.name = "command6", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
-    {.name = "btnmorefonts", .kind = K::Dialog, .action = onPage<fonts::showFaceChooser>},
+    {.name = "btnmorefonts", .kind = K::Own, .action = onPage<fonts::showFaceChooser>},
     {.name = "colour_setter",
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::colour_setter_Click>},
     {.name = "command5", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
-    {.name = "BeginFont", .kind = K::Dialog, .action = onPage<fonts::openFontDialog>},
+    {.name = "BeginFont", .kind = K::Own, .action = onPage<fonts::openFontDialog>},
     // --- Forms
     {.name = "formesh",
      .kind = K::Numbered,
@@ -306,8 +306,8 @@ const C kCommands[] = {
      .fragment = u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>",
      .focusFirst = true},
     // --- Table
-    {.name = "Table", .kind = K::Dialog, .action = onPage<Table_Click>},
-    {.name = "Row", .kind = K::Dialog, .action = onPage<Row_Click>},
+    {.name = "Table", .kind = K::Own, .action = onPage<Table_Click>},
+    {.name = "Row", .kind = K::Own, .action = onPage<Row_Click>},
     {.name = "Column", .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
     {.name = "header", .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
     // --- Extras
@@ -372,7 +372,7 @@ const C kCommands[] = {
     {.name = "open", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "save", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "saveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "preview", .kind = K::Dialog, .action = onPage<preview_Click>},
+    {.name = "preview", .kind = K::Own, .action = onPage<preview_Click>},
     {.name = "exit", .kind = K::Own, .action = call<&T::exit_Click>},
     // --- Edit
     {.name = "mnucopy", .kind = K::Own, .action = call<&T::mnucopy_Click>},
@@ -425,21 +425,21 @@ const C kCommands[] = {
     {.name = "mnutmprem", .kind = K::Own, .action = call<&T::mnutmprem_Click>},
     {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
     {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
-    {.name = "mnubookmarks", .kind = K::Dialog, .action = onPage<bookmarks::show>},
-    {.name = "mnupageproperties", .kind = K::Dialog, .action = onPage<mnupageproperties_Click>},
+    {.name = "mnubookmarks", .kind = K::Own, .action = onPage<bookmarks::show>},
+    {.name = "mnupageproperties", .kind = K::Own, .action = onPage<mnupageproperties_Click>},
     // --- Help
-    {.name = "helpa", .kind = K::Dialog, .action = call<&T::helpa_Click>},
+    {.name = "helpa", .kind = K::Own, .action = call<&T::helpa_Click>},
     {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
-    {.name = "linkcomplete", .kind = K::Dialog, .action = showWindow<LinkComplete>},
+    {.name = "linkcomplete", .kind = K::Own, .action = showWindow<LinkComplete>},
 
     // --- toolbar pictures
     {.name = "pictnew", .kind = K::Own, .action = call<&T::new_Click>},
     {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},
     {.name = "pictsave", .kind = K::Own, .action = call<&T::save_Click>},
     {.name = "pictsaveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "pictprev", .kind = K::Dialog, .action = onPage<pictprev_Click>},
+    {.name = "pictprev", .kind = K::Own, .action = onPage<pictprev_Click>},
     {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
     {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
     {.name = "pictrefresh", .kind = K::Own, .action = refresh},
@@ -449,7 +449,7 @@ const C kCommands[] = {
     {.name = "pictcontrast",
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Dialog, .action = call<&T::helpa_Click>},
+    {.name = "picthelpfile", .kind = K::Own, .action = call<&T::helpa_Click>},
 };
 
 } // namespace
@@ -485,7 +485,6 @@ void run(Tolva& w, std::string_view name) {
     case Kind::File:
         runFile(w, *c);
         break;
-    case Kind::Dialog:
     case Kind::Own:
         if (c->action) c->action(w);
         break;

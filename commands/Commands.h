@@ -26,8 +26,7 @@ enum class Kind : uint8_t {
     Numbered, // a form control named stem + counter; older names of that number renamed
     Typed,    // fragment arrives as typed keystrokes, after the running handler
     File,     // fragment with {file}, the name picked in the open dialog
-    Dialog,   // opens a window of its own
-    Own,      // a handler of its own
+    Own,      // a handler of its own, which may open a window
 };
 
 using Action = void (*)(Tolva&);
@@ -48,7 +47,7 @@ struct Command {
     forms::StringView noFile = {};
     int flags = forms::vbOKOnly;
     forms::StringView title = {};
-    // Dialog, Own. A dialog whose window is not built yet has none and does nothing.
+    // Own. A row whose window is not built yet has none and does nothing.
     Action action = nullptr;
 };
 

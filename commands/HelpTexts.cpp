@@ -184,10 +184,6 @@ const Text kTexts[] = {
 
 } // namespace
 
-std::span<const Text> texts() {
-    return kTexts;
-}
-
 const Text* find(std::string_view window, std::string_view control) {
     for (const Text& t : kTexts)
         if (t.window == window && t.control == control) return &t;

@@ -5,7 +5,6 @@
 
 #include "forms/Text.h"
 
-#include <span>
 #include <string_view>
 
 class TempClip;
@@ -20,7 +19,6 @@ struct Text {
     forms::StringView tooltip;  // "" for none
 };
 
-std::span<const Text> texts();
 // The entry of a control of that window, or nullptr.
 const Text* find(std::string_view window, std::string_view control);
 // The entry of a control of the main window, or nullptr.

@@ -40,7 +40,7 @@ bool BulNumCreater::build(StringView head, StringView tail) {
     counter_ = 0;
     auto count = counts::read(txtbulnumcreater, u"1");
     if (!count) return false;
-    if (*count > counts::limit) {
+    if (*count > counts::kLimit) {
         counts::refuse(txtbulnumcreater, u"1");
         return false;
     }

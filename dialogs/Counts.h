@@ -14,7 +14,7 @@ class TextBox;
 namespace counts {
 
 // The most cells of a table, or items of a list, that one press builds.
-inline constexpr double limit = 100000;
+inline constexpr double kLimit = 100000;
 
 // Shows "Invalid Entry. Specify a valid number" and puts the reset value into the box.
 void refuse(forms::TextBox& box, forms::StringView resetValue);

@@ -10,7 +10,7 @@ using forms::StringView;
 
 namespace {
 
-constexpr char16_t firstCaption[] = u"Preview: Tolva - by Quendry";
+constexpr char16_t kFirstCaption[] = u"Preview: Tolva - by Quendry";
 
 // Stands in when the platform has no browser: goes nowhere, is never busy.
 class NoBrowser : public forms::Browser {
@@ -44,7 +44,7 @@ FrmBrowser::FrmBrowser(Page& p)
     saves_ = page.listen([this](Page::Event e, StringView path) {
         if (e == Page::Event::Saved && visible()) pageSaved(path);
     });
-    setCaption(firstCaption);
+    setCaption(kFirstCaption);
     lblAddress.setCaption(u"&Address:");
     cboAddress.Click = [this] { cboAddress_Click(); };
     cboAddress.KeyPress = [this](int& k) { cboAddress_KeyPress(k); };

@@ -14,7 +14,7 @@ using forms::String;
 using forms::StringView;
 
 namespace {
-constexpr StringView crlf = u"\r\n";
+constexpr StringView kCrlf = u"\r\n";
 } // namespace
 
 PageProps::PageProps(Page& p) : forms::Form(p.runtime(), "pageprops"), page(p) {
@@ -215,8 +215,8 @@ void PageProps::OKButton_Click() {
     forms::TextBox& buffer = page.Text1;
     int32_t headEnd = firsttime.text() == u"True" ? headEndKept(buffer) : -1;
     if (firsttime.text() == u"True" && headEnd < 0) {
-        String head = u"</HEAD>" + String(crlf) + body;
-        fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(crlf) + head;
+        String head = u"</HEAD>" + String(kCrlf) + body;
+        fragment = rolypoly.text().empty() ? head : rolypoly.text() + String(kCrlf) + head;
     } else {
         fragment = body;
     }
@@ -224,14 +224,14 @@ void PageProps::OKButton_Click() {
         // The buffer ends its head already: a second end would break it. The style block goes
         // in front of that end, as the rollover dialog puts it.
         int32_t start = buffer.selStart(), length = buffer.selLength();
-        String block = rolypoly.text() + String(crlf);
+        String block = rolypoly.text() + String(kCrlf);
         buffer.setSelStart(headEnd);
         buffer.setSelLength(0);
         buffer.setSelText(block);
         buffer.setSelStart(start + (headEnd <= start ? static_cast<int32_t>(block.size()) : 0));
         buffer.setSelLength(length);
     }
-    buffer.setSelText(fragment + String(crlf) + sound + String(crlf) + String(crlf));
+    buffer.setSelText(fragment + String(kCrlf) + sound + String(kCrlf) + String(kCrlf));
     firsttime.setText(u"False");
     hide();
 }

@@ -10,8 +10,8 @@ using forms::String;
 using forms::StringView;
 
 namespace {
-constexpr StringView blockStart = u"<style rolloverstyle>A:hover";
-constexpr StringView blockEnd = u"</style>";
+constexpr StringView kBlockStart = u"<style rolloverstyle>A:hover";
+constexpr StringView kBlockEnd = u"</style>";
 
 // The end of the line that holds offset from (its CR or LF), or -1 on the last line.
 int32_t lineEnd(const forms::TextBox& page, int32_t from) {
@@ -165,14 +165,14 @@ void Rollover::OKButton_Click() {
     w.Text1.setFocus();
     forms::TextBox& page = w.Text1;
 
-    int32_t start = page.find(blockStart);
+    int32_t start = page.find(kBlockStart);
     startAt = forms::number(start);
     if (start >= 2) {
-        int32_t close = page.find(blockEnd, start + 1);
+        int32_t close = page.find(kBlockEnd, start + 1);
         // A block whose end was deleted by hand: it ends with its line, so that the page
         // after it survives.
         int32_t end =
-            close >= 0 ? close + static_cast<int32_t>(blockEnd.size()) : lineEnd(page, start);
+            close >= 0 ? close + static_cast<int32_t>(kBlockEnd.size()) : lineEnd(page, start);
         if (end > start) {
             endAt = forms::number(end);
             page.setSelStart(start);

@@ -69,7 +69,7 @@ void TableCreater::createrower() {
     auto colsValue = counts::read(j, u"2");
     if (!colsValue) return;
     // A row without cells still costs two lines: it counts as one cell against the limit.
-    if (*rowsValue * std::max(*colsValue, 1.0) > counts::limit) {
+    if (*rowsValue * std::max(*colsValue, 1.0) > counts::kLimit) {
         counts::refuse(*rowsValue >= *colsValue ? i : j, u"2");
         return;
     }

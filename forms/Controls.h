@@ -96,7 +96,6 @@ public:
     void setSorted(bool on) { sorted_ = on; }
 
     Handler Click;
-    Handler DblClick;
 
 private:
     ItemList list_;

@@ -16,7 +16,6 @@ void Runtime::invoke(const std::function<void()>& handler) {
         handler();
     } catch (const RuntimeError& e) {
         // The classic runtime stops the command that raised the error; the program goes on.
-        lastError = e.what();
         std::fprintf(stderr, "tolva: a command stopped: %s\n", e.what());
     } catch (const EndProgram&) {
         ended_ = true;

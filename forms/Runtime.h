@@ -38,7 +38,6 @@ public:
 
     // Queues characters as if typed into the focused control.
     void sendKeys(StringView keys);
-    bool keysPending() const { return !keys_.empty(); }
 
     Control* focus() const { return focus_; }
     void setFocus(Control* c);
@@ -54,9 +53,6 @@ public:
     // Called by forms and controls when they go away.
     void forget(Control* c);
     std::function<void(Control* from, Control* to)> focusChanged;
-
-    // The last runtime error that stopped a command (for the record; empty when none).
-    std::string lastError;
 
 private:
     void drainKeys();

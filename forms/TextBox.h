@@ -121,7 +121,6 @@ public:
     // --- events ----------------------------------------------------------------------
     Handler Change;
     Handler Click;
-    Handler DblClick;
     std::function<void(int keyCode, int shift)> KeyDown;
     std::function<void(int keyCode, int shift)> KeyUp;
     std::function<void(int& keyAscii)> KeyPress;

@@ -90,7 +90,7 @@ void Binder::common(forms::Control& c, QWidget* w) {
         bound_.push_back({&c, area->viewport()});
     }
     bound_.push_back({&c, w});
-    keep(c.listen([this, &c, w](forms::Prop p) {
+    keep(c.listen([&c, w](forms::Prop p) {
         switch (p) {
         case forms::Prop::Enabled:
             w->setEnabled(c.enabled());

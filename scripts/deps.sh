@@ -5,7 +5,7 @@ set -euo pipefail
 # libqt6svg6 draws the window icon (an SVG).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6svg6 libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core
-          clang-format desktop-file-utils)
+          clang-format clang-tidy desktop-file-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,8 +6,8 @@ using namespace testing_support;
 
 namespace {
 
-constexpr int yesNo = forms::vbYesNo + forms::vbQuestion;  // 36
-constexpr int yesNoSafe = yesNo + forms::vbDefaultButton2; // 292
+constexpr int kYesNo = forms::vbYesNo + forms::vbQuestion;   // 36
+constexpr int kYesNoSafe = kYesNo + forms::vbDefaultButton2; // 292
 
 // A question the test does not expect fails it, so steps that must ask nothing need no check.
 class DiskWatchTest : public FileTest {
@@ -37,13 +37,13 @@ protected:
                       ? u" was changed by another program. Reload it and lose the changes made "
                         u"here?"
                       : u" was changed by another program. Reload it?",
-                  modified ? yesNoSafe : yesNo, answer);
+                  modified ? kYesNoSafe : kYesNo, answer);
     }
     void expectGone(int answer) {
-        expectAsk(u" no longer exists. Keep the page open to save it again?", yesNo, answer);
+        expectAsk(u" no longer exists. Keep the page open to save it again?", kYesNo, answer);
     }
     void expectOverwrite(int answer) {
-        expectAsk(u" was changed by another program since it was opened. Overwrite it?", yesNoSafe,
+        expectAsk(u" was changed by another program since it was opened. Overwrite it?", kYesNoSafe,
                   answer);
     }
 };

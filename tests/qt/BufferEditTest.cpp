@@ -191,7 +191,7 @@ TEST_F(BufferEditTest, ALongPasteCountsEveryLine) {
 TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesIt) {
     startMain();
     String page;
-    while (page.size() < 1024 * 1024)
+    while (page.size() < size_t{1024} * 1024)
         page += u"<P>Some text of a long page, in a line of its own.</P>\r\n";
     setPage(page, static_cast<int32_t>(page.size() / 2));
     QApplication::processEvents();

@@ -168,7 +168,7 @@ TEST_F(PageColoursTest, ABigPageIsColouredOnlyWhereItIsShown) {
 
     // Lines scrolled past let go of their kept shaping: memory stays bounded.
     for (int k = 1; k <= 30; ++k) {
-        run([&] { main().Text1.setSelStart(k * 40 * 37); });
+        run([&] { main().Text1.setSelStart(int64_t{k} * 40 * 37); });
         paint();
     }
     int kept = 0;
