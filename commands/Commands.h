@@ -1,6 +1,7 @@
 // Every command of the main window, keyed by the Id of the control that runs it. The button
 // panel, the menu tree, the toolbar pictures, the command box and the typing assistant refer
-// to commands by Id; the command box and menus of the view run them by the control's name.
+// to commands by Id; a name is looked up only where it comes in as a string (the command
+// runner handed to the parts and the dialogs).
 #pragma once
 
 #include "commands/Controls.h"
@@ -61,7 +62,7 @@ using Runner = CommandRunner;
 const Command* find(Id control);
 const Command* find(std::string_view control);
 // Runs a command on the main window. The program names commands by Id, checked as it
-// compiles; a name comes only from the view, so an unknown one is a programming error.
+// compiles, so an unknown name is a programming error.
 void run(Tolva& window, Id control);
 void run(Tolva& window, std::string_view control);
 

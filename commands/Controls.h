@@ -186,8 +186,8 @@ inline constexpr Row kRows[] = {
      .name = "numberings",
      .frame = "General",
      .caption = u"Numbered",
-     .sentence = u"Make a numbered list. Text after each <LI> is treated as a point. TYPES: "
-                 u"TYPE=A|a|I|i|1",
+     .sentence =
+         u"Make a numbered list. Text after each <LI> is treated as a point. TYPES: TYPE=A|a|I|i|1",
      .tooltip = u"Create numbered lists"},
     {.id = Id::Bullet,
      .name = "Bullet",
@@ -217,9 +217,8 @@ inline constexpr Row kRows[] = {
      .name = "Images",
      .frame = "General",
      .caption = u"Image",
-     .sentence =
-         u"Insert images, specify the root(URL), and alternate text. Also Optionally alter height, "
-         u"width and choose border.",
+     .sentence = u"Insert images, specify the root(URL), and alternate text. Also Optionally alter "
+                 u"height, width and choose border.",
      .tooltip = u"Insert an image in your web page"},
     {.id = Id::rule,
      .name = "rule",
@@ -232,16 +231,14 @@ inline constexpr Row kRows[] = {
      .frame = "General",
      .caption = u"Comment",
      .sentence = u"Convert selected text to Comment. They are invisible in the page, but appear "
-                 u"only in the "
-                 u"code.",
+                 u"only in the code.",
      .tooltip = u"Add a comment, which is invisible in the web page."},
     {.id = Id::highlight,
      .name = "highlight",
      .frame = "General",
      .caption = u"Highlight",
-     .sentence =
-         u"Highlight selected text. Colour of the highlighted text can be altered by entering RGB "
-         u"code.",
+     .sentence = u"Highlight selected text. Colour of the highlighted text can be altered by "
+                 u"entering RGB code.",
      .tooltip = u"Highlight selected text."},
     {.id = Id::tt,
      .name = "tt",
@@ -394,9 +391,8 @@ inline constexpr Row kRows[] = {
      .name = "browse",
      .frame = "former",
      .caption = u"Browse",
-     .sentence =
-         u"Insert control which has an input box and browse button that lets you to browse your "
-         u"computer",
+     .sentence = u"Insert control which has an input box and browse button that lets you to browse "
+                 u"your computer",
      .tooltip = u"Insert browse to search your computer"},
     {.id = Id::Checkbox,
      .name = "Checkbox",
@@ -518,8 +514,7 @@ inline constexpr Row kRows[] = {
      .frame = "extras",
      .caption = u"Strong",
      .sentence = u"Make selected text appear strongly emphasized. (Looks more like bold. But "
-                 u"Strong is more "
-                 u"preferred to bold.)",
+                 u"Strong is more preferred to bold.)",
      .tooltip = u"Indicate selected text to be strong."},
     {.id = Id::Abbr,
      .name = "Abbr",
@@ -610,9 +605,8 @@ inline constexpr Row kRows[] = {
      .name = "marquee",
      .frame = "special",
      .caption = u"Marquee",
-     .sentence =
-         u"Add a marquee which makes the enclosed text to move from one end to another. Supported "
-         u"By IE only.",
+     .sentence = u"Add a marquee which makes the enclosed text to move from one end to another. "
+                 u"Supported By IE only.",
      .tooltip = u"Make the selected text to go from left to right (IE users only)"},
     {.id = Id::Blink,
      .name = "Blink",
@@ -624,9 +618,8 @@ inline constexpr Row kRows[] = {
      .name = "quickformat",
      .frame = "special",
      .caption = u"Quick format",
-     .sentence =
-         u"The selected text is wrapped by codes, that are frequently used for formatting, saves "
-         u"you time."},
+     .sentence = u"The selected text is wrapped by codes, that are frequently used for formatting, "
+                 u"saves you time."},
     {.id = Id::Combo3,
      .name = "Combo3",
      .frame = "special",
@@ -683,9 +676,8 @@ inline constexpr Row kRows[] = {
      .name = "pictrest",
      .caption = u"Set Restore 1",
      .picture = "bookmark-new",
-     .sentence =
-         u"Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
-         u"information)",
+     .sentence = u"Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points "
+                 u"for more information)",
      .does = Id::mnucrestore1},
     {.id = Id::picturest,
      .name = "picturest",

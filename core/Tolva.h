@@ -1,7 +1,6 @@
 // The main window `tolva`: shows the page's buffer with its status fields, the button
 // groups, the menu bar and the parts that own a subject of their own (fonts, command box,
-// assistant). Commands run by name through commands::run; the methods here are the
-// window's own.
+// assistant). Commands run through commands::run; the methods here are the window's own.
 #pragma once
 
 #include "assistant/TypingAssistant.h"
