@@ -1,5 +1,6 @@
 #include "assistant/TypingAssistant.h"
 
+#include "commands/Controls.h"
 #include "forms/Controls.h"
 #include "forms/Runtime.h"
 #include "forms/TextBox.h"
@@ -9,6 +10,7 @@ using forms::String;
 using forms::StringView;
 using Row = TypingAssistant::Row;
 using O = TypingAssistant::Op;
+using commands::Id;
 
 namespace {
 
@@ -30,8 +32,8 @@ constexpr O type(StringView t) {
 constexpr O remove(int n) {
     return {O::Remove, {}, n};
 }
-constexpr O run(std::string_view command) {
-    return {O::Run, {}, 0, command};
+constexpr O run(commands::Id command) {
+    return {O::Run, {}, 0, commands::name(command)};
 }
 
 // Every text the assistant puts leaves before the caret something no pattern matches:
@@ -65,28 +67,28 @@ constexpr Row kRows[] = {
     {u"<pre>", u"", {selectBack(4), insert(u"PRE></PRE>"), back(6)}},
     {u"<a ",
      u"This looks like an anchor tag. Would you like Tolva to assist you?",
-     {remove(3), run("linkcomplete")}},
+     {remove(3), run(Id::linkcomplete)}},
     {u"<hr>",
      u"This looks like a horizontal rule. Would you like Tolva to assist you providing more "
      u"options?",
-     {remove(4), run("rule")}},
+     {remove(4), run(Id::rule)}},
     {u"<ol>",
      u"This looks like a numbered list. Would you like Tolva to assist you?",
-     {selectBack(4), run("numberings")}},
+     {selectBack(4), run(Id::numberings)}},
     {u"<ul>",
      u"This looks like a bulletted list. Would you like Tolva to assist you?",
-     {selectBack(4), run("Bullet")}},
+     {selectBack(4), run(Id::Bullet)}},
     {u"<img",
      u"This looks like an image tag. Would you like Tolva to assist you?",
-     {remove(4), run("Images")}},
+     {remove(4), run(Id::Images)}},
     {u"<cen", u"", {type(u"ter>")}},
     {u"</ce", u"", {type(u"nter>")}},
     {u"<tab",
      u"This looks like a table tag. Would you like Tolva to assist you?",
-     {remove(4), run("Table")}},
+     {remove(4), run(Id::Table)}},
     {u"<tr>",
      u"This looks like you want to insert a row. Would you like Tolva to assist you?",
-     {remove(4), run("Row")}},
+     {remove(4), run(Id::Row)}},
     {u"<td>", u"", {selectBack(4), insert(u"<TD></TD>"), back(5)}},
     {u"bgc", u"", {type(u"olor=\"\"")}},
     {u"align=\"l", u"", {type(u"eft\"")}},
@@ -103,7 +105,7 @@ constexpr Row kRows[] = {
     {u"ut type=\"c", u"", {insert(u"heckbox\"")}},
     {u"ut type=\"f", u"", {insert(u"ile\""), selectBack(4)}},
     {u"<for", u"", {insert(u"m name=\"\">"), back(2)}},
-    {u"<a name=\"", u"", {remove(9), run("mnubookmark")}},
+    {u"<a name=\"", u"", {remove(9), run(Id::mnubookmark)}},
 };
 
 } // namespace

@@ -2,18 +2,20 @@
 
 namespace {
 
+using commands::Id;
+
 const CommandBox::Code kCodes[] = {
-    {u"tevbtn", "buttoner"}, {u"tevtxt", "Textbox"},   {u"tevsbm", "Submitter"},
-    {u"tevres", "resettor"}, {u"tevtxa", "textarea"},  {u"tevpas", "passwords"},
-    {u"tevchk", "Checkbox"}, {u"tevrad", "radios"},    {u"tevfil", "browse"},
-    {u"tevpul", "puller"},   {u"tevlst", "selecter"},  {u"tevfld", "fieldset"},
-    {u"tevleg", "legend"},   {u"tevfrm", "formesh"},   {u"tevbld", "bold"},
-    {u"tevita", "italic"},   {u"tevund", "Underline"}, {u"tevtbl", "Table"},
-    {u"tevrow", "Row"},      {u"tevsnd", "sound"},     {u"tevsup", "sup"},
-    {u"tevsub", "Subs"},     {u"tevlnk", "linker"},    {u"tevnum", "numberings"},
-    {u"tevbul", "Bullet"},   {u"tevfnt", "BeginFont"}, {u"tevbig", "big"},
-    {u"tevsml", "small"},    {u"tevquo", "quote"},     {u"tevpar", "P"},
-    {u"tevcmt", "comment"},  {u"tevstr", "Strike"},
+    {u"tevbtn", Id::buttoner}, {u"tevtxt", Id::Textbox},   {u"tevsbm", Id::Submitter},
+    {u"tevres", Id::resettor}, {u"tevtxa", Id::textarea},  {u"tevpas", Id::passwords},
+    {u"tevchk", Id::Checkbox}, {u"tevrad", Id::radios},    {u"tevfil", Id::browse},
+    {u"tevpul", Id::puller},   {u"tevlst", Id::selecter},  {u"tevfld", Id::fieldset},
+    {u"tevleg", Id::legend},   {u"tevfrm", Id::formesh},   {u"tevbld", Id::bold},
+    {u"tevita", Id::italic},   {u"tevund", Id::Underline}, {u"tevtbl", Id::Table},
+    {u"tevrow", Id::Row},      {u"tevsnd", Id::sound},     {u"tevsup", Id::sup},
+    {u"tevsub", Id::Subs},     {u"tevlnk", Id::linker},    {u"tevnum", Id::numberings},
+    {u"tevbul", Id::Bullet},   {u"tevfnt", Id::BeginFont}, {u"tevbig", Id::big},
+    {u"tevsml", Id::small},    {u"tevquo", Id::quote},     {u"tevpar", Id::P},
+    {u"tevcmt", Id::comment},  {u"tevstr", Id::Strike},
 };
 
 } // namespace
@@ -32,7 +34,7 @@ std::span<const CommandBox::Code> CommandBox::codes() {
 void CommandBox::tevcmd_Change() {
     // A command may change the box (a buffer edit empties it); later codes see that.
     for (const Code& c : kCodes)
-        if (tevcmd.text() == c.code) run_(c.command);
+        if (tevcmd.text() == c.code) run_(commands::name(c.command));
 }
 
 void CommandBox::mnutevcmd_Click() {

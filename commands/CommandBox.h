@@ -24,7 +24,7 @@ public:
 
     struct Code {
         forms::StringView code;
-        std::string_view command;
+        commands::Id command;
     };
     static std::span<const Code> codes();
 

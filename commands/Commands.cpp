@@ -23,6 +23,7 @@
 #include "tools/FindReplace.h"
 #include "tools/SmartSelect.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -34,6 +35,8 @@ namespace {
 using T = Tolva;
 using K = commands::Kind;
 using C = commands::Command;
+using commands::expand;
+using commands::Id;
 
 // Lets a row name a method of the window without a forwarder of its own.
 template <void (Tolva::*M)()> void call(Tolva& w) {
@@ -51,34 +54,6 @@ template <void (*F)(Page&)> void onPage(Tolva& w) {
 }
 template <auto Part, auto M> void callPart(Tolva& w) {
     ((w.*Part).*M)();
-}
-
-// Placeholders in fragments: {S} the selection, {n} a name counter, {C} and {R} the size
-// of a text area, {file} a chosen file, {U} {A} {V} the parts of a mouse-action link.
-struct Value {
-    StringView key;
-    StringView text;
-};
-
-// One pass, so that a value holding something like "{n}" stays as it is.
-String expand(StringView fragment, std::initializer_list<Value> values) {
-    String out;
-    out.reserve(fragment.size() + 64);
-    for (size_t i = 0; i < fragment.size();) {
-        bool done = false;
-        if (fragment[i] == u'{') {
-            for (const Value& v : values) {
-                if (fragment.substr(i).starts_with(v.key)) {
-                    out += v.text;
-                    i += v.key.size();
-                    done = true;
-                    break;
-                }
-            }
-        }
-        if (!done) out.push_back(fragment[i++]);
-    }
-    return out;
 }
 
 void put(Tolva& w, StringView text) {
@@ -190,285 +165,322 @@ void mouseLink(Tolva& w) {
 void refresh(Tolva&) {}
 
 // Rows in the order of the panel, then the menu, then the toolbar pictures.
-const C kCommands[] = {
+constexpr C kCommands[] = {
     // --- General
-    {.name = "numberings", .kind = K::Own, .action = onPage<numberings_Click>},
-    {.name = "Bullet", .kind = K::Own, .action = onPage<Bullet_Click>},
-    {.name = "Points", .kind = K::Wrap, .fragment = u"<LI>{S}"},
-    {.name = "linker", .kind = K::Own, .action = onPage<linker_Click>},
-    {.name = "Mail", .kind = K::Own, .action = onPage<Mail_Click>},
-    {.name = "Images", .kind = K::Own, .action = onPage<Images_Click>},
-    {.name = "rule", .kind = K::Own, .action = onPage<rule_Click>},
-    {.name = "comment", .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
-    {.name = "highlight",
+    {.id = Id::numberings, .kind = K::Own, .action = onPage<numberings_Click>},
+    {.id = Id::Bullet, .kind = K::Own, .action = onPage<Bullet_Click>},
+    {.id = Id::Points, .kind = K::Wrap, .fragment = u"<LI>{S}"},
+    {.id = Id::linker, .kind = K::Own, .action = onPage<linker_Click>},
+    {.id = Id::Mail, .kind = K::Own, .action = onPage<Mail_Click>},
+    {.id = Id::Images, .kind = K::Own, .action = onPage<Images_Click>},
+    {.id = Id::rule, .kind = K::Own, .action = onPage<rule_Click>},
+    {.id = Id::comment, .kind = K::Wrap, .fragment = u"<!-- {S} --> "},
+    {.id = Id::highlight,
      .kind = K::Wrap,
      .fragment = u"<span style=\"background-color: #FFFF00\">{S} </span>"},
-    {.name = "tt", .kind = K::Wrap, .fragment = u"<TT>{S} </TT>", .focusFirst = true},
-    {.name = "music",
+    {.id = Id::tt, .kind = K::Wrap, .fragment = u"<TT>{S} </TT>", .focusFirst = true},
+    {.id = Id::music,
      .kind = K::File,
      .fragment = u"<OBJECT DATA=\"{file}\" TYPE=\"audio/type of file\"> <PARAM NAME=\"AUTOSTART\" "
                  u"VALUE=\"TRUE\"> [Soothing Music] </OBJECT>",
      .noFile = u"Invalid filename. Music not inserted."},
-    {.name = "object", .kind = K::Own, .action = onPage<object_Click>},
-    {.name = "KBD", .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
-    {.name = "P",
+    {.id = Id::object, .kind = K::Own, .action = onPage<object_Click>},
+    {.id = Id::KBD, .kind = K::Wrap, .fragment = u"<KBD>{S}</KBD>"},
+    {.id = Id::P,
      .kind = K::Wrap,
      .fragment = u"{S}</P>\r\n<P ALIGN=\"LEFT\">",
      .focusFirst = true},
-    {.name = "Pre", .kind = K::Wrap, .fragment = u"<PRE>{S}</PRE>", .focusFirst = true},
-    {.name = "Subs", .kind = K::Wrap, .fragment = u"<SUB>{S}</SUB>"},
-    {.name = "sup", .kind = K::Wrap, .fragment = u"<SUP>{S}</SUP>"},
-    {.name = "insert", .kind = K::Own, .action = mouseLink},
+    {.id = Id::Pre, .kind = K::Wrap, .fragment = u"<PRE>{S}</PRE>", .focusFirst = true},
+    {.id = Id::Subs, .kind = K::Wrap, .fragment = u"<SUB>{S}</SUB>"},
+    {.id = Id::sup, .kind = K::Wrap, .fragment = u"<SUP>{S}</SUP>"},
+    {.id = Id::insert, .kind = K::Own, .action = mouseLink},
     // --- Font Editting
-    {.name = "bold", .kind = K::Toggle, .fragment = u"<B>", .close = u"</B>"},
-    {.name = "italic", .kind = K::Toggle, .fragment = u"<I>", .close = u"</I>"},
-    {.name = "Underline", .kind = K::Toggle, .fragment = u"<U>", .close = u"</U>"},
-    {.name = "btnfontsize",
+    {.id = Id::bold, .kind = K::Toggle, .fragment = u"<B>", .close = u"</B>"},
+    {.id = Id::italic, .kind = K::Toggle, .fragment = u"<I>", .close = u"</I>"},
+    {.id = Id::Underline, .kind = K::Toggle, .fragment = u"<U>", .close = u"</U>"},
+    {.id = Id::btnfontsize,
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::btnfontsize_Click>},
-    {.name = "command6", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
-    {.name = "btnmorefonts", .kind = K::Own, .action = onPage<fonts::showFaceChooser>},
-    {.name = "colour_setter",
+    {.id = Id::command6, .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command6_Click>},
+    {.id = Id::btnmorefonts, .kind = K::Own, .action = onPage<fonts::showFaceChooser>},
+    {.id = Id::colour_setter,
      .kind = K::Own,
      .action = callPart<&T::fonts, &FontGroup::colour_setter_Click>},
-    {.name = "command5", .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
-    {.name = "BeginFont", .kind = K::Own, .action = onPage<fonts::openFontDialog>},
+    {.id = Id::command5, .kind = K::Own, .action = callPart<&T::fonts, &FontGroup::command5_Click>},
+    {.id = Id::BeginFont, .kind = K::Own, .action = onPage<fonts::openFontDialog>},
     // --- Forms
-    {.name = "formesh",
+    {.id = Id::formesh,
      .kind = K::Numbered,
      .fragment = u"<FORM NAME=\" form{n} \" method=\"GET\" ACTION=\"url\">\r\n\r\n\r\n</FORM>\r\n",
      .counter = &Page::formNo,
      .stem = u"form"},
-    {.name = "Textbox",
+    {.id = Id::Textbox,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox{n}\">",
      .counter = &Page::textboxNo,
      .stem = u"textbox"},
-    {.name = "passwords",
+    {.id = Id::passwords,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"PASSWORD\" NAME=\"pass{n}\">",
      .counter = &Page::passNo,
      .stem = u"pass"},
-    {.name = "textarea",
+    {.id = Id::textarea,
      .kind = K::Numbered,
      .fragment = u"<TEXTAREA Cols=\"{C}\" rows=\"{R}\" NAME=\"area{n}\" wrap=\"OFF\">\r\nDefault "
                  u"text of text area\r\n</TEXTAREA>",
      .counter = &Page::areaNo,
      .stem = u"area"},
-    {.name = "buttoner",
+    {.id = Id::buttoner,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"BUTTON\"  VALUE=\"Button{n}\"  NAME=\"Button{n}\" > ",
      .counter = &Page::buttonNo,
      .stem = u"Button"},
-    {.name = "browse",
+    {.id = Id::browse,
      .kind = K::Numbered,
      .fragment = u"<input type=\"file\" name=\"browse{n}\">",
      .counter = &Page::browseNo,
      .stem = u"browse"},
-    {.name = "Checkbox",
+    {.id = Id::Checkbox,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"CHECKBOX\"  VALUE=\"Checkbox{n}\"  NAME=\"Checkbox{n}\">",
      .counter = &Page::checkboxNo,
      .stem = u"Checkbox"},
-    {.name = "radios",
+    {.id = Id::radios,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"RADIO\"  VALUE=\"Radio{n}\"  NAME=\"Radio{n}\">",
      .counter = &Page::radioNo,
      .stem = u"Radio"},
-    {.name = "resettor",
+    {.id = Id::resettor,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"RESET\"  VALUE=\"RESET\"  NAME=\"reset{n}\">",
      .counter = &Page::resetNo,
      .stem = u"reset"},
-    {.name = "Submitter",
+    {.id = Id::Submitter,
      .kind = K::Numbered,
      .fragment = u"<INPUT TYPE=\"SUBMIT\"  VALUE=\"SUBMIT\"  NAME=\"submit{n}\">",
      .counter = &Page::submitNo,
      .stem = u"submit"},
-    {.name = "selecter",
+    {.id = Id::selecter,
      .kind = K::Numbered,
      .fragment = u"<SELECT NAME=\"Selector{n}\" size=\"  \" MULTIPLE>\r\n <OPTION SELECTED>Default "
                  u"option  \r\n <OPTION>option 1 \r\n </SELECT>",
      .counter = &Page::selectorNo,
      .stem = u"Selector"},
-    {.name = "puller",
+    {.id = Id::puller,
      .kind = K::Numbered,
      .fragment = u"<SELECT NAME=\"pulldownList{n}\">\r\n<OPTION> Choice 1\r\n<OPTION> Choice "
                  u"2\r\n</SELECT>",
      .counter = &Page::pulldownNo,
      .stem = u"pulldownList"},
-    {.name = "fieldset",
+    {.id = Id::fieldset,
      .kind = K::Wrap,
      .fragment = u"<FIELDSET>\r\n{S}\r\n</FIELDSET>",
      .focusFirst = true},
-    {.name = "legend",
+    {.id = Id::legend,
      .kind = K::Wrap,
      .fragment = u"<LEGEND ALIGN=\"RIGHT\">\r\n\r\n</LEGEND>",
      .focusFirst = true},
     // --- Table
-    {.name = "Table", .kind = K::Own, .action = onPage<Table_Click>},
-    {.name = "Row", .kind = K::Own, .action = onPage<Row_Click>},
-    {.name = "Column", .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
-    {.name = "header", .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
+    {.id = Id::Table, .kind = K::Own, .action = onPage<Table_Click>},
+    {.id = Id::Row, .kind = K::Own, .action = onPage<Row_Click>},
+    {.id = Id::Column, .kind = K::Wrap, .fragment = u"<TD>Text</TD>"},
+    {.id = Id::header, .kind = K::Wrap, .fragment = u"<TH><B>Heading comes here</B></TH>"},
     // --- Extras
-    {.name = "Strike", .kind = K::Wrap, .fragment = u"<STRIKE>{S}</STRIKE>"},
-    {.name = "sound",
+    {.id = Id::Strike, .kind = K::Wrap, .fragment = u"<STRIKE>{S}</STRIKE>"},
+    {.id = Id::sound,
      .kind = K::File,
      .fragment = u"<BGSOUND SRC=\"{file}\" LOOP=5>",
      .noFile = u"No file was selected."},
-    {.name = "clipper",
+    {.id = Id::clipper,
      .kind = K::File,
      .fragment = u"<IMG DYNSRC=\"{file}\" START=\"   \" LOOP=\"TRUE\">",
      .noFile = u"No video file was selected.",
      .flags = forms::vbExclamation,
      .title = Messages::assistant},
-    {.name = "quote", .kind = K::Wrap, .fragment = u"<Q>{S}</Q>"},
-    {.name = "code", .kind = K::Wrap, .fragment = u"<CODE>{S}</CODE>"},
-    {.name = "big", .kind = K::Wrap, .fragment = u"<BIG>{S}</BIG>"},
-    {.name = "small", .kind = K::Wrap, .fragment = u"<SMALL>{S}</SMALL>"},
-    {.name = "strong", .kind = K::Wrap, .fragment = u"<STRONG>{S}</STRONG>"},
-    {.name = "Abbr", .kind = K::Wrap, .fragment = u"<ABBR>{S}</ABBR>"},
-    {.name = "emphasis", .kind = K::Wrap, .fragment = u"<EM>{S}</EM>"},
+    {.id = Id::quote, .kind = K::Wrap, .fragment = u"<Q>{S}</Q>"},
+    {.id = Id::code, .kind = K::Wrap, .fragment = u"<CODE>{S}</CODE>"},
+    {.id = Id::big, .kind = K::Wrap, .fragment = u"<BIG>{S}</BIG>"},
+    {.id = Id::small, .kind = K::Wrap, .fragment = u"<SMALL>{S}</SMALL>"},
+    {.id = Id::strong, .kind = K::Wrap, .fragment = u"<STRONG>{S}</STRONG>"},
+    {.id = Id::Abbr, .kind = K::Wrap, .fragment = u"<ABBR>{S}</ABBR>"},
+    {.id = Id::emphasis, .kind = K::Wrap, .fragment = u"<EM>{S}</EM>"},
     // --- Misc
-    {.name = "applet",
+    {.id = Id::applet,
      .kind = K::Wrap,
      .fragment = u"<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">\r"
                  u"<PARAM NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser.\r</APPLET>"},
-    {.name = "framz",
+    {.id = Id::framz,
      .kind = K::Wrap,
      .fragment = u"{S}<FRAMESET>\r\n      <FRAME SRC=\"  \" NAME=\"  \">\r\n"
                  u"      <FRAME SRC=\"   \" NAME=\"   \">\r\n</FRAMESET>",
      .focusFirst = true},
-    {.name = "script",
+    {.id = Id::script,
      .kind = K::Wrap,
      .fragment = u"<SCRIPT LANGUAGE=\"\">\r\n\r\n</SCRIPT>",
      .focusFirst = true},
-    {.name = "style", .kind = K::Wrap, .fragment = u"<STYLE>\r\n\r\n</STYLE>", .focusFirst = true},
-    {.name = "address", .kind = K::Wrap, .fragment = u"<address>{S}</address>"},
-    {.name = "fileupload", .kind = K::Own, .action = fileUpload},
-    {.name = "defn",
+    {.id = Id::style, .kind = K::Wrap, .fragment = u"<STYLE>\r\n\r\n</STYLE>", .focusFirst = true},
+    {.id = Id::address, .kind = K::Wrap, .fragment = u"<address>{S}</address>"},
+    {.id = Id::fileupload, .kind = K::Own, .action = fileUpload},
+    {.id = Id::defn,
      .kind = K::Wrap,
      .fragment = u"<DL>\r\n     <DT><B> Title </B>\r\n         <DD>the definition comes "
                  u"here</DD>\r\n</DL>",
      .focusFirst = true},
-    {.name = "InsertHead", .kind = K::Own, .action = insertHeading},
+    {.id = Id::InsertHead, .kind = K::Own, .action = insertHeading},
     // --- Align
-    {.name = "left", .kind = K::Wrap, .fragment = u"<P align=\"left\">{S}</P>"},
-    {.name = "centre", .kind = K::Wrap, .fragment = u"<CENTER>{S}</CENTER>"},
-    {.name = "right", .kind = K::Wrap, .fragment = u"<P align=\"right\">{S}</P>"},
-    {.name = "justify", .kind = K::Wrap, .fragment = u"<p align=\"justify\">{S}</p>"},
+    {.id = Id::left, .kind = K::Wrap, .fragment = u"<P align=\"left\">{S}</P>"},
+    {.id = Id::centre, .kind = K::Wrap, .fragment = u"<CENTER>{S}</CENTER>"},
+    {.id = Id::right, .kind = K::Wrap, .fragment = u"<P align=\"right\">{S}</P>"},
+    {.id = Id::justify, .kind = K::Wrap, .fragment = u"<p align=\"justify\">{S}</p>"},
     // --- Special
-    {.name = "marquee", .kind = K::Wrap, .fragment = u"<marquee>{S}</marquee>", .focusFirst = true},
-    {.name = "Blink", .kind = K::Wrap, .fragment = u"<blink>{S}</blink>", .focusFirst = true},
-    {.name = "quickformat",
+    {.id = Id::marquee, .kind = K::Wrap, .fragment = u"<marquee>{S}</marquee>", .focusFirst = true},
+    {.id = Id::Blink, .kind = K::Wrap, .fragment = u"<blink>{S}</blink>", .focusFirst = true},
+    {.id = Id::quickformat,
      .kind = K::Wrap,
      .fragment = u"<P ALIGN=\"LEFT\"><FONT COLOR=\"BLACK\" FACE=\"TIMES NEW ROMAN\" "
                  u"SIZE=\"3\">{S}</FONT></P>"},
-    {.name = "specialcharacter", .kind = K::Own, .action = formatting::specialCharacter},
-    {.name = "mastertmpclip", .kind = K::Own, .action = call<&T::mnuMaster_Click>},
+    {.id = Id::specialcharacter, .kind = K::Own, .action = formatting::specialCharacter},
 
     // --- File
-    {.name = "new", .kind = K::Own, .action = call<&T::new_Click>},
-    {.name = "open", .kind = K::Own, .action = call<&T::open_Click>},
-    {.name = "save", .kind = K::Own, .action = call<&T::save_Click>},
-    {.name = "saveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "preview", .kind = K::Own, .action = onPage<preview_Click>},
-    {.name = "exit", .kind = K::Own, .action = call<&T::exit_Click>},
+    {.id = Id::new_, .kind = K::Own, .action = call<&T::new_Click>},
+    {.id = Id::open, .kind = K::Own, .action = call<&T::open_Click>},
+    {.id = Id::save, .kind = K::Own, .action = call<&T::save_Click>},
+    {.id = Id::saveas, .kind = K::Own, .action = call<&T::saveas_Click>},
+    {.id = Id::preview, .kind = K::Own, .action = onPage<preview_Click>},
+    {.id = Id::exit, .kind = K::Own, .action = call<&T::exit_Click>},
     // --- Edit
-    {.name = "mnucopy", .kind = K::Own, .action = call<&T::mnucopy_Click>},
-    {.name = "mnucut", .kind = K::Own, .action = call<&T::mnucut_Click>},
-    {.name = "mnupaste", .kind = K::Own, .action = call<&T::mnupaste_Click>},
-    {.name = "mnufind", .kind = K::Own, .action = onPage<mnufind_Click>},
-    {.name = "mnufindnext", .kind = K::Own, .action = onPage<mnufindnext_Click>},
-    {.name = "mnuReplace", .kind = K::Own, .action = onPage<mnuReplace_Click>},
-    {.name = "mnuLcase", .kind = K::Own, .action = onPage<mnuLcase_Click>},
-    {.name = "mnuUcase", .kind = K::Own, .action = onPage<mnuUcase_Click>},
-    {.name = "mnuIcase", .kind = K::Own, .action = onPage<mnuIcase_Click>},
-    {.name = "mnutitlecase", .kind = K::Own, .action = onPage<mnutitlecase_Click>},
-    {.name = "mnusentencecase", .kind = K::Own, .action = onPage<mnusentencecase_Click>},
-    {.name = "mnuselectall", .kind = K::Own, .action = call<&T::mnuselectall_Click>},
+    {.id = Id::mnucopy, .kind = K::Own, .action = call<&T::mnucopy_Click>},
+    {.id = Id::mnucut, .kind = K::Own, .action = call<&T::mnucut_Click>},
+    {.id = Id::mnupaste, .kind = K::Own, .action = call<&T::mnupaste_Click>},
+    {.id = Id::mnufind, .kind = K::Own, .action = onPage<mnufind_Click>},
+    {.id = Id::mnufindnext, .kind = K::Own, .action = onPage<mnufindnext_Click>},
+    {.id = Id::mnuReplace, .kind = K::Own, .action = onPage<mnuReplace_Click>},
+    {.id = Id::mnuLcase, .kind = K::Own, .action = onPage<mnuLcase_Click>},
+    {.id = Id::mnuUcase, .kind = K::Own, .action = onPage<mnuUcase_Click>},
+    {.id = Id::mnuIcase, .kind = K::Own, .action = onPage<mnuIcase_Click>},
+    {.id = Id::mnutitlecase, .kind = K::Own, .action = onPage<mnutitlecase_Click>},
+    {.id = Id::mnusentencecase, .kind = K::Own, .action = onPage<mnusentencecase_Click>},
+    {.id = Id::mnuselectall, .kind = K::Own, .action = call<&T::mnuselectall_Click>},
     // --- Format
-    {.name = "mnuindent", .kind = K::Wrap, .fragment = u"<blockquote><P>{S}</P></blockquote>"},
-    {.name = "mnutabby", .kind = K::Own, .action = formatting::tabify},
-    {.name = "mnuhider",
-     .kind = K::Own,
-     .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
+    {.id = Id::mnuindent, .kind = K::Wrap, .fragment = u"<blockquote><P>{S}</P></blockquote>"},
+    {.id = Id::mnutabby, .kind = K::Own, .action = formatting::tabify},
     // --- Insert
-    {.name = "mnubookmark", .kind = K::Own, .action = onPage<bookmarks::insert>},
-    {.name = "linebreaka", .kind = K::Typed, .fragment = u"<BR>{S}", .focusFirst = true},
-    {.name = "wbreaka", .kind = K::Typed, .fragment = u"<WBR>"},
-    {.name = "nobra", .kind = K::Typed, .fragment = u"<NOBR>{S}</NOBR>", .focusFirst = true},
-    {.name = "mnurectbox", .kind = K::Own, .action = formatting::rectangularBox},
+    {.id = Id::mnubookmark, .kind = K::Own, .action = onPage<bookmarks::insert>},
+    {.id = Id::linebreaka, .kind = K::Typed, .fragment = u"<BR>{S}", .focusFirst = true},
+    {.id = Id::wbreaka, .kind = K::Typed, .fragment = u"<WBR>"},
+    {.id = Id::nobra, .kind = K::Typed, .fragment = u"<NOBR>{S}</NOBR>", .focusFirst = true},
+    {.id = Id::mnurectbox, .kind = K::Own, .action = formatting::rectangularBox},
     // --- Options
-    {.name = "mnuautocorrect",
+    {.id = Id::mnuautocorrect,
      .kind = K::Own,
      .action = callPart<&T::assistant, &TypingAssistant::mnuautocorrect_Click>},
-    {.name = "mnuassistant",
+    {.id = Id::mnuassistant,
      .kind = K::Own,
      .action = callPart<&T::assistant, &TypingAssistant::mnuassistant_Click>},
-    {.name = "mnuautodel", .kind = K::Own, .action = onPage<mnuautodel_Click>},
-    {.name = "mnutruecorrect", .kind = K::Own, .action = onPage<smartCorrect>},
-    {.name = "mnusmartselect", .kind = K::Own, .action = onPage<mnusmartselect_Click>},
-    {.name = "mnutevcmd",
+    {.id = Id::mnuautodel, .kind = K::Own, .action = onPage<mnuautodel_Click>},
+    {.id = Id::mnutruecorrect, .kind = K::Own, .action = onPage<smartCorrect>},
+    {.id = Id::mnusmartselect, .kind = K::Own, .action = onPage<mnusmartselect_Click>},
+    {.id = Id::mnutevcmd,
      .kind = K::Own,
      .action = callPart<&T::commandBox, &CommandBox::mnutevcmd_Click>},
-    {.name = "mnucrestore1", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
-    {.name = "mnucrestore2", .kind = K::Own, .action = callWith<&T::createRestore, 2>},
-    {.name = "mnucrestore3", .kind = K::Own, .action = callWith<&T::createRestore, 3>},
-    {.name = "mnurrestore1", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
-    {.name = "mnurrestore2", .kind = K::Own, .action = callWith<&T::useRestore, 2>},
-    {.name = "mnurrestore3", .kind = K::Own, .action = callWith<&T::useRestore, 3>},
-    {.name = "mnuautosave", .kind = K::Own, .action = call<&T::mnuautosave_Click>},
-    {.name = "mnuMaster", .kind = K::Own, .action = call<&T::mnuMaster_Click>},
-    {.name = "mnucopytotemp", .kind = K::Own, .action = call<&T::mnucopytotemp_Click>},
-    {.name = "mnupastetmp", .kind = K::Own, .action = call<&T::mnupastetmp_Click>},
-    {.name = "mnutmprem", .kind = K::Own, .action = call<&T::mnutmprem_Click>},
-    {.name = "mnucleartemp", .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
-    {.name = "mnuslowpaste", .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
-    {.name = "mnubookmarks", .kind = K::Own, .action = onPage<bookmarks::show>},
-    {.name = "mnupageproperties", .kind = K::Own, .action = onPage<mnupageproperties_Click>},
+    {.id = Id::mnucrestore1, .kind = K::Own, .action = callWith<&T::createRestore, 1>},
+    {.id = Id::mnucrestore2, .kind = K::Own, .action = callWith<&T::createRestore, 2>},
+    {.id = Id::mnucrestore3, .kind = K::Own, .action = callWith<&T::createRestore, 3>},
+    {.id = Id::mnurrestore1, .kind = K::Own, .action = callWith<&T::useRestore, 1>},
+    {.id = Id::mnurrestore2, .kind = K::Own, .action = callWith<&T::useRestore, 2>},
+    {.id = Id::mnurrestore3, .kind = K::Own, .action = callWith<&T::useRestore, 3>},
+    {.id = Id::mnuautosave, .kind = K::Own, .action = call<&T::mnuautosave_Click>},
+    {.id = Id::mnuMaster, .kind = K::Own, .action = call<&T::mnuMaster_Click>},
+    {.id = Id::mnucopytotemp, .kind = K::Own, .action = call<&T::mnucopytotemp_Click>},
+    {.id = Id::mnupastetmp, .kind = K::Own, .action = call<&T::mnupastetmp_Click>},
+    {.id = Id::mnutmprem, .kind = K::Own, .action = call<&T::mnutmprem_Click>},
+    {.id = Id::mnucleartemp, .kind = K::Own, .action = call<&T::mnucleartemp_Click>},
+    {.id = Id::mnuslowpaste, .kind = K::Own, .action = call<&T::mnuslowpaste_Click>},
+    {.id = Id::mnubookmarks, .kind = K::Own, .action = onPage<bookmarks::show>},
+    {.id = Id::mnupageproperties, .kind = K::Own, .action = onPage<mnupageproperties_Click>},
     // --- Help
-    {.name = "helpa", .kind = K::Own, .action = call<&T::helpa_Click>},
-    {.name = "about", .kind = K::Own, .action = call<&T::about_Click>},
+    {.id = Id::helpa, .kind = K::Own, .action = call<&T::helpa_Click>},
+    {.id = Id::about, .kind = K::Own, .action = call<&T::about_Click>},
 
     // --- windows the typing assistant shows as they are, without an opener's settings
-    {.name = "linkcomplete", .kind = K::Own, .action = showWindow<LinkComplete>},
+    {.id = Id::linkcomplete, .kind = K::Own, .action = showWindow<LinkComplete>},
 
     // --- toolbar pictures
-    {.name = "pictnew", .kind = K::Own, .action = call<&T::new_Click>},
-    {.name = "pictopen", .kind = K::Own, .action = call<&T::open_Click>},
-    {.name = "pictsave", .kind = K::Own, .action = call<&T::save_Click>},
-    {.name = "pictsaveas", .kind = K::Own, .action = call<&T::saveas_Click>},
-    {.name = "pictprev", .kind = K::Own, .action = onPage<pictprev_Click>},
-    {.name = "pictrest", .kind = K::Own, .action = callWith<&T::createRestore, 1>},
-    {.name = "picturest", .kind = K::Own, .action = callWith<&T::useRestore, 1>},
-    {.name = "pictrefresh", .kind = K::Own, .action = refresh},
-    {.name = "pictinformation",
+    {.id = Id::pictrefresh, .kind = K::Own, .action = refresh},
+    {.id = Id::pictinformation,
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictinformation_Click>},
-    {.name = "pictcontrast",
+    {.id = Id::pictcontrast,
      .kind = K::Own,
      .action = callPart<&T::toggles, &ToolbarToggles::pictcontrast_Click>},
-    {.name = "picthelpfile", .kind = K::Own, .action = call<&T::helpa_Click>},
 };
+
+// Where each control's own command sits in kCommands; -1 for none.
+constexpr auto kIndex = [] {
+    std::array<int16_t, static_cast<size_t>(Id::none)> at{};
+    at.fill(-1);
+    for (size_t i = 0; i < std::size(kCommands); ++i)
+        at[static_cast<size_t>(kCommands[i].id)] = static_cast<int16_t>(i);
+    return at;
+}();
+
+constexpr bool eachControlHasOneCommandAndEveryAliasLandsOnOne() {
+    for (size_t i = 0; i < std::size(kCommands); ++i)
+        if (kIndex[static_cast<size_t>(kCommands[i].id)] != static_cast<int16_t>(i)) return false;
+    for (const commands::Row& r : commands::rows())
+        if (r.does != Id::none &&
+            (kIndex[static_cast<size_t>(r.id)] >= 0 || kIndex[static_cast<size_t>(r.does)] < 0))
+            return false;
+    return true;
+}
+static_assert(eachControlHasOneCommandAndEveryAliasLandsOnOne(),
+              "a control with two commands, or an alias with a command of its own or none to run");
 
 } // namespace
 
 namespace commands {
 
-std::span<const Command> table() {
-    return kCommands;
+String expand(StringView fragment, std::initializer_list<Placeholder> values) {
+    String out;
+    out.reserve(fragment.size() + 64);
+    for (size_t i = 0; i < fragment.size();) {
+        bool done = false;
+        if (fragment[i] == u'{') {
+            for (const Placeholder& v : values) {
+                if (fragment.substr(i).starts_with(v.key)) {
+                    out += v.text;
+                    i += v.key.size();
+                    done = true;
+                    break;
+                }
+            }
+        }
+        if (!done) out.push_back(fragment[i++]);
+    }
+    return out;
 }
 
-const Command* find(std::string_view name) {
-    for (const Command& c : kCommands)
-        if (c.name == name) return &c;
-    return nullptr;
+const Command* find(Id control) {
+    if (control == Id::none) return nullptr;
+    if (Id other = row(control).does; other != Id::none) control = other;
+    int16_t at = kIndex[static_cast<size_t>(control)];
+    return at < 0 ? nullptr : &kCommands[at];
 }
 
-void run(Tolva& w, std::string_view name) {
-    const Command* c = find(name);
-    if (!c) throw std::logic_error("no command " + std::string(name));
+const Command* find(std::string_view control) {
+    const Row* r = rowNamed(control);
+    return r ? find(r->id) : nullptr;
+}
+
+void run(Tolva& w, std::string_view control) {
+    const Row* r = rowNamed(control);
+    if (!r || !find(r->id)) throw std::logic_error("no command " + std::string(control));
+    run(w, r->id);
+}
+
+void run(Tolva& w, Id control) {
+    const Command* c = find(control);
+    if (!c) throw std::logic_error("no command " + std::string(name(control)));
     switch (c->kind) {
     case Kind::Wrap:
         runWrap(w, *c);

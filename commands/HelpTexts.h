@@ -1,6 +1,6 @@
-// The help sentence and the tooltip of every control that has them, in every window whose
-// help line or status bar shows such sentences: one table, applied to the windows' controls
-// and read by the views and the help pages.
+// Gives the controls of the windows whose help line or status bar shows help sentences their
+// sentences and tooltips: the main window's from its control rows, the temporary clipboard's
+// from a table of its own.
 #pragma once
 
 #include "forms/Text.h"
@@ -21,8 +21,6 @@ struct Text {
 
 // The entry of a control of that window, or nullptr.
 const Text* find(std::string_view window, std::string_view control);
-// The entry of a control of the main window, or nullptr.
-const Text* find(std::string_view control);
 
 // Gives each control of the window its tooltip and, unless it already has a handler of its
 // own, a mouse-move handler that writes its sentence: into the help line of the main

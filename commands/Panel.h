@@ -1,6 +1,5 @@
-// The main window's button groups: which control sits in which frame and its short
-// caption. The window wires its buttons from this table and the view lays them out
-// from it.
+// The main window's button groups and the dressing of its buttons: the window wires every
+// button of a control row from it, and the view lays the groups out in the rows' order.
 #pragma once
 
 #include "forms/Text.h"
@@ -17,22 +16,10 @@ struct Group {
     forms::StringView caption;
 };
 
-struct Entry {
-    std::string_view control;
-    std::string_view frame; // the group it is shown in
-    // False for the loose controls that sit beside the frames rather than inside one.
-    bool inFrame;
-    forms::StringView caption;
-    // True for the buttons, whose command has the control's name; false for the lists.
-    bool command = true;
-    std::string_view picture = {};
-};
-
-// In the order a person scans them: general first, special last.
+// In the order a person scans them: general first, special last. A group's controls are the
+// control rows whose frame it is, in the rows' order.
 std::span<const Group> groups();
-// Grouped by frame, in the order shown inside each group.
-std::span<const Entry> entries();
-// Captions, pictures and commands of the window's groups, and the lists' contents.
+// Captions, pictures and commands of the window's buttons, and the lists' contents.
 void build(Tolva& window);
 
 } // namespace panel

@@ -10,7 +10,8 @@ std::vector<std::unique_ptr<forms::MenuItem>> Tolva::buildMenu(Tolva& w) {
     std::vector<std::unique_ptr<forms::MenuItem>> items;
     std::vector<forms::MenuItem*> open; // the last item of each level
     for (const MenuEntry& e : menuTable()) {
-        auto item = std::make_unique<forms::MenuItem>(w, e.name, e.caption, e.shortcut);
+        auto item =
+            std::make_unique<forms::MenuItem>(w, std::string(e.name), e.caption, e.shortcut);
         item->setChecked(e.checked);
         item->setEnabled(e.enabled);
         open.resize(static_cast<size_t>(e.level));
@@ -28,7 +29,8 @@ void Tolva::wireMenu() {
     size_t i = 0;
     for (const MenuEntry& e : menuTable()) {
         forms::MenuItem& item = *menuItems_[i++];
-        if (!e.command.empty()) item.Click = [this, c = e.command] { commands::run(*this, c); };
+        if (e.command != commands::Id::none)
+            item.Click = [this, c = e.command] { commands::run(*this, c); };
     }
 }
 

@@ -27,26 +27,6 @@ Tolva::Tolva(Page& p)
     Frame1.setCaption(u"Temporary Clipboard");
     pictprev.setVisible(false);
 
-    struct Pict {
-        forms::Button& b;
-        const char* icon;
-        const char16_t* caption;
-    };
-    for (const Pict& p :
-         {Pict{pictnew, "document-new", u"New"}, Pict{pictopen, "document-open", u"Open"},
-          Pict{pictsave, "document-save", u"Save"},
-          Pict{pictsaveas, "document-save-as", u"Save As"},
-          Pict{pictprev, "document-print-preview", u"Preview"},
-          Pict{pictrest, "bookmark-new", u"Set Restore 1"},
-          Pict{picturest, "edit-undo", u"Use Restore 1"},
-          Pict{pictrefresh, "view-refresh", u"Refresh"},
-          Pict{pictinformation, "view-fullscreen", u"Hide/Show"},
-          Pict{pictcontrast, "color-management", u"Contrast"},
-          Pict{picthelpfile, "help-contents", u"Help"}}) {
-        p.b.setPicture(p.icon);
-        p.b.setCaption(p.caption);
-    }
-
     wire();
     wireMenu();
     panel::build(*this);
@@ -73,10 +53,6 @@ void Tolva::wire() {
     tmpcmb.Click = [this] { tmpcmb_Click(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer3.Tick = [this] { Timer3_Timer(); };
-    for (forms::Button* b :
-         {&mastertmpclip, &pictnew, &pictopen, &pictsave, &pictsaveas, &pictprev, &pictrest,
-          &picturest, &pictrefresh, &pictinformation, &pictcontrast, &picthelpfile})
-        b->Click = [this, name = b->name()] { commands::run(*this, name); };
 }
 
 CommandRunner Tolva::runner() {

@@ -1,11 +1,11 @@
 // The main window `tolva`: shows the page's buffer with its status fields, the button
 // groups, the menu bar and the parts that own a subject of their own (fonts, command box,
-// assistant). Commands run by name through commands::run; the methods here are the
-// window's own.
+// assistant). Commands run through commands::run; the methods here are the window's own.
 #pragma once
 
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
+#include "commands/Controls.h"
 #include "core/ToolbarToggles.h"
 #include "dialogs/FontGroup.h"
 #include "forms/Controls.h"
@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,10 @@ class Tolva : public forms::Form {
 public:
     explicit Tolva(Page& page);
     ~Tolva() override;
+
+    using Id = commands::Id;
+    // A control's name, from its row.
+    static std::string named(Id id) { return std::string(commands::name(id)); }
 
     Page& page;
 
@@ -32,18 +37,19 @@ public:
     forms::Label nooflines[2]{{*this, "nooflines", 0}, {*this, "nooflines", 1}};
     forms::TextBox helper{*this, "helper"};
     forms::ComboBox tmpcmb{*this, "tmpcmb"};
-    forms::Button mastertmpclip{*this, "mastertmpclip"};
-    forms::Frame Frame1{*this, "Frame1"};
+    forms::Button mastertmpclip{*this, named(Id::mastertmpclip)};
+    forms::Frame Frame1{*this, named(Id::Frame1)};
     forms::Timer Timer1{*this, "Timer1", 5000, false};
     forms::Timer Timer3{*this, "Timer3", 1000, true};
     forms::CommonDialog& CommonDialog1;
 
     // Toolbar pictures at the foot of the window.
-    forms::Button pictnew{*this, "pictnew"}, pictopen{*this, "pictopen"},
-        pictsave{*this, "pictsave"}, pictsaveas{*this, "pictsaveas"}, pictprev{*this, "pictprev"},
-        pictrest{*this, "pictrest"}, picturest{*this, "picturest"},
-        pictrefresh{*this, "pictrefresh"}, pictinformation{*this, "pictinformation"},
-        pictcontrast{*this, "pictcontrast"}, picthelpfile{*this, "picthelpfile"};
+    forms::Button pictnew{*this, named(Id::pictnew)}, pictopen{*this, named(Id::pictopen)},
+        pictsave{*this, named(Id::pictsave)}, pictsaveas{*this, named(Id::pictsaveas)},
+        pictprev{*this, named(Id::pictprev)}, pictrest{*this, named(Id::pictrest)},
+        picturest{*this, named(Id::picturest)}, pictrefresh{*this, named(Id::pictrefresh)},
+        pictinformation{*this, named(Id::pictinformation)},
+        pictcontrast{*this, named(Id::pictcontrast)}, picthelpfile{*this, named(Id::picthelpfile)};
 
     int32_t lineCount = 1;
 
@@ -54,12 +60,12 @@ private:
 
 public:
     forms::MenuItem& menu(std::string_view name) const;
-    forms::MenuItem& preview{menu("preview")};
-    forms::MenuItem& mnuautosave{menu("mnuautosave")};
-    forms::MenuItem& mnuautocorrect{menu("mnuautocorrect")};
-    forms::MenuItem& mnuassistant{menu("mnuassistant")};
+    forms::MenuItem& preview{menu(commands::name(Id::preview))};
+    forms::MenuItem& mnuautosave{menu(commands::name(Id::mnuautosave))};
+    forms::MenuItem& mnuautocorrect{menu(commands::name(Id::mnuautocorrect))};
+    forms::MenuItem& mnuassistant{menu(commands::name(Id::mnuassistant))};
     forms::MenuItem& mnuhider{menu("mnuhider")};
-    forms::MenuItem& mnuslowpaste{menu("mnuslowpaste")};
+    forms::MenuItem& mnuslowpaste{menu(commands::name(Id::mnuslowpaste))};
     forms::MenuItem& mnualphasort{menu("mnualphasort")};
 
     // --- button groups (commands/Panel.cpp lays them out and wires them) ---------------
@@ -67,39 +73,48 @@ public:
         align{*this, "align"}, former{*this, "former"}, extras{*this, "extras"},
         special{*this, "special"};
     // General
-    forms::Button numberings{*this, "numberings"}, Bullet{*this, "Bullet"}, Points{*this, "Points"},
-        linker{*this, "linker"}, Mail{*this, "Mail"}, Images{*this, "Images"}, rule{*this, "rule"},
-        comment{*this, "comment"}, highlight{*this, "highlight"}, tt{*this, "tt"},
-        music{*this, "music"}, object{*this, "object"}, KBD{*this, "KBD"}, P{*this, "P"},
-        Pre{*this, "Pre"}, Subs{*this, "Subs"}, sup{*this, "sup"};
+    forms::Button numberings{*this, named(Id::numberings)}, Bullet{*this, named(Id::Bullet)},
+        Points{*this, named(Id::Points)}, linker{*this, named(Id::linker)},
+        Mail{*this, named(Id::Mail)}, Images{*this, named(Id::Images)},
+        rule{*this, named(Id::rule)}, comment{*this, named(Id::comment)},
+        highlight{*this, named(Id::highlight)}, tt{*this, named(Id::tt)},
+        music{*this, named(Id::music)}, object{*this, named(Id::object)},
+        KBD{*this, named(Id::KBD)}, P{*this, named(Id::P)}, Pre{*this, named(Id::Pre)},
+        Subs{*this, named(Id::Subs)}, sup{*this, named(Id::sup)};
     // Forms
-    forms::Button formesh{*this, "formesh"}, Textbox{*this, "Textbox"},
-        passwords{*this, "passwords"}, textarea{*this, "textarea"}, buttoner{*this, "buttoner"},
-        browse{*this, "browse"}, Checkbox{*this, "Checkbox"}, radios{*this, "radios"},
-        resettor{*this, "resettor"}, Submitter{*this, "Submitter"}, selecter{*this, "selecter"},
-        fieldset{*this, "fieldset"}, legend{*this, "legend"}, puller{*this, "puller"};
+    forms::Button formesh{*this, named(Id::formesh)}, Textbox{*this, named(Id::Textbox)},
+        passwords{*this, named(Id::passwords)}, textarea{*this, named(Id::textarea)},
+        buttoner{*this, named(Id::buttoner)}, browse{*this, named(Id::browse)},
+        Checkbox{*this, named(Id::Checkbox)}, radios{*this, named(Id::radios)},
+        resettor{*this, named(Id::resettor)}, Submitter{*this, named(Id::Submitter)},
+        selecter{*this, named(Id::selecter)}, fieldset{*this, named(Id::fieldset)},
+        legend{*this, named(Id::legend)}, puller{*this, named(Id::puller)};
     // Table
-    forms::Button Table{*this, "Table"}, Row{*this, "Row"}, Column{*this, "Column"},
-        header{*this, "header"};
+    forms::Button Table{*this, named(Id::Table)}, Row{*this, named(Id::Row)},
+        Column{*this, named(Id::Column)}, header{*this, named(Id::header)};
     // Extras
-    forms::Button Strike{*this, "Strike"}, sound{*this, "sound"}, clipper{*this, "clipper"},
-        quote{*this, "quote"}, code{*this, "code"}, big{*this, "big"}, small{*this, "small"},
-        strong{*this, "strong"}, Abbr{*this, "Abbr"}, emphasis{*this, "emphasis"};
+    forms::Button Strike{*this, named(Id::Strike)}, sound{*this, named(Id::sound)},
+        clipper{*this, named(Id::clipper)}, quote{*this, named(Id::quote)},
+        code{*this, named(Id::code)}, big{*this, named(Id::big)}, small{*this, named(Id::small)},
+        strong{*this, named(Id::strong)}, Abbr{*this, named(Id::Abbr)},
+        emphasis{*this, named(Id::emphasis)};
     // Misc
-    forms::Button applet{*this, "applet"}, framz{*this, "framz"}, script{*this, "script"},
-        style{*this, "style"}, address{*this, "address"}, fileupload{*this, "fileupload"},
-        defn{*this, "defn"}, InsertHead{*this, "InsertHead"};
-    forms::ComboBox headin{*this, "headin"};
+    forms::Button applet{*this, named(Id::applet)}, framz{*this, named(Id::framz)},
+        script{*this, named(Id::script)}, style{*this, named(Id::style)},
+        address{*this, named(Id::address)}, fileupload{*this, named(Id::fileupload)},
+        defn{*this, named(Id::defn)}, InsertHead{*this, named(Id::InsertHead)};
+    forms::ComboBox headin{*this, named(Id::headin)};
     // Align
-    forms::Button left{*this, "left"}, centre{*this, "centre"}, right{*this, "right"},
-        justify{*this, "justify"};
+    forms::Button left{*this, named(Id::left)}, centre{*this, named(Id::centre)},
+        right{*this, named(Id::right)}, justify{*this, named(Id::justify)};
     // Special
-    forms::Button marquee{*this, "marquee"}, Blink{*this, "Blink"},
-        quickformat{*this, "quickformat"}, specialcharacter{*this, "specialcharacter"};
-    forms::ComboBox Combo3{*this, "Combo3"};
+    forms::Button marquee{*this, named(Id::marquee)}, Blink{*this, named(Id::Blink)},
+        quickformat{*this, named(Id::quickformat)},
+        specialcharacter{*this, named(Id::specialcharacter)};
+    forms::ComboBox Combo3{*this, named(Id::Combo3)};
     // The mouse-action link: its combo and its picture.
-    forms::ComboBox Combo4{*this, "Combo4"};
-    forms::Button insert{*this, "insert"};
+    forms::ComboBox Combo4{*this, named(Id::Combo4)};
+    forms::Button insert{*this, named(Id::insert)};
 
     // --- parts -------------------------------------------------------------------------
     FontGroup fonts{*this, Text1};

@@ -115,6 +115,8 @@ struct FileStamp {
     uint64_t device = 0;
     bool operator==(const FileStamp&) const = default;
 };
+// The stamp of the file at path now (one stat), or nothing when there is no file there.
+std::optional<FileStamp> stampOf(StringView path);
 
 // Watches one file for changes made by anyone, and stamps files.
 class FileWatch {

@@ -4,9 +4,7 @@
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
 #include "commands/Commands.h"
-#include "commands/HelpTexts.h"
 #include "commands/Menus.h"
-#include "commands/Panel.h"
 
 #include <vector>
 
@@ -17,163 +15,148 @@ namespace help {
 
 namespace {
 
+using commands::Id;
+
 constexpr StringView kBreak = u"\r\n\r\n";
 
 const Topic kGeneral[] = {
-    {u"Numbering", u"Numbering - ", "numberings",
+    {u"Numbering", u"Numbering - ", Id::numberings,
      u"   The list dialog asks for the number of points and the kind of numbering, and writes the "
-     u"list with its points.",
-     "numberinga"},
-    {u"Bullets", u"Bullets - ", "Bullet",
+     u"list with its points."},
+    {u"Bullets", u"Bullets - ", Id::Bullet,
      u"   The list dialog asks for the number of points and the kind of bullet, and writes the "
-     u"list with its points.",
-     "bulleta"},
-    {u"Point", u"Point - ", "Points", u"", ""},
-    {u"Hyperlink", u"Hyperlink - ", "linker",
+     u"list with its points."},
+    {u"Point", u"Point - ", Id::Points, u""},
+    {u"Hyperlink", u"Hyperlink - ", Id::linker,
      u"   The link dialog asks for the address, the text to display, a screen tip and a target "
-     u"frame.",
-     "mnuhyperlink"},
-    {u"Mail", u"Mail - ", "Mail",
-     u"   The link dialog, in mail mode, asks for the mail address, a subject and a screen tip.",
-     "mnulinkmail"},
-    {u"Image", u"Image - ", "Images",
+     u"frame."},
+    {u"Mail", u"Mail - ", Id::Mail,
+     u"   The link dialog, in mail mode, asks for the mail address, a subject and a screen tip."},
+    {u"Image", u"Image - ", Id::Images,
      u"   The image dialog asks for the picture, its alternate text, alignment, border and, when "
-     u"\"Enter Dimensions\" is ticked, its height and width.",
-     "imagea"},
-    {u"Horizontal Rule", u"Horizontal Rule - ", "rule",
-     u"   The rule dialog sets the width, size, colour, alignment and shade of the rule.", "hra"},
-    {u"Comments", u"Comments - ", "comment", u"", "commenta"},
-    {u"Highlight", u"Highlight - ", "highlight", u"", "highlighta"},
-    {u"Typewriter Font", u"Typewriter Font - ", "tt", u"", ""},
-    {u"Music", u"Music - ", "music", u"   Choose the music file in the dialog that opens.",
-     "musica"},
-    {u"Object", u"Object - ", "object",
-     u"   The object dialog asks for the source, its size and the text shown where objects are "
-     u"not supported.",
-     ""},
-    {u"Keyboard <KBD>", u"Keyboard <KBD> - ", "KBD", u"", ""},
-    {u"Paragraph", u"Paragraph - ", "P", u"", "mnuparagraph"},
-    {u"Preformat", u"Preformat - ", "Pre", u"", ""},
-    {u"Subscript", u"Subscript - ", "Subs", u"", "mnusubscript"},
-    {u"Superscript", u"Superscript - ", "sup", u"", "mnusuperscript"},
+     u"\"Enter Dimensions\" is ticked, its height and width."},
+    {u"Horizontal Rule", u"Horizontal Rule - ", Id::rule,
+     u"   The rule dialog sets the width, size, colour, alignment and shade of the rule."},
+    {u"Comments", u"Comments - ", Id::comment, u""},
+    {u"Highlight", u"Highlight - ", Id::highlight, u""},
+    {u"Typewriter Font", u"Typewriter Font - ", Id::tt, u""},
+    {u"Music", u"Music - ", Id::music, u"   Choose the music file in the dialog that opens."},
+    {u"Object", u"Object - ", Id::object,
+     u"   The object dialog asks for the source, its size and the text shown where objects are not "
+     u"supported."},
+    {u"Keyboard <KBD>", u"Keyboard <KBD> - ", Id::KBD, u""},
+    {u"Paragraph", u"Paragraph - ", Id::P, u""},
+    {u"Preformat", u"Preformat - ", Id::Pre, u""},
+    {u"Subscript", u"Subscript - ", Id::Subs, u""},
+    {u"Superscript", u"Superscript - ", Id::sup, u""},
 };
 
 const Topic kFonts[] = {
-    {u"Font Face", u"Font Face:", "command6",
+    {u"Font Face", u"Font Face:", Id::command6,
      u"   Enter or choose a face and click the face icon. Without a selection the first click "
-     u"opens a font tag and the second closes it. \"...\" lists every font of this computer.",
-     ""},
-    {u"Font Size", u"Font Size:", "btnfontsize",
+     u"opens a font tag and the second closes it. \"...\" lists every font of this computer."},
+    {u"Font Size", u"Font Size:", Id::btnfontsize,
      u"   Sizes go from 1 to 7. Without a selection the first click opens a font tag and the "
-     u"second closes it.",
-     ""},
-    {u"Font Colour", u"Font Colour:", "colour_setter",
-     u"   Choose a named colour, or enter six letters of an RGB code and click the RGB icon.", ""},
-    {u"Multi editting/Font editting....", u"Font editting:", "BeginFont",
+     u"second closes it."},
+    {u"Font Colour", u"Font Colour:", Id::colour_setter,
+     u"   Choose a named colour, or enter six letters of an RGB code and click the RGB icon."},
+    {u"Multi editting/Font editting....", u"Font editting:", Id::BeginFont,
      u"   The font dialog edits a copy of the selection: bold, italic, underline and one font tag "
      u"of the size, colour and face you changed. \"Edit.....\" reads a font tag back into the "
-     u"fields. OK puts the text back into the page.",
-     "mnufont"},
-    {u"Bold", u"Bold:", "bold", u"", "bolda"},
-    {u"Italics", u"Italics:", "italic", u"", "italica"},
-    {u"Underline", u"Underline:", "Underline", u"", "underlinea"},
+     u"fields. OK puts the text back into the page."},
+    {u"Bold", u"Bold:", Id::bold, u""},
+    {u"Italics", u"Italics:", Id::italic, u""},
+    {u"Underline", u"Underline:", Id::Underline, u""},
 };
 
 const Topic kForms[] = {
-    {u"Insert Forms", u"Insert Forms:", "formesh", u"", "insertform"},
-    {u"Textbox", u"Textbox:", "Textbox", u"", "textboxa"},
-    {u"Password box", u"Password box:", "passwords", u"", "passworda"},
-    {u"Textarea", u"Textarea:", "textarea", u"   Tolva asks for the number of columns and rows.",
-     "textareaa"},
-    {u"Button", u"Button:", "buttoner", u"", "button"},
-    {u"Browse box", u"Browse box:", "browse", u"", ""},
-    {u"Checkbox", u"Checkbox:", "Checkbox", u"", "checkboxa"},
-    {u"Radio button", u"Radio button:", "radios", u"", "radioa"},
-    {u"Reset button", u"Reset button:", "resettor", u"", "reseta"},
-    {u"Submit button", u"Submit button:", "Submitter", u"", "submita"},
-    {u"List box", u"List box:", "selecter", u"", "Selecta"},
-    {u"Frameset", u"Fieldset:", "fieldset", u"", "Fieldseta"},
-    {u"Legend", u"Legend:", "legend", u"", "legenda"},
-    {u"Drop down box", u"Drop down box:", "puller", u"", "pulldownlista"},
+    {u"Insert Forms", u"Insert Forms:", Id::formesh, u""},
+    {u"Textbox", u"Textbox:", Id::Textbox, u""},
+    {u"Password box", u"Password box:", Id::passwords, u""},
+    {u"Textarea", u"Textarea:", Id::textarea, u"   Tolva asks for the number of columns and rows."},
+    {u"Button", u"Button:", Id::buttoner, u""},
+    {u"Browse box", u"Browse box:", Id::browse, u""},
+    {u"Checkbox", u"Checkbox:", Id::Checkbox, u""},
+    {u"Radio button", u"Radio button:", Id::radios, u""},
+    {u"Reset button", u"Reset button:", Id::resettor, u""},
+    {u"Submit button", u"Submit button:", Id::Submitter, u""},
+    {u"List box", u"List box:", Id::selecter, u""},
+    {u"Frameset", u"Fieldset:", Id::fieldset, u""},
+    {u"Legend", u"Legend:", Id::legend, u""},
+    {u"Drop down box", u"Drop down box:", Id::puller, u""},
 };
 
 const Topic kTable[] = {
-    {u"Insert table", u"Insert table:", "Table",
-     u"   The table dialog asks for rows, columns, caption, border, padding and spacing.",
-     "tableb"},
-    {u"Row", u"Row:", "Row",
-     u"   The table dialog, cut down to rows and columns, writes more rows.", "rowa"},
-    {u"Cell", u"Cell:", "Column", u"", "cella"},
-    {u"Heading", u"Heading:", "header", u"", "headt"},
+    {u"Insert table", u"Insert table:", Id::Table,
+     u"   The table dialog asks for rows, columns, caption, border, padding and spacing."},
+    {u"Row", u"Row:", Id::Row,
+     u"   The table dialog, cut down to rows and columns, writes more rows."},
+    {u"Cell", u"Cell:", Id::Column, u""},
+    {u"Heading", u"Heading:", Id::header, u""},
 };
 
 const Topic kExtras[] = {
-    {u"Strike out", u"Strike out:", "Strike", u"", "strikea"},
-    {u"Sound", u"Sound:", "sound", u"   Choose the sound file in the dialog that opens.", "sounda"},
-    {u"Movie Clips", u"Movie Clips:", "clipper",
-     u"   Choose the video file in the dialog that opens.", "moviea"},
-    {u"Quotes", u"Quotes:", "quote", u"", ""},
-    {u"Code", u"Code:", "code", u"", ""},
-    {u"Big", u"Big:", "big", u"", "biga"},
-    {u"Small", u"Small:", "small", u"", "smalla"},
-    {u"Strong", u"Strong:", "strong", u"", ""},
-    {u"Abbreviation", u"Abbreviation:", "Abbr", u"", "abbra"},
-    {u"Emphasise", u"Emphasise:", "emphasis", u"", ""},
+    {u"Strike out", u"Strike out:", Id::Strike, u""},
+    {u"Sound", u"Sound:", Id::sound, u"   Choose the sound file in the dialog that opens."},
+    {u"Movie Clips", u"Movie Clips:", Id::clipper,
+     u"   Choose the video file in the dialog that opens."},
+    {u"Quotes", u"Quotes:", Id::quote, u""},
+    {u"Code", u"Code:", Id::code, u""},
+    {u"Big", u"Big:", Id::big, u""},
+    {u"Small", u"Small:", Id::small, u""},
+    {u"Strong", u"Strong:", Id::strong, u""},
+    {u"Abbreviation", u"Abbreviation:", Id::Abbr, u""},
+    {u"Emphasise", u"Emphasise:", Id::emphasis, u""},
 };
 
 const Topic kMisc[] = {
-    {u"Insert Applets", u"Insert Applets:", "applet", u"", ""},
-    {u"Frames", u"Frames:", "framz", u"", ""},
-    {u"Scripts", u"Scripts:", "script", u"", ""},
-    {u"Style Sheets", u"Style Sheets:", "style", u"", ""},
-    {u"Address", u"Address:", "address", u"", ""},
+    {u"Insert Applets", u"Insert Applets:", Id::applet, u""},
+    {u"Frames", u"Frames:", Id::framz, u""},
+    {u"Scripts", u"Scripts:", Id::script, u""},
+    {u"Style Sheets", u"Style Sheets:", Id::style, u""},
+    {u"Address", u"Address:", Id::address, u""},
     // Listed without a page of its own.
-    {u"File upload/Browse", u"", "", u"", ""},
-    {u"Definition", u"Definition:", "defn", u"", "defna"},
-    {u"Headings", u"Headings:", "InsertHead",
-     u"   Choose a level from the list beside the Insert button and click Insert.", ""},
+    {u"File upload/Browse", u"", Id::none, u""},
+    {u"Definition", u"Definition:", Id::defn, u""},
+    {u"Headings", u"Headings:", Id::InsertHead,
+     u"   Choose a level from the list beside the Insert button and click Insert."},
 };
 
 const Topic kOthers[] = {
-    {u"Align", u"Align:", "",
-     u"   Left, Centre, Right and Justify align the selected text or image.", ""},
-    {u"Special", u"Special:", "",
+    {u"Align", u"Align:", Id::none,
+     u"   Left, Centre, Right and Justify align the selected text or image."},
+    {u"Special", u"Special:", Id::none,
      u"   Marquee (Internet Explorer only) and Blink (Netscape only) move or flash the selected "
      u"text. Choose a special character from the list and click Set! to type it.",
      "spcla"},
-    {u"Temporary Clipboard", u"Temporary Clipboard:", "Frame1",
+    {u"Temporary Clipboard", u"Temporary Clipboard:", Id::Frame1,
      u"   Ctrl+D copies the selection into the temporary clipboard, F2 pastes the chosen snippet. "
      u"The master temporary clipboard (Ctrl+M) lists every snippet, pastes, removes and clears "
      u"them.",
      "mnuMaster"},
-    {u"Auto Complete", u"Auto Complete:", "", u"", "mnuautocorrect"},
-    {u"Assistant", u"Assistant:", "",
-     u"   When ticked, the assistant asks before it opens a dialog for what you typed.",
-     "mnuassistant"},
-    {u"Auto Delete", u"Auto Delete:", "",
-     u"   Deletes the tag around the cursor together with its closing tag.", "mnuautodel"},
-    {u"Smart Correct", u"Smart Correct:", "",
+    {u"Auto Complete", u"Auto Complete:", Id::mnuautocorrect, u""},
+    {u"Assistant", u"Assistant:", Id::mnuassistant,
+     u"   When ticked, the assistant asks before it opens a dialog for what you typed."},
+    {u"Auto Delete", u"Auto Delete:", Id::mnuautodel,
+     u"   Deletes the tag around the cursor together with its closing tag."},
+    {u"Smart Correct", u"Smart Correct:", Id::mnutruecorrect,
      u"   Put the cursor in an image, font, rule or link tag: its dialog opens with the tag's "
-     u"values, and OK replaces the tag.",
-     "mnutruecorrect"},
-    {u"Smart Select", u"Smart Select:", "", u"   Selects the whole tag around the cursor.",
-     "mnusmartselect"},
-    {u"TevCmd", u"TevCmd:", "", u"", "mnutevcmd"},
-    {u"Restore Points", u"Restore Points:", "pictrest",
-     u"   Three restore points keep a copy of the page; using one takes the page back to it.",
-     "mnucrestore1"},
-    {u"Auto Save", u"Auto Save:", "",
+     u"values, and OK replaces the tag."},
+    {u"Smart Select", u"Smart Select:", Id::mnusmartselect,
+     u"   Selects the whole tag around the cursor."},
+    {u"TevCmd", u"TevCmd:", Id::mnutevcmd, u""},
+    {u"Restore Points", u"Restore Points:", Id::pictrest,
+     u"   Three restore points keep a copy of the page; using one takes the page back to it."},
+    {u"Auto Save", u"Auto Save:", Id::none,
      u"   Autosave will automatically save your pages once in every 5 seconds if you are bored of "
-     u"saving your page frequently.\r\n\r\nMenu: Options >> AutoSave (5 seconds)",
-     ""},
-    {u"Page Properties", u"Page Properties:", "",
+     u"saving your page frequently.\r\n\r\nMenu: Options >> AutoSave (5 seconds)"},
+    {u"Page Properties", u"Page Properties:", Id::mnupageproperties,
      u"   Sets the colours of the text, the background and the links, a background image and "
-     u"sound, the margins and the rollover effects of links.",
-     "mnupageproperties"},
-    {u"Quick Format", u"Quick Format:", "quickformat", u"", "quickformata"},
-    {u"Shortcuts", u"Shortcuts:", "", u"", ""},
-    {u"Breaks", u"Breaks:", "", u"   Line Break, Word Break and No Break are typed at the cursor.",
-     "linebreaka"},
+     u"sound, the margins and the rollover effects of links."},
+    {u"Quick Format", u"Quick Format:", Id::quickformat, u""},
+    {u"Shortcuts", u"Shortcuts:", Id::none, u""},
+    {u"Breaks", u"Breaks:", Id::none,
+     u"   Line Break, Word Break and No Break are typed at the cursor.", "linebreaka"},
 };
 
 const Category kCategories[] = {
@@ -210,7 +193,7 @@ const Category kCategories[] = {
 };
 
 // What a command writes, with its placeholders as a reader sees them.
-String fragmentOf(std::string_view control) {
+String fragmentOf(Id control) {
     const commands::Command* c = commands::find(control);
     if (!c) return {};
     String f;
@@ -220,24 +203,18 @@ String fragmentOf(std::string_view control) {
     else if (c->kind == K::Wrap || c->kind == K::Numbered || c->kind == K::Typed ||
              c->kind == K::File)
         f = String(c->fragment);
-    if (f.empty()) return {};
-    String out;
-    for (size_t i = 0; i < f.size();) {
-        StringView rest = StringView(f).substr(i);
-        if (rest.starts_with(u"{S}")) {
-            out += u"(selected text)";
-            i += 3;
-        } else if (rest.starts_with(u"{n}")) {
-            out += u"1";
-            i += 3;
-        } else if (rest.starts_with(u"{file}")) {
-            out += u"(chosen file)";
-            i += 6;
-        } else {
-            out.push_back(f[i++]);
-        }
-    }
-    return out;
+    return commands::expand(
+        f, {{u"{S}", u"(selected text)"}, {u"{n}", u"1"}, {u"{file}", u"(chosen file)"}});
+}
+
+// The first item that runs what the control runs, or the topic's own.
+std::string_view menuOf(const Topic& t) {
+    if (!t.menu.empty()) return t.menu;
+    const commands::Command* c = commands::find(t.control);
+    if (!c) return {};
+    for (const MenuEntry& e : menuTable())
+        if (commands::find(e.command) == c) return e.name;
+    return {};
 }
 
 const MenuEntry* menuEntry(std::string_view item) {
@@ -265,10 +242,7 @@ String tevCmdPage() {
     String out =
         u"TevCmd:" + String(kBreak) + u"   Press F4 and type a code: its command runs at once.";
     for (const CommandBox::Code& c : CommandBox::codes()) {
-        StringView word;
-        for (const panel::Entry& e : panel::entries())
-            if (e.control == c.command) word = e.caption;
-        out += String(kBreak) + String(c.code) + u"    " + String(word);
+        out += String(kBreak) + String(c.code) + u"    " + String(commands::row(c.command).caption);
     }
     return out;
 }
@@ -332,14 +306,13 @@ bool page(const Topic& t, String& out) {
     }
     if (t.title == u"TevCmd") out = tevCmdPage();
     if (t.title == u"Auto Complete") out = autoCompletePage();
-    if (const helpline::Text* h = t.control.empty() ? nullptr : helpline::find(t.control);
-        h && !h->sentence.empty())
-        out += String(kBreak) + u"   " + String(h->sentence);
+    if (t.control != Id::none && !commands::row(t.control).sentence.empty())
+        out += String(kBreak) + u"   " + String(commands::row(t.control).sentence);
     if (String f = fragmentOf(t.control); !f.empty()) out += String(kBreak) + u"   Writes: " + f;
     if (!t.prose.empty()) out += String(kBreak) + String(t.prose);
-    if (!t.menu.empty()) {
-        out += String(kBreak) + u"Menu: " + menuPath(t.menu);
-        if (const MenuEntry* e = menuEntry(t.menu); e && *e->shortcut)
+    if (std::string_view menu = menuOf(t); !menu.empty()) {
+        out += String(kBreak) + u"Menu: " + menuPath(menu);
+        if (const MenuEntry* e = menuEntry(menu); e && *e->shortcut)
             out += String(kBreak) + u"Shortcut: " + forms::fromUtf8(e->shortcut);
     }
     return true;

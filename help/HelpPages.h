@@ -2,6 +2,7 @@
 // command's help sentence and its place in the menu tree, so they never disagree with them.
 #pragma once
 
+#include "commands/Controls.h"
 #include "forms/Text.h"
 
 #include <span>
@@ -12,9 +13,11 @@ namespace help {
 struct Topic {
     forms::StringView title;   // as listed
     forms::StringView heading; // the page's first line
-    std::string_view control;  // whose help sentence opens the prose; "" for none
+    commands::Id control;      // whose help sentence opens the prose; none for none
     forms::StringView prose;   // the rest, paragraphs separated by an empty line; may be ""
-    std::string_view menu;     // the menu item named in "Menu:" and "Shortcut:"; "" for none
+    // The menu item named in "Menu:" and "Shortcut:" when it is not the first that runs the
+    // control's command.
+    std::string_view menu = {};
 };
 
 struct Category {

@@ -1,8 +1,8 @@
-// The main window's groups of tag buttons, laid out from the panel table: one group box
+// The main window's groups of tag buttons, laid out from the control rows: one group box
 // per frame, with the loose controls of a group in a row beside its box.
 #include "qt/ButtonPanel.h"
 
-#include "commands/HelpTexts.h"
+#include "commands/Controls.h"
 #include "commands/Panel.h"
 #include "core/Tolva.h"
 #include "qt/Binder.h"
@@ -28,19 +28,21 @@ constexpr int kColumns = 4;
 
 // What a screen reader announces for the boxes of the panel, which have no label of their
 // own beside them.
-QString accessibleName(std::string_view control) {
-    static const std::map<std::string_view, const char*> names{
-        {"txtfontsize", "Font size"},    {"Text4", "Font face"},       {"Combo1", "Font face list"},
-        {"Combo2", "Font colour"},       {"Text3", "RGB colour code"}, {"headin", "Heading"},
-        {"Combo3", "Special character"}, {"Combo4", "Mouse action"},
+QString accessibleName(commands::Id control) {
+    using commands::Id;
+    static const std::map<Id, const char*> names{
+        {Id::txtfontsize, "Font size"},    {Id::Text4, "Font face"},
+        {Id::Combo1, "Font face list"},    {Id::Combo2, "Font colour"},
+        {Id::Text3, "RGB colour code"},    {Id::headin, "Heading"},
+        {Id::Combo3, "Special character"}, {Id::Combo4, "Mouse action"},
     };
     auto it = names.find(control);
     return it == names.end() ? QString() : QString::fromUtf8(it->second);
 }
 
 // Builds the widget of one panel entry and binds it; nullptr when the window lacks it.
-QWidget* makeControl(Tolva& window, Binder& binder, const panel::Entry& e, QWidget* parent) {
-    forms::Control* c = window.find(std::string(e.control));
+QWidget* makeControl(Tolva& window, Binder& binder, const commands::Row& e, QWidget* parent) {
+    forms::Control* c = window.find(std::string(e.name));
     QWidget* w = nullptr;
     if (auto* text = dynamic_cast<forms::TextBox*>(c)) {
         auto* edit = new QLineEdit(parent);
@@ -80,17 +82,16 @@ QWidget* makeControl(Tolva& window, Binder& binder, const panel::Entry& e, QWidg
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         // B, I and U show what they do.
         QFont f = b->font();
-        f.setBold(e.control == "bold");
-        f.setItalic(e.control == "italic");
-        f.setUnderline(e.control == "Underline");
+        f.setBold(e.id == commands::Id::bold);
+        f.setItalic(e.id == commands::Id::italic);
+        f.setUnderline(e.id == commands::Id::Underline);
         b->setFont(f);
         binder.button(*button, b);
         w = b;
     }
     if (w) {
-        if (QString name = accessibleName(e.control); !name.isEmpty()) w->setAccessibleName(name);
-        if (const helpline::Text* t = helpline::find(e.control); t && !t->sentence.empty())
-            w->setAccessibleDescription(toQt(t->sentence));
+        if (QString name = accessibleName(e.id); !name.isEmpty()) w->setAccessibleName(name);
+        if (!e.sentence.empty()) w->setAccessibleDescription(toQt(e.sentence));
     }
     return w;
 }
@@ -124,7 +125,7 @@ QWidget* buildButtonPanel(Tolva& window, Binder& binder, QWidget* parent) {
         loose->setSpacing(2);
 
         int cell = 0;
-        for (const panel::Entry& e : panel::entries()) {
+        for (const commands::Row& e : commands::rows()) {
             if (e.frame != g.frame) continue;
             QWidget* w = makeControl(window, binder, e, e.inFrame ? box : panel);
             if (!w) continue;

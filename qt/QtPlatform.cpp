@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <sys/stat.h>
-
 namespace tolva::qt {
 
 namespace {
@@ -222,12 +220,7 @@ void QtFileWatch::heard() {
 }
 
 std::optional<forms::FileStamp> QtFileWatch::stamp(forms::StringView path) {
-    struct stat st {};
-    if (::stat(forms::toUtf8(path).c_str(), &st) != 0) return std::nullopt;
-    return forms::FileStamp{static_cast<int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                                st.st_mtim.tv_nsec,
-                            static_cast<int64_t>(st.st_size), static_cast<uint64_t>(st.st_ino),
-                            static_cast<uint64_t>(st.st_dev)};
+    return forms::stampOf(path);
 }
 
 void QtSession::end() {

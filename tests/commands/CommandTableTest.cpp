@@ -1,14 +1,9 @@
-// Every table that names commands names one the command table has; the command box runs
-// its codes whole and case-sensitively; the Options switches of the assistant.
-#include "assistant/TypingAssistant.h"
-#include "commands/CommandBox.h"
+// Controls that do what another does, placeholders, every button runs a command; the command
+// box runs its codes whole and case-sensitively; the Options switches of the assistant.
 #include "commands/Commands.h"
-#include "commands/Menus.h"
-#include "commands/Panel.h"
 #include "support/ProgramTest.h"
 
-#include <set>
-#include <string>
+#include <stdexcept>
 
 using namespace testing_support;
 
@@ -19,30 +14,26 @@ protected:
     Tolva& w = main();
 };
 
-TEST_F(CommandTableTest, EveryNameInEveryTableIsACommandAndEveryRowIsNamedOnce) {
-    std::set<std::string_view> rows;
-    for (const commands::Command& c : commands::table())
-        EXPECT_TRUE(rows.insert(c.name).second) << c.name << " listed twice";
-    std::set<std::string_view> panelControls;
-    for (const panel::Entry& e : panel::entries()) {
-        EXPECT_TRUE(panelControls.insert(e.control).second) << "panel lists twice: " << e.control;
-        EXPECT_NE(w.find(std::string(e.control)), nullptr) << "panel: " << e.control;
-        EXPECT_TRUE(!e.command || rows.count(e.control)) << "panel: " << e.control;
-    }
-    for (const panel::Group& g : panel::groups())
-        EXPECT_NE(dynamic_cast<forms::Frame*>(w.find(std::string(g.frame))), nullptr) << g.frame;
-    for (const MenuEntry& e : menuTable())
-        if (!e.command.empty()) {
-            EXPECT_TRUE(rows.count(e.command)) << "menu: " << e.name;
-        }
-    for (const CommandBox::Code& c : CommandBox::codes())
-        EXPECT_TRUE(rows.count(c.command)) << "command box: " << c.command;
-    for (const TypingAssistant::Row& r : TypingAssistant::rows())
-        for (const TypingAssistant::Op& op : r.ops)
-            if (op.kind == TypingAssistant::Op::Run) {
-                EXPECT_TRUE(rows.count(op.command)) << "assistant: " << op.command;
-            }
+TEST_F(CommandTableTest, ARowThatDoesWhatAnotherDoesRunsThatOnesCommandUnderItsOwnName) {
+    using commands::Id;
+    EXPECT_EQ(commands::find("pictnew"), commands::find(Id::new_));
+    EXPECT_EQ(commands::find("mastertmpclip"), commands::find(Id::mnuMaster));
+    EXPECT_EQ(commands::find(Id::Frame1), nullptr) << "a control without a command";
+    EXPECT_EQ(commands::find("nosuchcommand"), nullptr);
     EXPECT_THROW(commands::run(w, "nosuchcommand"), std::logic_error);
+    EXPECT_THROW(commands::run(w, "Frame1"), std::logic_error);
+
+    // The toolbar picture keeps a caption and picture of its own while it runs the menu's
+    // command (tests/core/RestoreTest.cpp runs it).
+    EXPECT_TEXT(u"Set Restore 1", w.pictrest.caption());
+    EXPECT_EQ("bookmark-new", w.pictrest.picture());
+    EXPECT_TEXT(u"Restore Point 1", w.menu("mnucrestore1").caption());
+}
+
+TEST_F(CommandTableTest, APlaceholderIsReplacedOnceAndAnUnknownOneStays) {
+    EXPECT_TEXT(u"<A>{n}</A>{x}",
+                commands::expand(u"<A>{S}</A>{x}", {{u"{S}", u"{n}"}, {u"{n}", u"1"}}));
+    EXPECT_TEXT(u"{", commands::expand(u"{", {{u"{S}", u"s"}}));
 }
 
 TEST_F(CommandTableTest, EveryButtonOfTheWindowRunsACommand) {

@@ -51,4 +51,19 @@ TEST_F(HelpTest, PagesAreBuiltFromTheTablesAndAPagelessTopicKeepsThePage) {
     expectIn(pageOf(h, u"Auto Complete"), u"<img    (opens its dialog)");
 }
 
+TEST_F(HelpTest, APageNamesTheFirstMenuItemThatRunsItsControlsCommand) {
+    Helpme& h = open();
+    run([&] { h.others.click(); });
+    // The toolbar picture's topic finds the item of the command it runs.
+    expectIn(pageOf(h, u"Restore Points"),
+             u"Menu: Options >> Restore >> Create Restore >> Restore Point 1");
+    // A topic whose control has no command names its item itself.
+    expectIn(pageOf(h, u"Temporary Clipboard"),
+             u"Menu: Options >> Temporary ClipBoard >> Master Temporary Clipboard\r\n\r\n"
+             u"Shortcut: Ctrl+M");
+    run([&] { h.gen.click(); });
+    expectIn(pageOf(h, u"Numbering"), u"Menu: Insert >> Numbering");
+    EXPECT_EQ(pageOf(h, u"Point").find(u"Menu:"), String::npos);
+}
+
 } // namespace

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <utility>
 
@@ -118,12 +116,7 @@ void ScriptedFiles::unwatch() {
 
 std::optional<forms::FileStamp> ScriptedFiles::stamp(StringView path) {
     ++stats;
-    struct stat st {};
-    if (::stat(forms::toUtf8(path).c_str(), &st) != 0) return std::nullopt;
-    return forms::FileStamp{static_cast<int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                                st.st_mtim.tv_nsec,
-                            static_cast<int64_t>(st.st_size), static_cast<uint64_t>(st.st_ino),
-                            static_cast<uint64_t>(st.st_dev)};
+    return forms::stampOf(path);
 }
 
 void ScriptedFiles::changed() {
