@@ -312,7 +312,16 @@ String toFile(StringView text, Breaks breaks) {
     char16_t* o = out.data();
     for (size_t i = 0; i < n; ++i) {
         if (t[i] == forms::CR && i + 1 < n && t[i + 1] == forms::LF) {
-            *o++ = brk;
+            // A lone CR just before an LF break, or a lone LF just after a CR break, would
+            // read back as one CR LF and lose a line: that break keeps the buffer's CR LF.
+            bool joins = breaks == Breaks::Lf ? (i > 0 && t[i - 1] == forms::CR)
+                                              : (i + 2 < n && t[i + 2] == forms::LF);
+            if (joins) {
+                *o++ = forms::CR;
+                *o++ = forms::LF;
+            } else {
+                *o++ = brk;
+            }
             ++i;
         } else {
             // A lone CR or LF pasted into the page stays what it is.

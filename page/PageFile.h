@@ -54,7 +54,8 @@ std::string encode(forms::StringView text, Encoding encoding);
 Breaks breaksOf(forms::StringView text);
 // The file's text as the buffer holds it: LF or CR files get CR LF; others are unchanged.
 forms::String toBuffer(forms::String text, Breaks breaks);
-// The buffer's text as the file holds it: each CR LF becomes the file's break.
+// The buffer's text as the file holds it: each CR LF becomes the file's break, except one
+// that would join a lone CR or LF next to it into a new pair.
 forms::String toFile(forms::StringView text, Breaks breaks);
 
 // --- pages ---------------------------------------------------------------------------------
