@@ -348,9 +348,22 @@ std::string write(StringView text, Format format) {
 }
 
 std::optional<Loaded> load(const std::string& path, std::string& error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe would wait for a writer that may never come.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = reason(errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        error = reason(errno);
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        // A pipe or a device may never end; only a file is a page.
+        error = S_ISDIR(st.st_mode) ? reason(EISDIR) : "It is not a regular file";
+        ::close(fd);
         return std::nullopt;
     }
     std::string bytes;

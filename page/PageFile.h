@@ -72,7 +72,8 @@ std::string write(forms::StringView text, Format format);
 
 // --- files ---------------------------------------------------------------------------------
 
-// Reads a page file; nothing and the reason when it cannot be read. path is UTF-8.
+// Reads a page file; nothing and the reason when it cannot be read, or is not a regular
+// file. path is UTF-8.
 std::optional<Loaded> load(const std::string& path, std::string& error);
 
 // Replaces the file at path with bytes so that, on any failure, the old file stays as it
