@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -160,7 +161,20 @@ void syncFolder(const std::string& dir) {
     ::close(fd);
 }
 
+constexpr size_t kTempRandom = 6; // the XXXXXX of mkstemp
+
 } // namespace
+
+std::string tempStem(std::string_view base) {
+    uint32_t h = 2166136261U;
+    for (char c : base) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 16777619U;
+    }
+    std::array<char, 24> s{};
+    std::snprintf(s.data(), s.size(), ".tolva-%08x.", h);
+    return s.data();
+}
 
 Encoding detect(std::string_view bytes) {
     bool nonAscii = false;
@@ -413,7 +427,8 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
     std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
 
     TempFile tmp;
-    std::string name = dir + "/." + base + ".XXXXXX";
+    std::string stem = tempStem(base);
+    std::string name = dir + "/" + stem + std::string(kTempRandom, 'X');
     std::vector<char> templ(name.begin(), name.end());
     templ.push_back('\0');
     tmp.fd = ::mkstemp(templ.data());

@@ -76,6 +76,12 @@ std::string write(forms::StringView text, Format format);
 // file. path is UTF-8.
 std::optional<Loaded> load(const std::string& path, std::string& error);
 
+// The start of the names of a page's temporary files, base being the page's file name
+// without its folder. Short, so that a page whose name is as long as the system allows can
+// still be saved, and marked with that name (hashed) so that a later save finds what a
+// killed one left.
+std::string tempStem(std::string_view base);
+
 // Replaces the file at path with bytes so that, on any failure, the old file stays as it
 // was: writes a temporary file in the same folder, flushes it to disk and renames it over
 // the target, keeping the target's permissions. A file without any write permission is

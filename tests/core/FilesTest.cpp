@@ -177,4 +177,12 @@ TEST_F(FilesTest, AutosaveAsksANameForAnUntitledPageAndNeverStacksASecondDialog)
     EXPECT_TEXT(u"*", w.page.star);
 }
 
+TEST_F(FilesTest, ANameAsLongAsTheSystemAllowsIsSaved) {
+    fs::path p = dir / (std::string(250, 'n') + ".html"); // 255 bytes, the most a name has
+    run([&] { main().Text1.setText(u"long"); });
+    saveAs(p);
+    EXPECT_EQ(readBytes(p), "long");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
 } // namespace
