@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -161,7 +163,34 @@ void syncFolder(const std::string& dir) {
     ::close(fd);
 }
 
+// When this process started, near enough: a temporary file written before it belongs to
+// no save still running here.
+const timespec kStarted = [] {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return t;
+}();
+
 constexpr size_t kTempRandom = 6; // the XXXXXX of mkstemp
+
+// Removes the page's temporary files that saves killed before this process started left
+// behind; a save running in another editor is newer and stays.
+void removeStale(const std::string& dir, const std::string& stem) {
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        std::string_view name = e->d_name;
+        if (name.size() != stem.size() + kTempRandom || !name.starts_with(stem)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        bool older = st.st_mtim.tv_sec < kStarted.tv_sec || (st.st_mtim.tv_sec == kStarted.tv_sec &&
+                                                             st.st_mtim.tv_nsec < kStarted.tv_nsec);
+        if (older) ::unlinkat(::dirfd(d), e->d_name, 0);
+    }
+    ::closedir(d);
+}
 
 } // namespace
 
@@ -459,6 +488,7 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
     }
     tmp.keep = true;
     syncFolder(dir);
+    removeStale(dir, stem);
     return true;
 }
 

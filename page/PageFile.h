@@ -85,7 +85,8 @@ std::string tempStem(std::string_view base);
 // Replaces the file at path with bytes so that, on any failure, the old file stays as it
 // was: writes a temporary file in the same folder, flushes it to disk and renames it over
 // the target, keeping the target's permissions. A file without any write permission is
-// refused. Returns false and the reason on failure.
+// refused. Returns false and the reason on failure. Once saved, removes the temporary files
+// of this page that saves killed before this process started left in the folder.
 bool writeAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 } // namespace pagefile

@@ -2,7 +2,10 @@
 // captions and the confirmations of open and new.
 #include "dialogs/Bookeeper.h"
 #include "page/InitialPage.h"
+#include "page/PageFile.h"
 #include "support/FileTest.h"
+
+#include <chrono>
 
 using namespace testing_support;
 
@@ -183,6 +186,30 @@ TEST_F(FilesTest, ANameAsLongAsTheSystemAllowsIsSaved) {
     saveAs(p);
     EXPECT_EQ(readBytes(p), "long");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FilesTest, ASaveRemovesWhatKilledSavesOfThePageLeftAndNothingElse) {
+    fs::path p = dir / "page.html";
+    writeBytes(p, "old");
+    std::string stem = pagefile::tempStem("page.html");
+    // Left by a save killed before this editor started; one of a save running now in
+    // another editor; one of another page; a file of the user's.
+    fs::path stale = dir / (stem + "a1B2c3");
+    fs::path running = dir / (stem + "d4E5f6");
+    fs::path other = dir / (pagefile::tempStem("other.html") + "g7H8i9");
+    fs::path mine = dir / (stem + "notes.txt");
+    for (const fs::path& f : {stale, running, other, mine}) {
+        writeBytes(f, "half");
+        fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(24));
+    }
+    fs::last_write_time(running, fs::file_time_type::clock::now() + std::chrono::seconds(1));
+    open(p);
+    typeChars(main().Text1, u"x");
+    save();
+    EXPECT_EQ(readBytes(p), "xold");
+    EXPECT_FALSE(fs::exists(stale));
+    for (const fs::path& f : {running, other, mine})
+        EXPECT_TRUE(fs::exists(f)) << f;
 }
 
 } // namespace
