@@ -443,8 +443,13 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
                 std::free(real);
             }
         }
+        // The system's own reason first: a read-only mount is not the user's to change.
+        if (::access(target.c_str(), W_OK) != 0) {
+            error = reason(errno);
+            return false;
+        }
         // Even a user who may write anything is kept off a file marked read-only.
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        if ((st.st_mode & 0222) == 0) {
             error = reason(EACCES);
             return false;
         }

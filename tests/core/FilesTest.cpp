@@ -5,7 +5,11 @@
 #include "page/PageFile.h"
 #include "support/FileTest.h"
 
+#include <sys/mount.h>
+
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 using namespace testing_support;
 
@@ -210,6 +214,35 @@ TEST_F(FilesTest, ASaveRemovesWhatKilledSavesOfThePageLeftAndNothingElse) {
     EXPECT_FALSE(fs::exists(stale));
     for (const fs::path& f : {running, other, mine})
         EXPECT_TRUE(fs::exists(f)) << f;
+}
+
+// A read-only mount of its own: needs the right to mount, which a test machine may not give.
+TEST_F(FilesTest, AReadOnlyFileSystemIsNamedAsSuch) {
+    fs::path ro = dir / "mount";
+    fs::create_directory(ro);
+    if (::mount("tolva-test", ro.c_str(), "tmpfs", 0, nullptr) != 0)
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    struct Unmount {
+        fs::path at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{ro};
+    fs::path p = ro / "page.html";
+    writeBytes(p, "old");
+    ASSERT_EQ(::mount(nullptr, ro.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+    Tolva& w = main();
+    open(p);
+    typeChars(w.Text1, u"x");
+    sp.dialogs.expectMessage(saveFailure(p, "Read-only file system"), forms::vbExclamation,
+                             u"Tolva", forms::vbOK);
+    save();
+    fs::path fresh = ro / "new.html";
+    sp.dialogs.expectFile(true, pathOf(fresh));
+    sp.dialogs.expectMessage(saveFailure(fresh, "Read-only file system"), forms::vbExclamation,
+                             u"Tolva", forms::vbOK);
+    run([&] { w.saveas_Click(); });
+    EXPECT_EQ(readBytes(p), "old");
+    EXPECT_TEXT(u"*", w.page.star);
 }
 
 } // namespace
