@@ -104,10 +104,14 @@ void font(Page& w, const String& tag) {
     auto colour = valueOf(tag, u"color=\"", u'"');
     auto face = valueOf(tag, u"face=\"", u'"');
     auto size = valueOf(tag, u"size=\"", u'"');
+    // Opened as the font button opens it, the selected tag its working text: OK writes back
+    // what Set made of it, never an empty text over the tag.
+    fonts::openFontDialog(w);
     Fonty& d = w.window<Fonty>();
-    d.show();
     if (colour) {
         if (StringView(*colour).starts_with(u"#")) {
+            // Ticked first, so that clearing the named colour leaves no empty color="".
+            d.Check1.setValue(1);
             d.Text3.setText(StringView(*colour).substr(1));
             d.Combo2.setText(u"");
         } else {

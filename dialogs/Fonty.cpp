@@ -164,6 +164,7 @@ void Fonty::SmartSelect_Click() {
     String tag = Text1.selText();
     std::optional<String> colour = attribute(tag, u"color");
     if (colour && StringView(*colour).starts_with(u"#")) {
+        Check1.setValue(1);
         Text3.setText(StringView(*colour).substr(1));
         Combo2.setText(u"");
     } else {

@@ -59,8 +59,11 @@ void Runtime::drainKeys() {
         String chars(1, keys_.front());
         keys_.pop_front();
         // A CR LF pair is one line break, typed at once.
-        if (chars[0] == CR && !keys_.empty() && keys_.front() == LF) {
-            chars += LF;
+        // So is a character written as two halves: no handler sees half of it.
+        bool high = chars[0] >= 0xD800 && chars[0] < 0xDC00;
+        bool low = !keys_.empty() && keys_.front() >= 0xDC00 && keys_.front() < 0xE000;
+        if ((chars[0] == CR && !keys_.empty() && keys_.front() == LF) || (high && low)) {
+            chars += keys_.front();
             keys_.pop_front();
         }
         Control* target = focus_;

@@ -16,10 +16,21 @@ int keyCodeOf(char16_t c) {
     return c;
 }
 
+bool isHigh(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+bool isLow(char16_t c) {
+    return c >= 0xDC00 && c < 0xE000;
+}
+
 } // namespace
 
 TextBox::TextBox(Form& owner, std::string name, int index)
     : Control(owner, std::move(name), index) {}
+
+bool TextBox::splitsPair(int32_t i) const {
+    return i > 0 && i < length() && isHigh(buf_.at(i - 1)) && isLow(buf_.at(i));
+}
 
 String TextBox::before(int32_t end, int32_t n) const {
     end = std::clamp(end, 0, length());
@@ -50,6 +61,7 @@ void TextBox::setText(StringView t) {
 void TextBox::setSelStart(int64_t v) {
     if (v < 0) throw RuntimeError("Invalid property value");
     selStart_ = static_cast<int32_t>(std::min<int64_t>(v, length()));
+    if (splitsPair(selStart_)) --selStart_;
     selLength_ = 0;
     notify(Prop::Selection);
 }
@@ -57,12 +69,18 @@ void TextBox::setSelStart(int64_t v) {
 void TextBox::setSelLength(int64_t v) {
     if (v < 0) throw RuntimeError("Invalid property value");
     selLength_ = static_cast<int32_t>(std::min<int64_t>(v, length() - selStart_));
+    if (splitsPair(selStart_ + selLength_)) ++selLength_;
     notify(Prop::Selection);
 }
 
 void TextBox::select(int32_t start, int32_t len) {
-    selStart_ = std::clamp(start, 0, length());
-    selLength_ = std::clamp(len, 0, length() - selStart_);
+    int32_t from = std::clamp(start, 0, length());
+    int32_t to = from + std::clamp(len, 0, length() - from);
+    bool caret = from == to;
+    if (splitsPair(from)) --from;
+    if (splitsPair(to)) to += caret ? -1 : 1;
+    selStart_ = from;
+    selLength_ = to - from;
 }
 
 void TextBox::setSelText(StringView t) {
@@ -96,6 +114,20 @@ int32_t TextBox::lineCount() const {
 void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart) {
     pos = std::clamp(pos, 0, length());
     len = std::clamp(len, 0, length() - pos);
+    // An edit that begins or ends inside a character written as two halves takes in the
+    // whole of it and puts the half it keeps back, so the page is the same but the caret
+    // and the undo step never fall between the halves.
+    String widened;
+    bool head = splitsPair(pos);
+    bool tail = splitsPair(pos + len);
+    if (head || tail) {
+        if (head) widened += buf_.at(pos - 1);
+        widened += t;
+        if (tail) widened += buf_.at(pos + len);
+        pos -= head ? 1 : 0;
+        len += (head ? 1 : 0) + (tail ? 1 : 0);
+        t = widened;
+    }
 
     // The display window takes in a CR just before and an LF just after, since the
     // edit may join or split a CR LF pair there.
@@ -192,10 +224,11 @@ void TextBox::keyPress(char16_t c) {
         if (selLength_ > 0) {
             replace(selStart_, selLength_, u"", true, false);
         } else if (selStart_ > 0) {
-            int32_t n =
-                (selStart_ >= 2 && buf_.at(selStart_ - 1) == LF && buf_.at(selStart_ - 2) == CR)
-                    ? 2
-                    : 1;
+            int32_t n = (selStart_ >= 2 &&
+                         ((buf_.at(selStart_ - 1) == LF && buf_.at(selStart_ - 2) == CR) ||
+                          splitsPair(selStart_ - 1)))
+                            ? 2
+                            : 1;
             replace(selStart_ - n, n, u"", true, false);
         }
         return;
@@ -205,6 +238,7 @@ void TextBox::keyPress(char16_t c) {
         return;
     }
     if (ch < 32 && ch != 9) return;
+    if (isHigh(ch) || isLow(ch)) return; // half a character is nothing to type
     if (maxLength_ > 0 && length() - selLength_ + 1 > maxLength_) return;
     String s(1, ch);
     replace(selStart_, selLength_, s, true, false);
@@ -215,10 +249,11 @@ void TextBox::deleteKey() {
     if (selLength_ > 0) {
         replace(selStart_, selLength_, u"", true, false);
     } else if (selStart_ < length()) {
-        int32_t n =
-            (buf_.at(selStart_) == CR && selStart_ + 1 < length() && buf_.at(selStart_ + 1) == LF)
-                ? 2
-                : 1;
+        int32_t n = ((buf_.at(selStart_) == CR && selStart_ + 1 < length() &&
+                      buf_.at(selStart_ + 1) == LF) ||
+                     splitsPair(selStart_ + 1))
+                        ? 2
+                        : 1;
         replace(selStart_, n, u"", true, false);
     }
 }
@@ -329,7 +364,10 @@ void TextBox::userInsert(StringView t) {
     if (maxLength_ > 0) {
         int32_t room = maxLength_ - (length() - selLength_);
         if (room <= 0) return;
-        if (static_cast<int32_t>(s.size()) > room) s.resize(static_cast<size_t>(room));
+        if (static_cast<int32_t>(s.size()) > room) {
+            s.resize(static_cast<size_t>(room));
+            if (isHigh(s.back())) s.pop_back();
+        }
     }
     replace(selStart_, selLength_, s, false, false);
 }

@@ -54,8 +54,12 @@ public:
     int32_t find(StringView needle, int32_t from = 0) const { return buf_.find(needle, from); }
     int32_t rfind(StringView needle, int32_t limit) const { return buf_.rfind(needle, limit); }
     const GapBuffer& storage() const { return buf_; }
+    // Whether offset i falls between the two halves of a surrogate pair.
+    bool splitsPair(int32_t i) const;
 
     // --- selection -------------------------------------------------------------------
+    // The selection holds whole characters: a caret or a start between the two halves of
+    // one moves before it, a selection's end there moves after it.
     int32_t selStart() const { return selStart_; }
     int32_t selLength() const { return selLength_; }
     void setSelStart(int64_t v);  // RuntimeError when negative; clamps at the end

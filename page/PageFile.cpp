@@ -3,10 +3,13 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,7 +163,47 @@ void syncFolder(const std::string& dir) {
     ::close(fd);
 }
 
+// When this process started, near enough: a temporary file written before it belongs to
+// no save still running here.
+const timespec kStarted = [] {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return t;
+}();
+
+constexpr size_t kTempRandom = 6; // the XXXXXX of mkstemp
+
+// Removes the page's temporary files that saves killed before this process started left
+// behind; a save running in another editor is newer and stays.
+void removeStale(const std::string& dir, const std::string& stem) {
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        std::string_view name = e->d_name;
+        if (name.size() != stem.size() + kTempRandom || !name.starts_with(stem)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        bool older = st.st_mtim.tv_sec < kStarted.tv_sec || (st.st_mtim.tv_sec == kStarted.tv_sec &&
+                                                             st.st_mtim.tv_nsec < kStarted.tv_nsec);
+        if (older) ::unlinkat(::dirfd(d), e->d_name, 0);
+    }
+    ::closedir(d);
+}
+
 } // namespace
+
+std::string tempStem(std::string_view base) {
+    uint32_t h = 2166136261U;
+    for (char c : base) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 16777619U;
+    }
+    std::array<char, 24> s{};
+    std::snprintf(s.data(), s.size(), ".tolva-%08x.", h);
+    return s.data();
+}
 
 Encoding detect(std::string_view bytes) {
     bool nonAscii = false;
@@ -312,7 +355,16 @@ String toFile(StringView text, Breaks breaks) {
     char16_t* o = out.data();
     for (size_t i = 0; i < n; ++i) {
         if (t[i] == forms::CR && i + 1 < n && t[i + 1] == forms::LF) {
-            *o++ = brk;
+            // A lone CR just before an LF break, or a lone LF just after a CR break, would
+            // read back as one CR LF and lose a line: that break keeps the buffer's CR LF.
+            bool joins = breaks == Breaks::Lf ? (i > 0 && t[i - 1] == forms::CR)
+                                              : (i + 2 < n && t[i + 2] == forms::LF);
+            if (joins) {
+                *o++ = forms::CR;
+                *o++ = forms::LF;
+            } else {
+                *o++ = brk;
+            }
             ++i;
         } else {
             // A lone CR or LF pasted into the page stays what it is.
@@ -339,9 +391,22 @@ std::string write(StringView text, Format format) {
 }
 
 std::optional<Loaded> load(const std::string& path, std::string& error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe would wait for a writer that may never come.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = reason(errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        error = reason(errno);
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        // A pipe or a device may never end; only a file is a page.
+        error = S_ISDIR(st.st_mode) ? reason(EISDIR) : "It is not a regular file";
+        ::close(fd);
         return std::nullopt;
     }
     std::string bytes;
@@ -378,8 +443,13 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
                 std::free(real);
             }
         }
+        // The system's own reason first: a read-only mount is not the user's to change.
+        if (::access(target.c_str(), W_OK) != 0) {
+            error = reason(errno);
+            return false;
+        }
         // Even a user who may write anything is kept off a file marked read-only.
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        if ((st.st_mode & 0222) == 0) {
             error = reason(EACCES);
             return false;
         }
@@ -391,7 +461,8 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
     std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
 
     TempFile tmp;
-    std::string name = dir + "/." + base + ".XXXXXX";
+    std::string stem = tempStem(base);
+    std::string name = dir + "/" + stem + std::string(kTempRandom, 'X');
     std::vector<char> templ(name.begin(), name.end());
     templ.push_back('\0');
     tmp.fd = ::mkstemp(templ.data());
@@ -422,6 +493,7 @@ bool writeAtomically(const std::string& path, std::string_view bytes, std::strin
     }
     tmp.keep = true;
     syncFolder(dir);
+    removeStale(dir, stem);
     return true;
 }
 

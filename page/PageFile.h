@@ -54,7 +54,8 @@ std::string encode(forms::StringView text, Encoding encoding);
 Breaks breaksOf(forms::StringView text);
 // The file's text as the buffer holds it: LF or CR files get CR LF; others are unchanged.
 forms::String toBuffer(forms::String text, Breaks breaks);
-// The buffer's text as the file holds it: each CR LF becomes the file's break.
+// The buffer's text as the file holds it: each CR LF becomes the file's break, except one
+// that would join a lone CR or LF next to it into a new pair.
 forms::String toFile(forms::StringView text, Breaks breaks);
 
 // --- pages ---------------------------------------------------------------------------------
@@ -71,13 +72,21 @@ std::string write(forms::StringView text, Format format);
 
 // --- files ---------------------------------------------------------------------------------
 
-// Reads a page file; nothing and the reason when it cannot be read. path is UTF-8.
+// Reads a page file; nothing and the reason when it cannot be read, or is not a regular
+// file. path is UTF-8.
 std::optional<Loaded> load(const std::string& path, std::string& error);
+
+// The start of the names of a page's temporary files, base being the page's file name
+// without its folder. Short, so that a page whose name is as long as the system allows can
+// still be saved, and marked with that name (hashed) so that a later save finds what a
+// killed one left.
+std::string tempStem(std::string_view base);
 
 // Replaces the file at path with bytes so that, on any failure, the old file stays as it
 // was: writes a temporary file in the same folder, flushes it to disk and renames it over
 // the target, keeping the target's permissions. A file without any write permission is
-// refused. Returns false and the reason on failure.
+// refused. Returns false and the reason on failure. Once saved, removes the temporary files
+// of this page that saves killed before this process started left in the folder.
 bool writeAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 } // namespace pagefile

@@ -10,8 +10,10 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace tolva::qt {
 
@@ -39,8 +41,18 @@ std::optional<int> answerWithoutWindows(int argc, char** argv) {
 }
 
 int runApplication(int argc, char** argv, forms::Browser* browser) {
-    QApplication app(argc, argv);
-    cmdline::Request request = parse(argc, argv);
+    // Qt takes its own options wherever they stand; after "--" every argument is a page,
+    // so Qt is shown only what comes before.
+    int ours = argc > 0 ? 1 : 0;
+    while (ours < argc && std::strcmp(argv[ours], "--") != 0)
+        ++ours;
+    std::vector<char*> qtArgv(argv, argv + ours);
+    qtArgv.push_back(nullptr);
+    int qtArgc = ours;
+    QApplication app(qtArgc, qtArgv.data());
+    std::vector<char*> left(qtArgv.begin(), qtArgv.begin() + qtArgc);
+    left.insert(left.end(), argv + ours, argv + argc);
+    cmdline::Request request = parse(static_cast<int>(left.size()), left.data());
     if (request.action != cmdline::Request::Action::Start) return report(request);
     QApplication::setApplicationName(QStringLiteral("Tolva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tolva.svg")));

@@ -264,6 +264,9 @@ void BufferEdit::copySelection() {
     int32_t a = s.fromDisplay(static_cast<int32_t>(cur.selectionStart()));
     int32_t b = s.fromDisplay(static_cast<int32_t>(cur.selectionEnd()));
     box_.select(a, b - a);
+    // The model widens a caret between a character's halves to the whole of it; the
+    // widget follows, so the next key cannot split it.
+    pushSelection();
 }
 
 bool BufferEdit::yields(QKeyEvent* e) const {

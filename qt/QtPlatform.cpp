@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -20,6 +21,41 @@ namespace {
 QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
+
+// Qt's own file dialog reads double quotes as marks around several names ("a" "b"), so a
+// name typed with quotes in it would be saved under the quoted part alone. A save takes
+// the name exactly as typed.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    // The path typed, when Qt would have read it as something else.
+    QString typed;
+
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (acceptMode() != AcceptSave || !edit || !edit->text().contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        QString path = directory().absoluteFilePath(edit->text());
+        if (!defaultSuffix().isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += u'.' + defaultSuffix();
+        QFileInfo file(path);
+        if (file.isDir()) {
+            setDirectory(path);
+            edit->clear();
+            return;
+        }
+        if (file.exists() &&
+            QMessageBox::warning(
+                this, windowTitle(),
+                tr("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        typed = path;
+        QDialog::accept();
+    }
+};
 } // namespace
 
 int QtDialogs::messageBox(forms::StringView prompt, int flags, forms::StringView title) {
@@ -94,7 +130,7 @@ forms::String QtDialogs::inputBox(forms::StringView prompt, forms::StringView ti
 }
 
 std::optional<forms::String> QtDialogs::fileDialog(const forms::FileDialogRequest& request) {
-    QFileDialog dialog(dialogParent());
+    FileDialog dialog(dialogParent());
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -105,7 +141,9 @@ std::optional<forms::String> QtDialogs::fileDialog(const forms::FileDialogReques
         dialog.setDirectory(last.absolutePath());
         dialog.selectFile(last.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (!dialog.typed.isEmpty()) return fromQt(dialog.typed);
+    if (dialog.selectedFiles().isEmpty()) return std::nullopt;
     return fromQt(dialog.selectedFiles().first());
 }
 

@@ -1,4 +1,5 @@
 // The font group of the main window, the face chooser and the font dialog.
+#include "assistant/SmartCorrect.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "support/ProgramTest.h"
@@ -121,6 +122,43 @@ TEST_F(FontsTest, EditLoadsTheFontTagAroundTheCaretIntoTheFieldsAndTheRgbBoxFoll
     EXPECT_TEXT(u" color=\"#000000\"", d.colourAttr) << "the named colour waits";
     run([&] { d.Check1.setValue(0); });
     EXPECT_TEXT(u" color=\"blue\"", d.colourAttr);
+}
+
+TEST_F(FontsTest, SmartCorrectOnAFontTagOpensTheDialogOverTheTagSoOkNeverDeletesIt) {
+    const String page = u"AB <font color=\"#FF0000\" face=\"Arial\" size=\"3\">x</font> IJ";
+    setPage(page, 8, 0);
+    run([&] { smartCorrect(w.page); });
+    Fonty& d = *program.loaded<Fonty>();
+    const String tag = u"<font color=\"#FF0000\" face=\"Arial\" size=\"3\">";
+    EXPECT_TEXT(tag, d.Text1.text());
+    EXPECT_TEXT(tag, d.Text1.selText());
+    EXPECT_EQ(d.Check1.value(), 1) << "a # colour is an RGB code";
+    EXPECT_TEXT(u" color=\"#FF0000\"", d.colourAttr);
+    run([&] { d.OKButton.click(); });
+    EXPECT_TEXT(page, w.Text1.text()) << "OK alone changes nothing";
+
+    setPage(page, 8, 0);
+    run([&] { smartCorrect(w.page); });
+    Fonty& again = *program.loaded<Fonty>();
+    run([&] { again.Command1.click(); });
+    run([&] { again.OKButton.click(); });
+    String now = w.Text1.text();
+    EXPECT_TRUE(StringView(now).starts_with(u"AB <font color=\"#FF0000\"") &&
+                StringView(now).ends_with(u">x</font> IJ"))
+        << show(now);
+}
+
+TEST_F(FontsTest, EditOnATagWithAnRgbColourTicksRgbCode) {
+    setPage(u"", 0, 0);
+    run([&] { w.fonts.BeginFont.click(); });
+    Fonty& d = *program.loaded<Fonty>();
+    run([&] { d.Text1.setText(u"<font color=\"#00FF00\">x</font>"); });
+    run([&] { d.Text1.setSelStart(6); });
+    run([&] { d.SmartSelect.click(); });
+    EXPECT_EQ(d.Check1.value(), 1);
+    EXPECT_TEXT(u" color=\"#00FF00\"", d.colourAttr);
+    run([&] { d.Command1.click(); });
+    EXPECT_TEXT(u" <font color=\"#00FF00\">x</font>", d.Text1.text());
 }
 
 } // namespace

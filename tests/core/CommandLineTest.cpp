@@ -6,6 +6,8 @@
 
 #include <tuple>
 
+#include <sys/stat.h>
+
 using namespace testing_support;
 using Action = cmdline::Request::Action;
 
@@ -70,11 +72,13 @@ TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
 TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEndsAndWhatIsNotOpenedIsTold) {
     fs::path a = dir / "a.html";
     writeBytes(a, "a\r\n");
+    ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
     // The page, why it cannot be read (if it cannot), the other pages and what they say.
     const std::tuple<fs::path, const char16_t*, int, const char16_t*> cases[] = {
         {a, nullptr, 0, nullptr},
         {dir / "missing.html", u"No such file or directory", 0, nullptr},
         {dir, u"Is a directory", 0, nullptr},
+        {dir / "pipe.html", u"It is not a regular file", 0, nullptr}, // and never waits
         {a, nullptr, 1,
          u"Tolva edits one page at a time, so the second page named was not opened."},
         {dir / "missing.html", u"No such file or directory", 3,

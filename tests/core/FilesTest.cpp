@@ -2,7 +2,14 @@
 // captions and the confirmations of open and new.
 #include "dialogs/Bookeeper.h"
 #include "page/InitialPage.h"
+#include "page/PageFile.h"
 #include "support/FileTest.h"
+
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 
 using namespace testing_support;
 
@@ -174,6 +181,67 @@ TEST_F(FilesTest, AutosaveAsksANameForAnUntitledPageAndNeverStacksASecondDialog)
                              forms::vbOK);
     sp.clock.advance(5000);
     EXPECT_EQ(ticksWhileOpen, 3);
+    EXPECT_TEXT(u"*", w.page.star);
+}
+
+TEST_F(FilesTest, ANameAsLongAsTheSystemAllowsIsSaved) {
+    fs::path p = dir / (std::string(250, 'n') + ".html"); // 255 bytes, the most a name has
+    run([&] { main().Text1.setText(u"long"); });
+    saveAs(p);
+    EXPECT_EQ(readBytes(p), "long");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FilesTest, ASaveRemovesWhatKilledSavesOfThePageLeftAndNothingElse) {
+    fs::path p = dir / "page.html";
+    writeBytes(p, "old");
+    std::string stem = pagefile::tempStem("page.html");
+    // Left by a save killed before this editor started; one of a save running now in
+    // another editor; one of another page; a file of the user's.
+    fs::path stale = dir / (stem + "a1B2c3");
+    fs::path running = dir / (stem + "d4E5f6");
+    fs::path other = dir / (pagefile::tempStem("other.html") + "g7H8i9");
+    fs::path mine = dir / (stem + "notes.txt");
+    for (const fs::path& f : {stale, running, other, mine}) {
+        writeBytes(f, "half");
+        fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(24));
+    }
+    fs::last_write_time(running, fs::file_time_type::clock::now() + std::chrono::seconds(1));
+    open(p);
+    typeChars(main().Text1, u"x");
+    save();
+    EXPECT_EQ(readBytes(p), "xold");
+    EXPECT_FALSE(fs::exists(stale));
+    for (const fs::path& f : {running, other, mine})
+        EXPECT_TRUE(fs::exists(f)) << f;
+}
+
+// A read-only mount of its own: needs the right to mount, which a test machine may not give.
+TEST_F(FilesTest, AReadOnlyFileSystemIsNamedAsSuch) {
+    fs::path ro = dir / "mount";
+    fs::create_directory(ro);
+    if (::mount("tolva-test", ro.c_str(), "tmpfs", 0, nullptr) != 0)
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    struct Unmount {
+        fs::path at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{ro};
+    fs::path p = ro / "page.html";
+    writeBytes(p, "old");
+    ASSERT_EQ(::mount(nullptr, ro.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+    Tolva& w = main();
+    open(p);
+    typeChars(w.Text1, u"x");
+    sp.dialogs.expectMessage(saveFailure(p, "Read-only file system"), forms::vbExclamation,
+                             u"Tolva", forms::vbOK);
+    save();
+    fs::path fresh = ro / "new.html";
+    sp.dialogs.expectFile(true, pathOf(fresh));
+    sp.dialogs.expectMessage(saveFailure(fresh, "Read-only file system"), forms::vbExclamation,
+                             u"Tolva", forms::vbOK);
+    run([&] { w.saveas_Click(); });
+    EXPECT_EQ(readBytes(p), "old");
     EXPECT_TEXT(u"*", w.page.star);
 }
 

@@ -136,6 +136,39 @@ TEST_F(PageFileRoundTripTest, EnterTypedIntoAFileWritesTheFilesOwnBreak) {
     EXPECT_EQ(escaped(readBytes(p)), escaped("\xEF\xBB\xBF<p>\xC4\x80\n\nb\n"));
 }
 
+TEST_F(PageFileRoundTripTest, ALoneBreakNextToTheFilesBreakKeepsItsLine) {
+    Tolva& w = main();
+    // A lone CR pasted before a line end of an LF file, a lone LF after one of a CR file,
+    // at the start, in the middle and twice in a row. Only the break beside it is written
+    // as CR LF; the others stay the file's own.
+    struct Case {
+        std::string file;
+        String buffer;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"a\nb\n", u"a\r\r\nb\r\n", "a\r\r\nb\n"},
+        {"a\nb\n", u"\r\r\na\r\nb", "\r\r\na\nb"},
+        {"a\nb\n", u"a\r\r\n\r\r\nb\r\n", "a\r\r\n\r\r\nb\n"},
+        {"a\rb\r", u"a\r\n\nb\r\n", "a\r\n\nb\r"},
+        {"a\rb\r", u"a\r\n\n\r\n\nb\r\n", "a\r\n\n\r\n\nb\r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(show(c.buffer));
+        fs::path p = dir / "page.html";
+        writeBytes(p, c.file);
+        open(p);
+        run([&] { w.Text1.setText(c.buffer); });
+        int32_t lines = w.Text1.lineCount();
+        save();
+        EXPECT_EQ(escaped(readBytes(p)), escaped(c.saved));
+        open(p);
+        EXPECT_EQ(w.Text1.lineCount(), lines);
+        save();
+        EXPECT_EQ(escaped(readBytes(p)), escaped(c.saved)) << "and stays so";
+    }
+}
+
 // Every HTML file Debian's packages put under /usr/share/doc, read and written at the file
 // level (Open and Save add nothing the corpus above does not cover).
 TEST_F(PageFileRoundTripTest, HtmlFilesShippedWithTheSystemRoundTrip) {

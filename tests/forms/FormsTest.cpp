@@ -131,6 +131,86 @@ TEST_F(Box, EnterAndBackspaceTakeTheWholeLineBreakAndMaxLengthRefusesTyping) {
     EXPECT_TEXT(u"longer", box.text()) << "code is not refused";
 }
 
+// An emoji is two UTF-16 halves; saving a lone half writes U+FFFD in its place.
+TEST_F(Box, NoEditOrCaretMoveLeavesHalfACharacter) {
+    const String face = u"\U0001F600"; // two halves
+    auto whole = [&] {
+        String t = box.text();
+        for (size_t i = 0; i < t.size(); ++i) {
+            bool high = t[i] >= 0xD800 && t[i] < 0xDC00;
+            bool low = t[i] >= 0xDC00 && t[i] < 0xE000;
+            if (low) return false;
+            if (high && !(i + 1 < t.size() && t[i + 1] >= 0xDC00 && t[i + 1] < 0xE000))
+                return false;
+            if (high) ++i;
+        }
+        return !box.splitsPair(box.selStart()) && !box.splitsPair(box.selStart() + box.selLength());
+    };
+
+    box.setText(u"a" + face + u"b");
+    box.select(3, 0);
+    type(u"\b");
+    EXPECT_TEXT(u"ab", box.text()) << "Backspace after it";
+    box.setText(u"a" + face + u"b");
+    box.select(1, 0);
+    box.deleteKey();
+    EXPECT_TEXT(u"ab", box.text()) << "Delete before it";
+
+    box.setText(u"a" + face + u"b");
+    box.setSelStart(2);
+    EXPECT_EQ(box.selStart(), 1);
+    box.setSelLength(1);
+    EXPECT_EQ(box.selLength(), 2) << "a selection takes the whole character";
+    box.select(2, 1);
+    EXPECT_EQ(std::pair(box.selStart(), box.selLength()), std::pair(1, 2));
+    box.select(2, 2);
+    EXPECT_EQ(std::pair(box.selStart(), box.selLength()), std::pair(1, 3));
+    box.select(2, 0);
+    EXPECT_EQ(std::pair(box.selStart(), box.selLength()), std::pair(1, 0));
+
+    // Restoring a page that differs in an emoji's second half, then undo: the caret the
+    // undo leaves must not split it, or the next key does.
+    const String other = u"\U0001F603";
+    box.setText(u"a" + face + u"b");
+    box.setText(u"a" + other + u"b");
+    ASSERT_TRUE(box.undo());
+    EXPECT_TEXT(u"a" + face + u"b", box.text());
+    EXPECT_TRUE(whole());
+    type(u"x");
+    EXPECT_TRUE(whole()) << show(box.text());
+    ASSERT_TRUE(box.undo());
+    ASSERT_TRUE(box.redo());
+    EXPECT_TRUE(whole());
+
+    // Code that edits from a position inside the character keeps it whole.
+    box.setText(face + face);
+    box.select(1, 0);
+    box.setSelText(u"y");
+    EXPECT_TRUE(whole()) << show(box.text());
+
+    // A full box takes no half of a pasted emoji, and no half is typed on its own.
+    box.setMultiLine(false);
+    box.setText(u"ab");
+    box.setMaxLength(3);
+    box.select(2, 0);
+    box.userInsert(face);
+    EXPECT_TEXT(u"ab", box.text());
+    box.keyPress(face[0]);
+    EXPECT_TEXT(u"ab", box.text());
+
+    // Queued, it arrives as one character: no handler sees half of it.
+    box.setMultiLine(true);
+    box.setMaxLength(0);
+    box.setText(u"");
+    std::vector<String> changes;
+    box.Change = [&] { changes.push_back(box.text()); };
+    rt.invoke([&] {
+        box.setFocus();
+        rt.sendKeys(face + face);
+    });
+    EXPECT_EQ(changes, (std::vector<String>{face, face + face}));
+}
+
 TEST_F(Box, UndoGroupsTypingByWordsAndKeepsTwoThousandSteps) {
     // A blank starts a new group, so does Enter, a caret move, and any other edit.
     type(u"ab cd\ref");

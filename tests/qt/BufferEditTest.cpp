@@ -227,3 +227,39 @@ TEST_F(BufferEditTest, KeysReachTheModelAsTheKeysTheyAre) {
     EXPECT_EQ(downs, "17/2 8/2 17/2 46/2 40/0 46/0 33/0 9/0 ");
     expectMirror();
 }
+
+TEST_F(BufferEditTest, KeysAndUndoNeverSplitAnEmoji) {
+    startMain();
+    const String page = u"a\U0001F600b";
+    forms::TextBox& box = main().Text1;
+    setPage(page, 3);
+    QTest::keyClick(&buffer(), Qt::Key_Backspace);
+    EXPECT_EQ(show(text()), show(u"ab")) << "Backspace after it";
+    expectMirror();
+    setPage(page, 1);
+    QTest::keyClick(&buffer(), Qt::Key_Delete);
+    EXPECT_EQ(show(text()), show(u"ab")) << "Delete before it";
+    expectMirror();
+
+    setPage(page, 1);
+    QTest::keyClick(&buffer(), Qt::Key_Right);
+    EXPECT_EQ(box.selStart(), 3);
+    QTest::keyClick(&buffer(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(std::pair(box.selStart(), box.selLength()), std::pair(1, 2));
+
+    // A caret the widget puts between the halves goes before the character in both.
+    QTextCursor c = buffer().textCursor();
+    c.setPosition(2);
+    buffer().setTextCursor(c);
+    EXPECT_EQ(box.selStart(), 1);
+    EXPECT_EQ(buffer().textCursor().position(), 1);
+
+    // A restore that changes only the second half, then Ctrl+Z and a key.
+    setPage(page, 0);
+    run([&] { box.setText(u"a\U0001F603b"); });
+    QTest::keyClick(&buffer(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(show(text()), show(page));
+    QTest::keyClicks(&buffer(), "x");
+    EXPECT_TRUE(text() == u"ax\U0001F600b" || text() == u"a\U0001F600xb") << show(text());
+    expectMirror();
+}
