@@ -9,6 +9,7 @@
 #include <memory>
 
 class Page;
+class Recovery;
 
 class Program {
 public:
@@ -32,6 +33,12 @@ public:
     int otherPagesAtStart = 0;
     // Opens that page in the main window, once: the splash calls it as it closes.
     void openPageAtStart();
+    // Offers back the unsaved text of runs that died, one question for each copy until one
+    // is taken; true when the page now holds one. The splash calls it as it closes, before
+    // the page named on the command line, which then stays closed.
+    bool offerRecovery();
+    // The recovery copy of the page.
+    Recovery& recovery() { return *recovery_; }
 
     // The window, loaded on first reference (its Form_Load runs then), made from the page
     // as every window is.
@@ -45,4 +52,5 @@ private:
     forms::Runtime runtime_;
     forms::Registry windows_;
     std::unique_ptr<Page> page_;
+    std::unique_ptr<Recovery> recovery_;
 };

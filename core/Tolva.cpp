@@ -75,6 +75,7 @@ void Tolva::pageEvent(Page::Event e, StringView) {
     case Page::Event::Saved:
     case Page::Event::Replaced:
     case Page::Event::Cleared:
+    case Page::Event::Closed:
         break;
     }
 }
@@ -133,9 +134,10 @@ void Tolva::exit_Click() {
     if (page.star == u"*") {
         int r = runtime().msgBox(Messages::exitUnsaved, Messages::yesNoSafe,
                                  u"Assistant: Tolva - Reminder to save");
-        if (r == forms::vbYes) runtime().end();
-        return;
+        if (r != forms::vbYes) return;
     }
+    // The user's answer: the recovery copy goes with the page.
+    page.close();
     runtime().end();
 }
 
@@ -147,6 +149,7 @@ void Tolva::Form_Unload(bool& cancel) {
             return;
         }
     }
+    page.close();
     runtime().end();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace forms {
@@ -131,6 +132,19 @@ public:
     virtual std::optional<FileStamp> stamp(StringView path) = 0;
 };
 
+// Where the program keeps what must outlive a run (the recovery copy of an unsaved page),
+// and the worker that writes there without holding up the user.
+class StateFiles {
+public:
+    virtual ~StateFiles() = default;
+    // The program's own state folder (UTF-8), made when first written; "" keeps nothing.
+    virtual std::string folder() = 0;
+    // Runs job off the user-interface thread, after every job posted before it. Jobs still
+    // waiting when the service goes run first. A job works on its own copies: it never
+    // touches the program.
+    virtual void post(std::function<void()> job) = 0;
+};
+
 // The services handed to the program. Does not own them; they outlive the program.
 struct Platform {
     Dialogs& dialogs;
@@ -141,6 +155,8 @@ struct Platform {
     Browser* browser = nullptr;
     // Without it nothing is watched and every save writes.
     FileWatch* files = nullptr;
+    // Without it nothing is kept between runs.
+    StateFiles* state = nullptr;
 };
 
 } // namespace forms

@@ -96,3 +96,7 @@ void Page::clear() {
     disk.stop();
     notify(Event::Cleared);
 }
+
+void Page::close() {
+    notify(Event::Closed);
+}

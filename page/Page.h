@@ -96,11 +96,14 @@ public:
     forms::String varfinder = u"0";
     int32_t findNextLength = 0;
 
+    // The user lets the page go unsaved as the program ends: announced as Closed.
+    void close();
+
     // What happens to the page. Changed: its text changed (the buffer's Change). Renamed:
     // saveme changed. Modified: the marker was set. Saved: written to saveme or another
     // file (the listener reads where from the event's path). Replaced: another file's
-    // text was read in. Cleared: the page went back to a new one.
-    enum class Event { Changed, Renamed, Modified, Saved, Replaced, Cleared };
+    // text was read in. Cleared: the page went back to a new one. Closed: see close().
+    enum class Event { Changed, Renamed, Modified, Saved, Replaced, Cleared, Closed };
     using Listener = std::function<void(Event, forms::StringView path)>;
     // The listening lasts as long as the returned subscription.
     forms::Subscription listen(Listener l) { return listeners_.add(std::move(l)); }

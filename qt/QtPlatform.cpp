@@ -2,6 +2,7 @@
 #include "qt/QtPlatform.h"
 
 #include "forms/Controls.h"
+#include "page/Recovery.h"
 #include "qt/Binder.h"
 
 #include <QApplication>
@@ -14,6 +15,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
 
 namespace tolva::qt {
 
@@ -259,6 +264,40 @@ void QtFileWatch::heard() {
 
 std::optional<forms::FileStamp> QtFileWatch::stamp(forms::StringView path) {
     return forms::stampOf(path);
+}
+
+QtState::QtState()
+    : folder_(recovery::stateFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
+
+QtState::~QtState() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    if (thread_.joinable()) thread_.join();
+}
+
+void QtState::post(std::function<void()> job) {
+    {
+        std::lock_guard lock(mutex_);
+        jobs_.push_back(std::move(job));
+        if (!thread_.joinable()) thread_ = std::thread([this] { work(); });
+    }
+    wake_.notify_one();
+}
+
+void QtState::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (jobs_.empty()) return;
+        std::function<void()> job = std::move(jobs_.front());
+        jobs_.pop_front();
+        lock.unlock();
+        job();
+        lock.lock();
+    }
 }
 
 void QtSession::end() {

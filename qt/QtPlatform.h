@@ -1,5 +1,5 @@
 // The platform services of the real window: Qt dialogs, clipboard, fonts, timers, the
-// file watch, End.
+// file watch, End, and the state folder with its writer.
 #pragma once
 
 #include "forms/Platform.h"
@@ -9,7 +9,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <condition_variable>
+#include <deque>
 #include <map>
+#include <mutex>
+#include <string>
+#include <thread>
 
 class QWidget;
 
@@ -79,7 +84,28 @@ public:
     bool ended = false;
 };
 
-// The services of one running program. The dialogs can be replaced (tests script them).
+// The user's state folder, and one worker thread that runs the jobs in order; it starts
+// with the first job, and the jobs still waiting when it goes run first.
+class QtState : public forms::StateFiles {
+public:
+    // The folder from the environment, as it is now.
+    QtState();
+    ~QtState() override;
+    std::string folder() override { return folder_; }
+    void post(std::function<void()> job) override;
+
+private:
+    void work();
+    std::string folder_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> jobs_;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+// The services of one running program. The dialogs can be replaced (tests script them); a
+// program with scripted dialogs keeps nothing between runs unless its test hands it state.
 struct QtPlatform {
     QtDialogs dialogs;
     QtClipboard clipboard;
@@ -87,9 +113,11 @@ struct QtPlatform {
     QtClock clock;
     QtSession session;
     QtFileWatch files;
+    QtState state;
     forms::Platform platform(forms::Dialogs* scripted = nullptr) {
         return forms::Platform{
-            scripted ? *scripted : dialogs, clipboard, fonts, clock, session, nullptr, &files};
+            scripted ? *scripted : dialogs, clipboard, fonts, clock, session, nullptr, &files,
+            scripted ? nullptr : &state};
     }
 };
 

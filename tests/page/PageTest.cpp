@@ -20,8 +20,8 @@ struct PageTest : FileTest {
     Page page{rt, windows};
     std::vector<std::string> heard;
     forms::Subscription listening = page.listen([this](Page::Event e, StringView path) {
-        static const char* names[] = {"changed", "renamed",  "modified",
-                                      "saved",   "replaced", "cleared"};
+        static const char* names[] = {"changed",  "renamed", "modified", "saved",
+                                      "replaced", "cleared", "closed"};
         heard.push_back(std::string(names[static_cast<int>(e)]) +
                         (path.empty() ? "" : " " + forms::toUtf8(path)));
     });

@@ -124,6 +124,20 @@ void ScriptedFiles::changed() {
     if (auto f = onChange_) f();
 }
 
+void ScriptedState::post(std::function<void()> job) {
+    ++posted;
+    jobs_.push_back(std::move(job));
+    if (!hold) runJobs();
+}
+
+void ScriptedState::runJobs() {
+    while (!jobs_.empty()) {
+        auto job = std::move(jobs_.front());
+        jobs_.pop_front();
+        job();
+    }
+}
+
 void VirtualClock::timerChanged(forms::Timer& t) {
     if (!order_.count(&t)) order_[&t] = made_++;
     if (t.enabled() && t.interval() > 0)

@@ -1,5 +1,6 @@
 // Test doubles of the platform services: dialogs answered from a script (an unexpected
-// dialog fails the test), an in-memory clipboard, a font list, a virtual clock and End.
+// dialog fails the test), an in-memory clipboard, a font list, a virtual clock, End, and a
+// state folder whose jobs run when the test says.
 #pragma once
 
 #include "forms/Controls.h"
@@ -142,6 +143,22 @@ public:
     bool ended = false;
 };
 
+// Keeps nothing until a test names a folder. Jobs run at once, or wait while held until
+// the test runs them (as a slow disk would leave them); those still waiting run at the end.
+class ScriptedState : public forms::StateFiles {
+public:
+    ~ScriptedState() override { runJobs(); }
+    std::string folder() override { return dir; }
+    void post(std::function<void()> job) override;
+    void runJobs();
+    std::string dir;
+    bool hold = false;
+    int posted = 0;
+
+private:
+    std::deque<std::function<void()>> jobs_;
+};
+
 struct ScriptedPlatform {
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;
@@ -150,7 +167,8 @@ struct ScriptedPlatform {
     EndRecorder session;
     FakeBrowser browser;
     ScriptedFiles files;
-    forms::Platform platform{dialogs, clipboard, fonts, clock, session, &browser, &files};
+    ScriptedState state;
+    forms::Platform platform{dialogs, clipboard, fonts, clock, session, &browser, &files, &state};
 };
 
 } // namespace testing_support
