@@ -97,7 +97,7 @@ TEST_F(RecoveryTest, HoldsTheTextAsItIsTheFileNameTheCaretAndTheFormatForThisRun
         // Half a surrogate pair and a lone CR: kept as they are.
         main().Text1.setSelText(u"\U0001F600\xD83D\r");
         main().Text1.setSelStart(2);
-        main().Text1.setSelLength(3);
+        main().Text1.setSelLength(2);
     });
     sp.clock.advance(Recovery::pauseMs);
     recovery::Copy c = onDisk();
@@ -105,7 +105,7 @@ TEST_F(RecoveryTest, HoldsTheTextAsItIsTheFileNameTheCaretAndTheFormatForThisRun
     EXPECT_TEXT(main().Text1.text(), c.text);
     EXPECT_EQ(c.text.size(), 16u);
     EXPECT_EQ(c.selStart, 2);
-    EXPECT_EQ(c.selLength, 3);
+    EXPECT_EQ(c.selLength, 2);
     EXPECT_EQ(c.format, (pagefile::Format{pagefile::Encoding::Utf8, pagefile::Breaks::Lf}));
 
     fs::path file = copies().front();
@@ -177,7 +177,7 @@ TEST_F(RecoveryTest, AtStartYesGivesTheTextBackModifiedUnderItsNameAndASaveAsksN
     writeBytes(p, "old\n");
     recovery::Copy c{pathOf(p),
                      u"new\r\n\U0001F600 text\r\n",
-                     4,
+                     5,
                      2,
                      {pagefile::Encoding::Utf8, pagefile::Breaks::Lf}};
     fs::path left = leave(c);
@@ -195,7 +195,7 @@ TEST_F(RecoveryTest, AtStartYesGivesTheTextBackModifiedUnderItsNameAndASaveAsksN
     EXPECT_TEXT(u"*", w.page.star);
     EXPECT_TEXT(pathOf(p), w.page.saveme());
     EXPECT_TEXT(pathOf(p) + u"[*]: Tolva -By Quendry", w.caption());
-    EXPECT_EQ(w.Text1.selStart(), 4);
+    EXPECT_EQ(w.Text1.selStart(), 5);
     EXPECT_EQ(w.Text1.selLength(), 2);
     EXPECT_TRUE(w.preview.enabled());
     // This run's own copy replaced the old one.
