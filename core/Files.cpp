@@ -130,7 +130,7 @@ void Tolva::new_Click() {
     if (reset) {
         pictprev.setVisible(false);
         preview.setEnabled(false);
-        page.clear();
+        page.blank();
         Form_Load();
         page.setSaveme(Captions::untitled);
         setCaption(page.saveme() + Captions::saved);

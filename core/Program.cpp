@@ -45,7 +45,7 @@ Program::~Program() {
     windows_.tearDown();
 }
 
-void Program::start() {
+void Program::launch() {
     runtime_.invoke([this] {
         Splash& splash = window<Splash>();
         splash.proceeded = [this] {

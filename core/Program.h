@@ -25,9 +25,9 @@ public:
     forms::Registry& windows() { return windows_; }
 
     // Starts the program: the splash window is its first window.
-    void start();
+    void launch();
 
-    // Set by the front end before start(): the page named on the command line, opened once
+    // Set by the front end before launch(): the page named on the command line, opened once
     // the main window shows, and how many more were named (which are not opened).
     forms::String pageAtStart;
     int otherPagesAtStart = 0;

@@ -134,6 +134,10 @@ public:
 
 // Where the program keeps what must outlive a run (the recovery copy of an unsaved page),
 // and the worker that writes there without holding up the user.
+// The program's state folder: $XDG_STATE_HOME/tolva, else ~/.local/state/tolva; "" when
+// neither names an absolute folder.
+std::string stateFolder(const char* xdgStateHome, const char* home);
+
 class StateFiles {
 public:
     virtual ~StateFiles() = default;

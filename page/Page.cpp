@@ -89,7 +89,7 @@ bool Page::write(const String& path) {
     return true;
 }
 
-void Page::clear() {
+void Page::blank() {
     Text1.setText(attempt.text());
     star = u"";
     pageFormat = {};

@@ -80,7 +80,7 @@ public:
     // Writes the buffer to path; on failure tells the user and returns false.
     bool write(const forms::String& path);
     // The page a new buffer starts with, without a file.
-    void clear();
+    void blank();
 
     // State that a new page starts afresh.
     bool firstPreview = true;

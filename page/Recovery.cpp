@@ -81,7 +81,7 @@ private:
     std::string_view rest_;
 };
 
-bool exists(const std::string& path) {
+bool onDisk(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }
@@ -192,12 +192,6 @@ std::optional<Copy> decode(std::string_view bytes) {
     c.format = {static_cast<pagefile::Encoding>(format[0]),
                 static_cast<pagefile::Breaks>(format[1])};
     return c;
-}
-
-std::string stateFolder(const char* xdgStateHome, const char* home) {
-    if (xdgStateHome && xdgStateHome[0] == '/') return std::string(xdgStateHome) + "/tolva";
-    if (home && home[0] == '/') return std::string(home) + "/.local/state/tolva";
-    return {};
 }
 
 Leftover::Leftover(Copy c, std::string path, std::string lockPath, int lockFd)
@@ -315,10 +309,10 @@ bool Recovery::claimName() {
     for (int k = 0; k < 100; ++k) {
         std::string base = folder_ + "/" + pid + (k ? "-" + std::to_string(k) : "");
         std::string copy = base + std::string(recovery::kCopy);
-        if (recovery::exists(copy)) continue;
+        if (recovery::onDisk(copy)) continue;
         int fd = recovery::claim(base + std::string(recovery::kLock));
         if (fd < 0) continue;
-        if (recovery::exists(copy)) {
+        if (recovery::onDisk(copy)) {
             ::close(fd);
             continue;
         }
@@ -344,7 +338,7 @@ std::vector<Leftover> Recovery::leftBehind() {
         if (recovery::endsWith(name, recovery::kLock)) {
             base += name.substr(0, name.size() - recovery::kLock.size());
             // The lock of a run that died with nothing unsaved.
-            if (recovery::exists(base + std::string(recovery::kCopy))) continue;
+            if (recovery::onDisk(base + std::string(recovery::kCopy))) continue;
             int fd = recovery::claim(entry.path().string());
             if (fd < 0) continue;
             ::unlink(entry.path().c_str());

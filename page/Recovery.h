@@ -36,10 +36,6 @@ std::string encode(const Copy& c);
 // Nothing when the bytes are not a whole recovery file.
 std::optional<Copy> decode(std::string_view bytes);
 
-// $XDG_STATE_HOME/tolva, else $HOME/.local/state/tolva; "" when neither is an absolute
-// path (a relative XDG_STATE_HOME is ignored, as the base directory rules say).
-std::string stateFolder(const char* xdgStateHome, const char* home);
-
 // A copy that a run which died left behind. While it is held, its lock is ours: no other
 // run offers it meanwhile. Letting it go keeps its files for the next start.
 class Leftover {

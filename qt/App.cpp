@@ -67,7 +67,7 @@ int runApplication(int argc, char** argv, forms::Browser* browser) {
     int rc = 0;
     {
         ViewManager views(program);
-        program.start();
+        program.launch();
         rc = QApplication::exec();
     }
     return rc;

@@ -2,7 +2,6 @@
 #include "qt/QtPlatform.h"
 
 #include "forms/Controls.h"
-#include "page/Recovery.h"
 #include "qt/Binder.h"
 
 #include <QApplication>
@@ -58,7 +57,8 @@ public:
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             return;
         typed = path;
-        QDialog::accept();
+        // Past the file dialog's own accept, which would read the quotes as a list of names.
+        QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
     }
 };
 } // namespace
@@ -267,7 +267,7 @@ std::optional<forms::FileStamp> QtFileWatch::stamp(forms::StringView path) {
 }
 
 QtState::QtState()
-    : folder_(recovery::stateFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
+    : folder_(forms::stateFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
 
 QtState::~QtState() {
     {

@@ -61,7 +61,7 @@ TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
     fs::path p = dir / "index.html";
     writeBytes(p, "a\r\n");
     program.pageAtStart = pathOf(p);
-    program.start();
+    program.launch();
     run([&] { program.loaded<Splash>()->Frame1.Click(); });
     EXPECT_TEXT(u"a\r\n", main().Text1.text());
     typeChars(main().Text1, u"x");
@@ -96,7 +96,7 @@ TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEndsAndWhatIsNotOpenedIsTold)
             sp.dialogs.expectMessage(othersMessage, forms::vbInformation, u"Tolva", forms::vbOK);
         program.pageAtStart = pathOf(page);
         program.otherPagesAtStart = others;
-        program.start();
+        program.launch();
         sp.clock.advance(2499);
         EXPECT_EQ(program.loaded<Tolva>(), nullptr) << "the splash runs its course";
         sp.clock.advance(1);

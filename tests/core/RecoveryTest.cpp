@@ -49,7 +49,7 @@ struct RecoveryTest : FileTest {
     }
     // Starts the program and leaves the splash as a click does.
     void start() {
-        program.start();
+        program.launch();
         run([&] { program.window<Splash>().Frame1.Click(); });
     }
     void expectOffer(forms::StringView name, int answer) {
@@ -219,7 +219,7 @@ TEST_F(RecoveryTest, AtStartNoRemovesTheCopyAndTheNextStartAsksNothing) {
     EXPECT_TRUE(fs::is_empty(state)) << "neither the copy nor its lock is left";
 
     Program next{sp.platform};
-    next.start();
+    next.launch();
     next.runtime().invoke([&] { next.window<Splash>().Frame1.Click(); });
 }
 

@@ -8,7 +8,7 @@ using namespace testing_support;
 using SplashTest = ProgramTest;
 
 TEST_F(SplashTest, AKeyInTheFirstMomentSkipsStraightToTheMainWindow) {
-    program.start();
+    program.launch();
     sp.clock.advance(50);
     int k = 'a';
     run([&] { program.loaded<Splash>()->KeyPress(k); });

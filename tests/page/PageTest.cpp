@@ -45,7 +45,7 @@ TEST_F(PageTest, ReadingWritingAndClearingAreAnnouncedWithTheirFile) {
                                                "saved " + b.string()}));
     heard.clear();
 
-    page.clear();
+    page.blank();
     EXPECT_EQ(page.Text1.text(), page.attempt.text());
     EXPECT_TEXT(u"", page.star);
     EXPECT_EQ(heard, (std::vector<std::string>{"changed", "cleared"}));

@@ -45,12 +45,12 @@ TEST(RecoveryFileTest, APartOfAFileOrAnAlteredOneIsNoCopy) {
 }
 
 TEST(RecoveryFileTest, TheFolderFollowsTheStateHomeElseTheHomeFolder) {
-    EXPECT_EQ(recovery::stateFolder("/s", "/h"), "/s/tolva");
-    EXPECT_EQ(recovery::stateFolder(nullptr, "/h"), "/h/.local/state/tolva");
-    EXPECT_EQ(recovery::stateFolder("", "/h"), "/h/.local/state/tolva");
-    EXPECT_EQ(recovery::stateFolder("rel", "/h"), "/h/.local/state/tolva") << "relative: ignored";
-    EXPECT_EQ(recovery::stateFolder(nullptr, nullptr), "");
-    EXPECT_EQ(recovery::stateFolder(nullptr, "rel"), "");
+    EXPECT_EQ(forms::stateFolder("/s", "/h"), "/s/tolva");
+    EXPECT_EQ(forms::stateFolder(nullptr, "/h"), "/h/.local/state/tolva");
+    EXPECT_EQ(forms::stateFolder("", "/h"), "/h/.local/state/tolva");
+    EXPECT_EQ(forms::stateFolder("rel", "/h"), "/h/.local/state/tolva") << "relative: ignored";
+    EXPECT_EQ(forms::stateFolder(nullptr, nullptr), "");
+    EXPECT_EQ(forms::stateFolder(nullptr, "rel"), "");
 }
 
 } // namespace

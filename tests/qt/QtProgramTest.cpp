@@ -11,7 +11,7 @@
 namespace testing_support {
 
 tolva::qt::MainView& QtProgramTest::startMain() {
-    program.start();
+    program.launch();
     run([&] { program.window<Splash>().Frame1.Click(); });
     QApplication::processEvents();
     auto& v = mainView();

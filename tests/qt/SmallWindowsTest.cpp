@@ -44,7 +44,7 @@ TEST_F(SmallWindowsTest, TitleBarsShowCaptionsExactlyAsWritten) {
 TEST_F(SmallWindowsTest, SplashIsNamedAndAnyClickOnItsFrameSkipsIt) {
     for (const char* target : {"Frame1", "lblProductName", "lblVersion", "ProgressBar1"}) {
         SCOPED_TRACE(target);
-        program.start();
+        program.launch();
         FormView* splash = views->view("frmSplash");
         ASSERT_NE(splash, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));

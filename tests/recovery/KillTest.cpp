@@ -59,7 +59,7 @@ struct Start {
     void run(const std::function<void()>& f) { program.runtime().invoke(f); }
     // Leaves the splash as a click does.
     Tolva& start() {
-        program.start();
+        program.launch();
         run([&] { program.window<Splash>().Frame1.Click(); });
         QApplication::processEvents();
         return *program.loaded<Tolva>();
