@@ -98,46 +98,46 @@ void deleteRange(forms::TextBox& box, int32_t start, int32_t length) {
 } // namespace
 
 void mnuautodel_Click(Page& w) {
-    forms::TextBox& Text1 = w.Text1;
-    smartSelect(Text1, w.runtime());
-    const int32_t s = Text1.selStart();
+    forms::TextBox& buffer = w.Text1;
+    smartSelect(buffer, w.runtime());
+    const int32_t s = buffer.selStart();
     for (const DeletionRow& row : kRows) {
-        if (!matches(row, Text1)) continue;
+        if (!matches(row, buffer)) continue;
         switch (row.family) {
         case Family::Pair: {
-            int32_t c = Text1.find(row.closing, s);
+            int32_t c = buffer.find(row.closing, s);
             if (c >= 0) {
-                deleteRange(Text1, c, len(row.closing));
-                deleteRange(Text1, s, len(row.opening));
+                deleteRange(buffer, c, len(row.closing));
+                deleteRange(buffer, s, len(row.opening));
             } else {
                 w.runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
-                Text1.setSelText(u"");
-                Text1.setFocus();
+                buffer.setSelText(u"");
+                buffer.setFocus();
             }
             break;
         }
         case Family::Unwrap: {
-            Text1.setSelText(u"");
+            buffer.setSelText(u"");
             // The search starts two characters before the removed tag.
             int32_t from = std::max(s - 2, 0);
-            int32_t c = Text1.find(row.closing, from);
-            int32_t o = Text1.find(row.nested, from);
+            int32_t c = buffer.find(row.closing, from);
+            int32_t o = buffer.find(row.nested, from);
             if (o >= 0 && c >= 0 && o <= c) {
-                Text1.setFocus();
+                buffer.setFocus();
             } else if (c >= 0) {
-                deleteRange(Text1, c, len(row.closing));
-                Text1.setSelStart(s);
+                deleteRange(buffer, c, len(row.closing));
+                buffer.setSelStart(s);
             }
             break;
         }
         case Family::Element: {
-            int32_t c = Text1.find(row.closing, s);
+            int32_t c = buffer.find(row.closing, s);
             if (c >= 0) {
-                Text1.setSelLength(c + len(row.closing) - s);
-                Text1.setSelText(u"");
+                buffer.setSelLength(c + len(row.closing) - s);
+                buffer.setSelText(u"");
             } else {
                 w.runtime().msgBox(row.message, forms::vbExclamation, Messages::assistant);
-                Text1.setFocus();
+                buffer.setFocus();
             }
             break;
         }

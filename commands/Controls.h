@@ -14,6 +14,8 @@ namespace commands {
 
 // Declared in the order of the rows below: the button groups first, then the window's other
 // controls and the commands that have no control of their own.
+// The ids are the controls' own names, as the program's documents write them.
+// NOLINTBEGIN(readability-identifier-naming)
 enum class Id : uint8_t {
     numberings,
     Bullet,
@@ -162,6 +164,7 @@ enum class Id : uint8_t {
 
     none, // no control; also the number of rows
 };
+// NOLINTEND(readability-identifier-naming)
 
 struct Row {
     Id id;

@@ -294,7 +294,9 @@ KeyAction TextBox::pressKey(const Key& k, const KeyView& view) {
     case KeyAction::DeleteWordForward:
         if (view.wordRange) {
             // The range is the one the user sees before any handler runs.
-            auto [from, to] = view.wordRange(a == KeyAction::DeleteWordBack);
+            // Copied out of the pair: clang 14 cannot capture a structured binding.
+            auto range = view.wordRange(a == KeyAction::DeleteWordBack);
+            int32_t from = range.first, to = range.second;
             act = [this, from, to] {
                 select(from, to - from);
                 userInsert(u"");

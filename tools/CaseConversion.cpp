@@ -25,28 +25,28 @@ char16_t raise(char16_t c) {
 }
 
 // Replaces the selection by its conversion and selects the result.
-void replaceSelection(forms::TextBox& Text1,
+void replaceSelection(forms::TextBox& box,
                       const std::function<forms::String(forms::String)>& convert) {
-    int32_t start = Text1.selStart();
-    int32_t length = Text1.selLength();
-    Text1.setSelText(convert(Text1.selText()));
-    Text1.setSelStart(start);
-    Text1.setSelLength(length);
+    int32_t start = box.selStart();
+    int32_t length = box.selLength();
+    box.setSelText(convert(box.selText()));
+    box.setSelStart(start);
+    box.setSelLength(length);
 }
 
 // Title and sentence case insert their result with a leading blank (so that the first
 // letter has a blank before it) and then delete that blank: two changes of the text.
-void replaceSelectionPadded(forms::TextBox& Text1,
+void replaceSelectionPadded(forms::TextBox& box,
                             const std::function<void(forms::String&)>& convert) {
-    int32_t start = Text1.selStart();
-    int32_t length = Text1.selLength();
-    String w = u" " + Text1.selText();
+    int32_t start = box.selStart();
+    int32_t length = box.selLength();
+    String w = u" " + box.selText();
     convert(w);
-    Text1.setSelText(w);
-    Text1.setSelStart(start);
-    Text1.setSelLength(1);
-    Text1.setSelText(u"");
-    Text1.setSelLength(length);
+    box.setSelText(w);
+    box.setSelStart(start);
+    box.setSelLength(1);
+    box.setSelText(u"");
+    box.setSelLength(length);
 }
 
 } // namespace

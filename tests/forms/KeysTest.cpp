@@ -15,10 +15,13 @@ using testing_support::show;
 
 namespace {
 
+// Short names keep the key tables readable.
+// NOLINTBEGIN(readability-identifier-naming)
 constexpr int S = vbShiftMask;
 constexpr int C = vbCtrlMask;
 constexpr int A = vbAltMask;
 constexpr int M = kMetaMask;
+// NOLINTEND(readability-identifier-naming)
 
 Key named(int code, int mods = 0) {
     Key k;
