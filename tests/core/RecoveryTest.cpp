@@ -246,21 +246,4 @@ TEST_F(RecoveryTest, ACopyOfALiveRunIsLeftAloneAndOfferedOnceThatRunIsGone) {
     EXPECT_TRUE(other.recovery().leftBehind().empty());
 }
 
-TEST_F(RecoveryTest, TwoRunsKeepTheirOwnCopiesAndOneThatEndsUnansweredLeavesItsCopy) {
-    setPage(u"first", 0);
-    auto other = std::make_unique<Program>(sp.platform);
-    other->runtime().invoke([&] { other->window<Tolva>().Text1.setText(u"second"); });
-    sp.clock.advance(Recovery::pauseMs);
-    ASSERT_EQ(copies().size(), 2u);
-    EXPECT_NE(program.recovery().path(), other->recovery().path());
-    EXPECT_TRUE(program.recovery().leftBehind().empty());
-    EXPECT_TRUE(other->recovery().leftBehind().empty());
-
-    // Gone without the user's answer, as a killed run is: its copy is the next start's.
-    other.reset();
-    auto found = program.recovery().leftBehind();
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_TEXT(u"second", found.front().copy.text);
-}
-
 } // namespace

@@ -106,18 +106,9 @@ TEST(KeyMap, CharacterKeysTypeUnlessAShortcutModifierIsHeld) {
 
 TEST(KeyMap, TheDesktopsSequencesWinOverTheKeysOwnMeaning) {
     expectActions({
-        {"Ctrl+Z", standard(StandardKey::Undo, character(vbKeyA + 25, u"", C)), KeyAction::Undo},
         {"Alt+Backspace as Undo", standard(StandardKey::Undo, named(vbKeyBack, A)),
          KeyAction::Undo},
-        {"Ctrl+Shift+Z", standard(StandardKey::Redo, character(vbKeyA + 25, u"", C | S)),
-         KeyAction::Redo},
         {"Shift+Delete as Cut", standard(StandardKey::Cut, named(vbKeyDelete, S)), KeyAction::Cut},
-        {"Ctrl+Insert", standard(StandardKey::Copy, named(vbKeyInsert, C)), KeyAction::Copy},
-        {"Shift+Insert", standard(StandardKey::Paste, named(vbKeyInsert, S)), KeyAction::Paste},
-        {"Ctrl+Backspace", standard(StandardKey::DeleteStartOfWord, named(vbKeyBack, C)),
-         KeyAction::DeleteWordBack},
-        {"Ctrl+Delete", standard(StandardKey::DeleteEndOfWord, named(vbKeyDelete, C)),
-         KeyAction::DeleteWordForward},
         {"Ctrl+A", standard(StandardKey::SelectAll, character(vbKeyA, u"", C)), KeyAction::Move},
     });
 }
@@ -172,23 +163,6 @@ TEST_F(Pressed, EveryKeyRaisesKeyDownAndKeyUpAroundWhatItDoes) {
         page(u"ab", 1);
         EXPECT_EQ(box.pressKey(key, view), action) << name;
         EXPECT_EQ(log, expected) << name;
-    }
-}
-
-TEST_F(Pressed, EditingKeysChangeTheBoxAsTheirActions) {
-    const std::tuple<const char*, Key, forms::StringView> cases[] = {
-        {"Shift+Backspace", named(vbKeyBack, S), u"a\r\n|b"},
-        {"Delete", named(vbKeyDelete), u"a\r\n\r\n|"},
-        {"Enter", named(vbKeyReturn), u"a\r\n\r\n\r\n|b"},
-        {"Tab", named(vbKeyTab), u"a\r\n\r\n\t|b"},
-        {"Shift+q", character(vbKeyA + 16, u"Q", S), u"a\r\n\r\nQ|b"},
-    };
-    for (const auto& [name, key, expected] : cases) {
-        page(u"a\r\n\r\nb", 5);
-        box.pressKey(key, view);
-        String shown = box.text();
-        shown.insert(static_cast<size_t>(box.selStart()), u"|");
-        EXPECT_EQ(show(shown), show(expected)) << name;
     }
 }
 

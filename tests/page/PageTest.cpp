@@ -1,5 +1,5 @@
 // The page under the windows: what it tells its listeners when it changes, is read, saved
-// or cleared, and that a failed read or write changes nothing and says why.
+// or blanked.
 #include "page/Page.h"
 #include "support/FileTest.h"
 
@@ -49,24 +49,6 @@ TEST_F(PageTest, ReadingWritingAndClearingAreAnnouncedWithTheirFile) {
     EXPECT_EQ(page.Text1.text(), page.attempt.text());
     EXPECT_TEXT(u"", page.star);
     EXPECT_EQ(heard, (std::vector<std::string>{"changed", "cleared"}));
-}
-
-TEST_F(PageTest, AFailedReadOrWriteKeepsThePageAndTellsTheUser) {
-    page.Text1.setText(u"kept");
-    heard.clear();
-    fs::path missing = dir / "none.html";
-    sp.dialogs.expectMessage(u"The page could not be opened from " + pathOf(missing) +
-                                 u"\r\n\r\nNo such file or directory",
-                             forms::vbExclamation, u"Tolva", forms::vbOK);
-    EXPECT_FALSE(page.read(pathOf(missing)));
-    fs::path nowhere = dir / "no-folder" / "x.html";
-    sp.dialogs.expectMessage(u"The page could not be saved to " + pathOf(nowhere) +
-                                 u"\r\n\r\nNo such file or directory\r\n\r\nNothing was "
-                                 u"written; the page is not saved.",
-                             forms::vbExclamation, u"Tolva", forms::vbOK);
-    EXPECT_FALSE(page.write(pathOf(nowhere)));
-    EXPECT_TEXT(u"kept", page.Text1.text());
-    EXPECT_TRUE(heard.empty());
 }
 
 } // namespace
