@@ -22,5 +22,3 @@ static void TypeInTheMiddle(benchmark::State& state) {
     state.counters["page_chars"] = static_cast<double>(page.size());
 }
 BENCHMARK(TypeInTheMiddle)->Arg(10 * 1024)->Arg(10 * 1024 * 1024)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

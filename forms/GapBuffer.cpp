@@ -12,16 +12,13 @@ String GapBuffer::mid(int32_t pos, int32_t len) const {
     if (len <= 0 || pos < 0 || pos >= size()) return out;
     len = std::min(len, size() - pos);
     if (len == size()) ++wholeCopies_;
-    out.resize(static_cast<size_t>(len));
     auto p = static_cast<size_t>(pos);
     auto n = static_cast<size_t>(len);
+    // Appended, not resized and overwritten: a 10 MB page is not written twice.
+    out.reserve(n);
     size_t first = p < gapStart_ ? std::min(n, gapStart_ - p) : 0;
-    if (first) std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(p), first, out.begin());
-    if (n > first) {
-        size_t from = p + first + gapLen();
-        std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(from), n - first,
-                    out.begin() + static_cast<std::ptrdiff_t>(first));
-    }
+    if (first) out.append(buf_.data() + p, first);
+    if (n > first) out.append(buf_.data() + p + first + gapLen(), n - first);
     return out;
 }
 

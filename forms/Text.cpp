@@ -71,6 +71,82 @@ std::string toUtf8(StringView s) {
     return out;
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at s[i], or 0 when the bytes there are not one
+// (overlong forms, surrogates and values beyond U+10FFFF are not).
+size_t sequenceAt(std::string_view s, size_t i, char32_t& cp) {
+    auto at = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char c = at(i);
+    size_t n = 0;
+    char32_t least = 0;
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    }
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        cp = c & 0x1F;
+        least = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        cp = c & 0x0F;
+        least = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        cp = c & 0x07;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (size_t k = 1; k < n; ++k) {
+        if ((at(i + k) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (at(i + k) & 0x3F);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return 0;
+    return n;
+}
+
+constexpr char16_t kEscapedByte = 0xDC00;
+
+} // namespace
+
+String fromFileName(std::string_view bytes) {
+    String out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        size_t n = sequenceAt(bytes, i, cp);
+        if (n == 0) {
+            out.push_back(
+                static_cast<char16_t>(kEscapedByte + static_cast<unsigned char>(bytes[i])));
+            ++i;
+        } else {
+            appendCodePoint(out, cp);
+            i += n;
+        }
+    }
+    return out;
+}
+
+std::string toFileName(StringView name) {
+    std::string out;
+    out.reserve(name.size() + name.size() / 2);
+    size_t from = 0;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char16_t u = name[i];
+        bool pairedLow = i > 0 && name[i - 1] >= 0xD800 && name[i - 1] < 0xDC00;
+        if (u >= 0xDC80 && u <= 0xDCFF && !pairedLow) {
+            out += toUtf8(name.substr(from, i - from));
+            out.push_back(static_cast<char>(u - kEscapedByte));
+            from = i + 1;
+        }
+    }
+    out += toUtf8(name.substr(from));
+    return out;
+}
+
 String displayForm(StringView s) {
     String out;
     out.reserve(s.size());

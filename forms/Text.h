@@ -20,6 +20,12 @@ String fromUtf8(std::string_view s);
 void appendCodePoint(String& out, char32_t cp);
 std::string toUtf8(StringView s);
 
+// A file name as the system's bytes, held in a model string: valid UTF-8 is decoded, and
+// each byte of an invalid sequence becomes a lone low surrogate U+DC80..U+DCFF, so that
+// toFileName gives back the very same bytes. Captions show those as replacements.
+String fromFileName(std::string_view bytes);
+std::string toFileName(StringView name);
+
 // The text as an editor widget shows it: every line break (CR LF, lone CR, lone LF) as
 // one LF.
 String displayForm(StringView s);

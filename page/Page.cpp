@@ -55,7 +55,7 @@ void Page::resetCounters() {
 bool Page::read(const String& path) {
     auto stamp = disk.stampOf(path);
     std::string error;
-    auto loaded = pagefile::load(forms::toUtf8(path), error);
+    auto loaded = pagefile::load(forms::toFileName(path), error);
     if (!loaded) {
         // Saying nothing would leave the user believing the page was opened.
         runtime_.msgBox(u"The page could not be opened from " + path + u"\r\n\r\n" +
@@ -75,7 +75,7 @@ bool Page::write(const String& path) {
     String text = Text1.text();
     pagefile::Format format{pagefile::choose(text, pageFormat.encoding), pageFormat.breaks};
     std::string error;
-    if (!pagefile::writeAtomically(forms::toUtf8(path), pagefile::write(text, format), error)) {
+    if (!pagefile::writeAtomically(forms::toFileName(path), pagefile::write(text, format), error)) {
         runtime_.msgBox(u"The page could not be saved to " + path + u"\r\n\r\n" +
                             forms::fromUtf8(error) +
                             u"\r\n\r\nNothing was written; the page is not saved.",

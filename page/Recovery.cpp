@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
@@ -29,9 +30,13 @@ constexpr std::string_view kCopy = ".recovery";
 constexpr std::string_view kLock = ".lock";
 
 void appendUnits(std::string& out, forms::StringView s) {
-    for (char16_t c : s) {
-        out.push_back(static_cast<char>(c & 0xFF));
-        out.push_back(static_cast<char>(c >> 8));
+    if constexpr (std::endian::native == std::endian::little) {
+        out.append(reinterpret_cast<const char*>(s.data()), s.size() * 2);
+    } else {
+        for (char16_t c : s) {
+            out.push_back(static_cast<char>(c & 0xFF));
+            out.push_back(static_cast<char>(c >> 8));
+        }
     }
 }
 
@@ -307,7 +312,8 @@ bool Recovery::claimName() {
     // keeps its name until the user has answered for it.
     std::string pid = std::to_string(::getpid());
     for (int k = 0; k < 100; ++k) {
-        std::string base = folder_ + "/" + pid + (k ? "-" + std::to_string(k) : "");
+        std::string base = folder_ + "/" + pid;
+        if (k) base += '-' + std::to_string(k);
         std::string copy = base + std::string(recovery::kCopy);
         if (recovery::onDisk(copy)) continue;
         int fd = recovery::claim(base + std::string(recovery::kLock));

@@ -62,7 +62,7 @@ int runApplication(int argc, char** argv, forms::Browser* browser) {
     forms::Platform platform = services.platform();
     platform.browser = browser;
     Program program(platform);
-    program.pageAtStart = forms::fromUtf8(request.page);
+    program.pageAtStart = forms::fromFileName(request.page);
     program.otherPagesAtStart = request.otherPages;
     int rc = 0;
     {

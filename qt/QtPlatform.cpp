@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -24,6 +26,37 @@ namespace tolva::qt {
 namespace {
 QWidget* dialogParent() {
     return QApplication::activeWindow();
+}
+
+// A model file name as Qt's file classes read the system's bytes.
+QString qtPath(forms::StringView name) {
+    return QFile::decodeName(QByteArray::fromStdString(forms::toFileName(name)));
+}
+
+// Qt reads a file name that is not UTF-8 with replacement characters, which name no file.
+// The chosen file is found again by its bytes in its folder, so the page keeps the
+// system's own name.
+forms::String systemName(const QString& chosen) {
+    QByteArray bytes = QFile::encodeName(chosen);
+    struct stat st {};
+    if (!chosen.contains(QChar::ReplacementCharacter) || ::stat(bytes.constData(), &st) == 0)
+        return forms::fromFileName(bytes.toStdString());
+    QFileInfo info(chosen);
+    QByteArray folder = QFile::encodeName(info.absolutePath());
+    std::string found;
+    int matches = 0;
+    if (DIR* d = ::opendir(folder.constData())) {
+        while (dirent* e = ::readdir(d)) {
+            if (QFile::decodeName(e->d_name) == info.fileName()) {
+                found = e->d_name;
+                ++matches;
+            }
+        }
+        ::closedir(d);
+    }
+    // Two names that read alike cannot be told apart here; the name as read is kept.
+    if (matches != 1) return forms::fromFileName(bytes.toStdString());
+    return forms::fromFileName(folder.toStdString() + "/" + found);
 }
 
 // Qt's own file dialog reads double quotes as marks around several names ("a" "b"), so a
@@ -142,14 +175,14 @@ std::optional<forms::String> QtDialogs::fileDialog(const forms::FileDialogReques
     if (!request.title.empty()) dialog.setWindowTitle(toQt(request.title));
     if (!request.defaultExt.empty()) dialog.setDefaultSuffix(toQt(request.defaultExt));
     if (!request.fileName.empty()) {
-        QFileInfo last(toQt(request.fileName));
+        QFileInfo last(qtPath(request.fileName));
         dialog.setDirectory(last.absolutePath());
         dialog.selectFile(last.fileName());
     }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     if (!dialog.typed.isEmpty()) return fromQt(dialog.typed);
     if (dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQt(dialog.selectedFiles().first());
+    return systemName(dialog.selectedFiles().first());
 }
 
 QString toDesktopText(forms::StringView text) {
@@ -241,7 +274,7 @@ QtFileWatch::QtFileWatch() {
 
 void QtFileWatch::watch(forms::StringView path, std::function<void()> onChange) {
     unwatch();
-    path_ = QFileInfo(toQt(path)).absoluteFilePath();
+    path_ = QFileInfo(qtPath(path)).absoluteFilePath();
     onChange_ = std::move(onChange);
     QString folder = QFileInfo(path_).absolutePath();
     if (QFileInfo::exists(folder)) watcher_.addPath(folder);

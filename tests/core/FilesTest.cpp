@@ -192,6 +192,19 @@ TEST_F(FilesTest, ANameAsLongAsTheSystemAllowsIsSaved) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+TEST_F(FilesTest, ANameThatIsNotUtf8IsOpenedAndSavedUnderItsOwnBytes) {
+    // Latin-1 "café", a lone continuation byte, and a truncated sequence before the dot.
+    fs::path p = dir / std::string("caf\xe9 \x80x\xe2\x82.html");
+    writeBytes(p, "old");
+    open(p);
+    EXPECT_TEXT(u"old", main().Text1.text());
+    typeChars(main().Text1, u"n");
+    run([&] { main().save_Click(); });
+    EXPECT_EQ(readBytes(p), "nold");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+        << "no second file under a mended name";
+}
+
 TEST_F(FilesTest, ASaveRemovesWhatKilledSavesOfThePageLeftAndNothingElse) {
     fs::path p = dir / "page.html";
     writeBytes(p, "old");

@@ -282,3 +282,15 @@ TEST_F(Box, OnlyWholeTextReadsCountAsCopies) {
     (void)box.text();
     EXPECT_EQ(box.storage().wholeCopies() - before, 1);
 }
+
+TEST(FileNameTest, EveryByteOfANameComesBackAndOnlyInvalidBytesAreEscaped) {
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    for (std::string bytes : {all, std::string("caf\xc3\xa9 \xf0\x9f\x98\x80"),
+                              std::string("\xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80 \xe2\x82")})
+        EXPECT_EQ(toFileName(fromFileName(bytes)), bytes);
+    EXPECT_EQ(fromFileName("caf\xc3\xa9\xf0\x9f\x98\x80"), u"caf\u00e9\U0001F600");
+    // An overlong slash must not become a slash: each of its bytes stands alone.
+    EXPECT_EQ(fromFileName("\xc0\xaf"), String({char16_t(0xDCC0), char16_t(0xDCAF)}));
+}

@@ -19,7 +19,7 @@ void writeBytes(const fs::path& p, std::string_view bytes) {
 }
 
 String pathOf(const fs::path& p) {
-    return forms::fromUtf8(p.string());
+    return forms::fromFileName(p.string());
 }
 
 void FileTest::SetUp() {
