@@ -34,6 +34,17 @@ forms::String fromQt(const QString& s) {
     return s.toStdU16String();
 }
 
+QString toShown(forms::StringView s) {
+    QString out = toQt(s);
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate())
+            ++i;
+        else if (out[i].isSurrogate())
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
+}
+
 namespace {
 
 // Smallest replacement turning a into b: (start, removed length, inserted text).

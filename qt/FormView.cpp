@@ -24,7 +24,7 @@ constexpr int kTwipsPerPixel = 15;
 // The caption as the title bar must receive it: Qt reads "[*]" as its modified-marker
 // placeholder and drops it, and shows a doubled one as one literal "[*]".
 QString titleFor(forms::StringView caption) {
-    return toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return toShown(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 } // namespace
 

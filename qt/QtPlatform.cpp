@@ -98,8 +98,8 @@ public:
 
 int QtDialogs::messageBox(forms::StringView prompt, int flags, forms::StringView title) {
     QMessageBox box(dialogParent());
-    box.setWindowTitle(toQt(title));
-    box.setText(toQt(prompt));
+    box.setWindowTitle(toShown(title));
+    box.setText(toShown(prompt));
     switch (flags & 0x70) {
     case forms::vbCritical:
         box.setIcon(QMessageBox::Critical);

@@ -32,6 +32,9 @@ TEST_F(SmallWindowsTest, TitleBarsShowCaptionsExactlyAsWritten) {
     EXPECT_EQ(shownTitle(&v), "Untitled[*]: Tolva -By Quendry");
     run([&] { main().setCaption(u"C:\\[*][*]\\page.html[*]: Tolva -By Quendry"); });
     EXPECT_EQ(shownTitle(&v), "C:\\[*][*]\\page.html[*]: Tolva -By Quendry");
+    // The bytes of a name that is not UTF-8 read as replacements; a whole pair stays.
+    run([&] { main().setCaption(forms::fromFileName("/caf\xe9\xf0\x9f\x98\x80.html")); });
+    EXPECT_EQ(shownTitle(&v), "/caf\uFFFD\U0001F600.html");
 
     // Every window, not only the main one.
     run([&] {
