@@ -42,10 +42,9 @@ void Tolva::mnuslowpaste_Click() {
 // --- temporary clipboard ----------------------------------------------------------------
 
 void Tolva::addSnippet(StringView s) {
-    // Loading the master window copies the main list, so load it before adding.
-    TempClip& master = page.window<TempClip>();
     tmpcmb.addItem(s);
-    master.tmpcmb.addItem(s);
+    // A master window that was closed comes back, empty but for this snippet.
+    page.window<TempClip>().tmpcmb.addItem(s);
 }
 
 void Tolva::mnucopytotemp_Click() {
@@ -80,9 +79,8 @@ void Tolva::mnucleartemp_Click() {
         Text1.setFocus();
         return;
     }
-    // Both lists go, so that removal by position keeps pairing the same snippets.
+    // The master window keeps its snippets; the two lists no longer pair up by position.
     tmpcmb.clear();
-    if (TempClip* master = page.loaded<TempClip>()) master->tmpcmb.clear();
 }
 
 void Tolva::mnuMaster_Click() {

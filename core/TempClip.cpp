@@ -25,12 +25,9 @@ TempClip::TempClip(Page& p) : forms::Form(p.runtime(), "tempclip"), page(p) {
 }
 
 void TempClip::Form_Load() {
+    // The list is this window's own: closed with its close box, the window comes back empty
+    // while the main list keeps its snippets.
     StatusBar1.setText(helpline::find("tempclip", "Form")->sentence);
-    // A window closed with its close box comes back holding the main list's snippets, so
-    // that the two lists still pair up position by position.
-    if (Tolva* w = page.loaded<Tolva>())
-        for (const forms::String& s : w->tmpcmb.list().items())
-            tmpcmb.addItem(s);
 }
 
 void TempClip::tmpcmb_Click() {

@@ -70,12 +70,9 @@ Imager::Imager(Page& p) : forms::Form(p.runtime(), "imager"), page(p) {
 
 void Imager::Command1_Click() {
     CommonDialog1.DialogTitle = u"Select image file";
-    // A cancelled dialog changes nothing: the source the user typed stays.
+    // Cancelled, the source takes back the name the file dialog held before (none at first).
     String held = CommonDialog1.FileName;
-    if (!CommonDialog1.showOpen()) {
-        CommonDialog1.FileName = held;
-        return;
-    }
+    if (!CommonDialog1.showOpen()) CommonDialog1.FileName = held;
     imageurl.setText(CommonDialog1.FileName);
     if (imageurl.text().empty()) runtime().msgBox(u"Invalid url, image not inserted");
 }

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tolva::qt {
 
 namespace {
@@ -44,7 +46,7 @@ FindReplaceView::FindReplaceView(FindReplace& f) : FormView(f), window_(f) {
     findLabel->setBuddy(find);
     searchField_ = find->lineEdit();
     searchField_->installEventFilter(this);
-    findRow->addWidget(find, 1);
+    findRow->addWidget(find);
     auto* findNext = new QPushButton(this);
     b.button(f.btnfind, findNext);
     findRow->addWidget(findNext);
@@ -91,6 +93,21 @@ FindReplaceView::FindReplaceView(FindReplace& f) : FormView(f), window_(f) {
     }
     grid->addLayout(buttons, 1, 1, Qt::AlignRight);
     root->addWidget(frame);
+
+    // The two boxes start at one edge and are as wide as each other: the find row is indented
+    // as far as the frame indents its own row.
+    const int labelWidth =
+        std::max(findLabel->sizeHint().width(), replaceLabel->sizeHint().width());
+    for (QLabel* label : {findLabel, replaceLabel})
+        label->setFixedWidth(labelWidth);
+    for (QComboBox* box : {find, replace})
+        box->setFixedWidth(box->minimumWidth());
+    // The frame's room to spare goes to the box's column, the box keeping to its left.
+    grid->setColumnStretch(1, 1);
+    grid->setAlignment(replace, Qt::AlignLeft | Qt::AlignVCenter);
+    findRow->insertStretch(2, 1);
+    findRow->setContentsMargins(frame->contentsMargins().left() + grid->contentsMargins().left(), 0,
+                                0, 0);
 
     find->setFocus();
 }

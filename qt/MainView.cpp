@@ -18,10 +18,13 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tolva::qt {
 
@@ -54,7 +57,6 @@ QIcon pictureIcon(QWidget* w, const std::string& name) {
 
 MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     Binder& b = binder();
-    resize(1200, 820);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(4, 4, 4, 4);
@@ -82,6 +84,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     scroll->setWidget(buildButtonPanel(w, b, scroll));
     scroll->setMinimumWidth(scroll->widget()->sizeHint().width() + 16);
     middle->addWidget(scroll, 0);
+    panel_ = scroll;
     // The groups hide together with General: the buffer then takes their whole room.
     auto followGeneral = [scroll, &w] { scroll->setVisible(w.General.visible()); };
     b.keep(w.General.listen([followGeneral](forms::Prop p) {
@@ -117,6 +120,11 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     snippets->setAcceptDrops(true);
     snippets->installEventFilter(this);
     snippets_ = snippets;
+    // Its text field would take a drop as typing; the drop belongs to the whole list.
+    if (QLineEdit* field = snippets->lineEdit()) {
+        field->installEventFilter(this);
+        snippetField_ = field;
+    }
     clipRow->addWidget(snippets, 1);
     auto* more = new QPushButton(clip);
     b.button(w.mastertmpclip, more);
@@ -153,7 +161,22 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     b.colors(w.Text1, buffer_);
     root->addWidget(help);
 
+    if (QScreen* on = screen()) fitTo(on->availableGeometry());
     buffer_->setFocus();
+}
+
+void MainView::fitTo(const QRect& available) {
+    // The height at which the whole button column shows: measured with the column held at
+    // its full height, then let go so that a smaller screen can still scroll it.
+    panel_->setMinimumHeight(panel_->widget()->sizeHint().height());
+    layout()->activate();
+    QSize whole = layout()->totalMinimumSize();
+    panel_->setMinimumHeight(0);
+    layout()->activate();
+    // Room for the frame and title bar the window system adds.
+    const QSize frame(16, 48);
+    resize(
+        QSize(std::max(whole.width(), 1200), whole.height()).boundedTo(available.size() - frame));
 }
 
 QMenu* MainView::buildMenu(forms::MenuItem& item, std::vector<QKeySequence>& keys) {
@@ -200,7 +223,7 @@ void MainView::bindAction(forms::MenuItem& item, QAction* action) {
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == snippets_) {
+    if (watched == snippets_ || watched == snippetField_) {
         // Dragging the buffer's selection onto the snippet list adds it there.
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* e = static_cast<QDragMoveEvent*>(event);
@@ -210,6 +233,7 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         } else if (event->type() == QEvent::Drop) {
+            // A copy, so the buffer keeps what was dragged out of it.
             auto* e = static_cast<QDropEvent*>(event);
             e->setDropAction(Qt::CopyAction);
             e->accept();

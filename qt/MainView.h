@@ -6,6 +6,7 @@
 
 class QMenu;
 class QMenuBar;
+class QScrollArea;
 class Tolva;
 
 namespace forms {
@@ -22,6 +23,9 @@ public:
     explicit MainView(Tolva& window);
     BufferEdit* buffer() const { return buffer_; }
     QMenuBar* menuBar() const { return menuBar_; }
+    // Sizes the window for a screen with that free area: the whole button column in view
+    // where the area allows, never larger than the area; the buffer takes what is left.
+    void fitTo(const QRect& available);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +37,9 @@ private:
     Tolva& window_;
     BufferEdit* buffer_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QScrollArea* panel_ = nullptr;
     QWidget* snippets_ = nullptr;
+    QWidget* snippetField_ = nullptr;
 };
 
 } // namespace tolva::qt

@@ -5,6 +5,7 @@
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -21,15 +22,28 @@ TempClipView::TempClipView(TempClip& t) : FormView(t), window_(t) {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 0);
 
-    auto* lists = new QHBoxLayout;
+    // Each pane under a label that names it, for the eye and for screen readers.
+    auto* lists = new QGridLayout;
     list_ = new QListWidget(this);
     b.list(t.tmpcmb, list_);
     list_->viewport()->setAcceptDrops(true);
     list_->viewport()->installEventFilter(this);
-    lists->addWidget(list_, 1);
     auto* preview = new QPlainTextEdit(this);
     b.textEdit(t.fullclip, preview);
-    lists->addWidget(preview, 2);
+    const std::pair<QWidget*, QString> panes[] = {{list_, tr("Clipboard &items")},
+                                                  {preview, tr("&Preview (you may edit it)")}};
+    int column = 0;
+    for (const auto& [pane, caption] : panes) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(pane);
+        pane->setAccessibleName(QString(caption).remove(u'&'));
+        lists->addWidget(label, 0, column);
+        lists->addWidget(pane, 1, column);
+        ++column;
+    }
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(1, 2);
+    lists->setRowStretch(1, 1);
     root->addLayout(lists, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -28,9 +28,13 @@ public:
         grid->addWidget(fieldLabel(b, d.Label1, type, this), 0, 0, Qt::AlignTop);
         grid->addWidget(type, 0, 1);
         NumberBox count = numberBox(b, d.txtbulnumcreater, d.bulnumcreaterUpDown, this);
-        // The box has no label on the form; a screen reader still says what it counts.
+        // The form gives the box no label; this one says what it counts, and a screen reader
+        // announces the box by the longer name.
+        auto* countLabel = new QLabel(QStringLiteral("&Items:"), this);
+        countLabel->setBuddy(count.box);
         count.box->setAccessibleName(QStringLiteral("Number of items"));
         nameArrows(count, QStringLiteral("Number of items"));
+        grid->addWidget(countLabel, 1, 0);
         grid->addWidget(count.widget, 1, 1);
         root->addLayout(grid);
         auto* build = new QPushButton(this);

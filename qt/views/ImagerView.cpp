@@ -63,6 +63,17 @@ public:
             .box->setFixedWidth(64);
         root->addLayout(grid);
 
+        // Labels stand against their boxes, so that the spacing labels' colons sit by their
+        // numbers; the alternate text's label shows its words one space apart.
+        grid->setHorizontalSpacing(10);
+        for (QLabel* label : findChildren<QLabel*>()) {
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (label->buddy() == alternate) {
+                label->setTextFormat(Qt::RichText);
+                alternate->setAccessibleName(label->text().simplified());
+            }
+        }
+
         QHBoxLayout* buttons = okCancel(b, d.OKButton, d.CancelButton, this);
         root->addLayout(buttons);
 

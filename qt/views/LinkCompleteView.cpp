@@ -39,6 +39,8 @@ public:
         // One grid, so that every label lines up, the target list's too.
         auto* grid = new QGridLayout;
         grid->setColumnMinimumWidth(1, 280);
+        // Clear room between each label and its box.
+        grid->setHorizontalSpacing(12);
         QLineEdit* display = field(b, d.lbltodisplay, d.txttodisplay, grid, 0, 0, this);
         field(b, d.lbllinkurl, d.linkurl, grid, 1, 0, this);
         field(b, d.lbllinkscreentip, d.linkscreentip, grid, 2, 0, this);

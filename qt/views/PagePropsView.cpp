@@ -1,8 +1,11 @@
 // View of page properties: the colour frame (a colour dragged from its list onto a box sets
 // that box), the background picture, the margins and the background sound, the buttons and
-// the status line. It comes forward over the button panel without taking the keyboard.
+// the status line. It comes forward where it hides the least of the page, without taking the
+// keyboard.
 #include "dialogs/PageProps.h"
+#include "qt/BufferEdit.h"
 #include "qt/FormView.h"
+#include "qt/MainView.h"
 #include "qt/views/DialogParts.h"
 
 #include <QApplication>
@@ -19,10 +22,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -145,14 +151,41 @@ public:
     }
 
 protected:
-    // Over the button panel at the right, below the menu and tool bars: the page's text
-    // starts at the left and stays in view.
+    // Where it hides the least of the page: beside the main window where the screen has
+    // room, else over the bottom right of the buffer, where a page's text reaches last.
     QPoint firstPlace(const QWidget& owner) const override {
+        QSize self = frameGeometry().size();
         QRect o = owner.frameGeometry();
-        return {o.right() - frameGeometry().width() - 4, o.top() + 90};
+        QRect screen = owner.screen()->availableGeometry();
+        int top = std::max(screen.top(), std::min(o.top() + 90, screen.bottom() - self.height()));
+        if (screen.right() - o.right() >= self.width()) return {o.right() + 1, top};
+        if (o.left() - screen.left() >= self.width()) return {o.left() - self.width(), top};
+        QRect page = o;
+        if (const auto* main = qobject_cast<const MainView*>(&owner))
+            page = QRect(main->buffer()->mapToGlobal(QPoint(0, 0)), main->buffer()->size());
+        // Clear of the buffer's scroll bar.
+        const int inset = 24;
+        return {std::max(page.left(), page.right() - inset - self.width()),
+                std::max(page.top(), page.bottom() - 4 - self.height())};
+    }
+
+    // Shown while the main window is still hidden (at start-up), it takes its place once that
+    // window shows: only then is there a page to keep clear of.
+    void showEvent(QShowEvent* e) override {
+        if (QWidget* owner = parentWidget(); owner && !owner->isVisible())
+            owner->installEventFilter(this);
+        FormView::showEvent(e);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parentWidget() && event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            // After the owner's own show has run its layout.
+            QTimer::singleShot(0, this, [this] {
+                if (parentWidget()) move(firstPlace(*parentWidget()));
+            });
+            return false;
+        }
         for (const Drop& d : drops_) {
             if (watched != d.edit) continue;
             switch (event->type()) {

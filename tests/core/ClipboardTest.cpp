@@ -96,7 +96,7 @@ TEST_F(ClipboardTest, MasterWindowPastesThePreviewAfterAKeptSelection) {
     EXPECT_FALSE(t.visible());
 }
 
-TEST_F(ClipboardTest, RemovingAndClearingKeepTheListsPaired) {
+TEST_F(ClipboardTest, RemovalPairsByPositionAndClearingFromTheMenuLeavesTheMaster) {
     setPage(u"a b c", 0);
     for (int32_t at : {0, 2, 4})
         snippet(at, 1);
@@ -112,12 +112,40 @@ TEST_F(ClipboardTest, RemovingAndClearingKeepTheListsPaired) {
     sp.dialogs.expectMessage(u"This will clear the temporary clipboard. Proceed", 36,
                              u"Assistant: Tolva", forms::vbYes);
     run([&] { w.menu("mnucleartemp").click(); });
-    expectLists({});
+    EXPECT_EQ(w.tmpcmb.list().items(), Items{});
+    EXPECT_EQ(t.tmpcmb.list().items(), (Items{u"a", u"c"}));
 
-    // Closed by its close box, the master comes back with the main list.
+    // The lists no longer pair up: removal still goes by the master's position.
+    snippet(2, 1);
+    run([&] { t.tmpcmb.setListIndex(2); });
+    run([&] { t.remselected.click(); });
+    EXPECT_EQ(w.tmpcmb.list().items(), Items{u"b"}) << "nothing at position 2 of the main list";
+    EXPECT_EQ(t.tmpcmb.list().items(), (Items{u"a", u"c"}));
+
+    sp.dialogs.expectMessage(u"This will clear the temporary clipboard. Proceed?", 292,
+                             u"Confirm Clear", forms::vbYes);
+    run([&] { t.cleartmp.click(); });
+    expectLists({});
+}
+
+TEST_F(ClipboardTest, TheMasterClosedByItsCloseBoxComesBackEmpty) {
+    setPage(u"a b c", 0);
     snippet(0, 1);
+    snippet(2, 1);
+    run([&] { w.menu("mnuMaster").click(); });
+    run([&] { master().CancelButton.click(); });
+    run([&] { w.menu("mnuMaster").click(); });
+    EXPECT_EQ(master().tmpcmb.listCount(), 2) << "hidden, not discarded";
+
     run([&] { master().userClose(); });
     EXPECT_EQ(program.loaded<TempClip>(), nullptr);
-    snippet(2, 1);
-    expectLists({u"a", u"b"});
+    run([&] { w.menu("mnuMaster").click(); });
+    EXPECT_EQ(master().tmpcmb.listCount(), 0);
+    EXPECT_EQ(w.tmpcmb.list().items(), (Items{u"a", u"b"}));
+
+    // Next used by a new snippet while closed: it holds that snippet alone.
+    run([&] { master().userClose(); });
+    snippet(4, 1);
+    EXPECT_EQ(master().tmpcmb.list().items(), Items{u"c"});
+    EXPECT_EQ(w.tmpcmb.list().items(), (Items{u"a", u"b", u"c"}));
 }

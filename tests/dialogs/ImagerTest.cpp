@@ -81,16 +81,26 @@ TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpenWithDimensionsToo) {
                 page());
 }
 
-TEST_F(ImagerTest, BrowseFillsTheSourceAndCancelKeepsTheTypedOne) {
+TEST_F(ImagerTest, BrowseCancelledGivesBackTheNameTheFileDialogHeld) {
     Imager& d = open();
+    run([&] { d.imageurl.setText(u""); });
+    sp.dialogs.expectFile(false, std::nullopt);
+    sp.dialogs.expectMessage(u"Invalid url, image not inserted", forms::vbOKOnly, u"Tolva",
+                             forms::vbOK);
+    click(d.Command1);
+    EXPECT_TEXT(u"", d.imageurl.text()) << "no file was ever chosen";
+    EXPECT_EQ(program.loaded<Imager>(), &d);
+
     sp.dialogs.expectFile(false, u"/pics/a.gif");
     click(d.Command1);
     EXPECT_TEXT(u"/pics/a.gif", d.imageurl.text());
-
-    run([&] { d.imageurl.setText(u"typed.gif"); });
-    sp.dialogs.expectFile(false, std::nullopt);
-    click(d.Command1);
-    EXPECT_TEXT(u"typed.gif", d.imageurl.text()) << "cancel loses nothing typed, silently";
+    for (const char16_t* typed : {u"", u"typed.gif"}) {
+        run([&] { d.imageurl.setText(typed); });
+        sp.dialogs.expectFile(false, std::nullopt);
+        click(d.Command1);
+        EXPECT_TEXT(u"/pics/a.gif", d.imageurl.text())
+            << (*typed ? "over a typed name" : "emptied");
+    }
 }
 
 } // namespace

@@ -10,10 +10,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 
+#include <algorithm>
 #include <functional>
 
 using namespace testing_support;
@@ -141,8 +143,13 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
         {"bullets, switched from numbering", "numberinga", "bulnumcreater", u"", 0, 0,
          [&](FormView* v) {
              EXPECT_EQ(open("bulleta", "bulnumcreater"), v) << "switched in place";
-             // A box with no label of its own is announced by what it holds.
-             EXPECT_EQ(announced(at(v, "txtbulnumcreater")), "Number of items");
+             // The count has a label in view and is announced by what it holds.
+             QWidget* count = at(v, "txtbulnumcreater");
+             EXPECT_EQ(announced(count), "Number of items");
+             auto labels = v->findChildren<QLabel*>();
+             EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [count](QLabel* l) {
+                 return l->buddy() == count && l->isVisible() && !l->text().isEmpty();
+             }));
              at<QListWidget>(v, "type")->setCurrentRow(1);
              typeInto(at<QLineEdit>(v, "txtbulnumcreater"), "2");
              click(arrow(v, "Number of items up"));

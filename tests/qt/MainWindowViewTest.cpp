@@ -13,7 +13,9 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 
 using namespace testing_support;
 using forms::String;
@@ -90,6 +92,30 @@ TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLa
     QApplication::processEvents();
     EXPECT_EQ(buffer().width(), narrow);
     expectMirror();
+}
+
+TEST_F(MainWindowViewTest, OpensShowingTheWholeButtonColumnWithinTheScreen) {
+    auto& v = startMain();
+    auto* panel = v.findChild<QScrollArea*>("buttonPanel");
+    auto wholeColumnShows = [&] {
+        QApplication::processEvents();
+        return !panel->verticalScrollBar()->isVisible() &&
+               panel->viewport()->height() >= panel->widget()->sizeHint().height();
+    };
+    EXPECT_LE(v.height(), v.screen()->availableGeometry().height()) << "this screen's";
+
+    // A screen as tall as a common laptop's, then a larger one.
+    for (QSize screen : {QSize(1400, 1000), QSize(1920, 1200)}) {
+        v.fitTo(QRect(QPoint(0, 0), screen));
+        EXPECT_TRUE(wholeColumnShows()) << screen.width() << "x" << screen.height();
+        EXPECT_LE(v.height(), screen.height());
+        EXPECT_GE(buffer().width(), v.width() - panel->width() - 40) << "the buffer takes the rest";
+    }
+    // Too small for the column: the window still fits, and the column scrolls.
+    v.fitTo(QRect(0, 0, 1024, 600));
+    EXPECT_LE(v.width(), 1024);
+    EXPECT_LE(v.height(), 600);
+    EXPECT_FALSE(wholeColumnShows());
 }
 
 // One button of a few groups, and the special character chosen in its list.
@@ -181,4 +207,30 @@ TEST_F(MainWindowViewTest, TemporaryClipboardPreviewsAPickedSnippetAndTakesADrop
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the preview keeps its text";
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(snippets->itemText(1).toStdString(), "lph");
+}
+
+TEST_F(MainWindowViewTest, ADropOnTheSnippetFieldAddsTheBufferSelectionAndLeavesThePage) {
+    startMain();
+    setPage(u"alpha beta", 6, 4);
+    const String marker = program.page().star;
+    auto* snippets = in<QComboBox>("tolva", "tmpcmb");
+    QLineEdit* field = snippets->lineEdit();
+    ASSERT_NE(field, nullptr);
+
+    // What the drag carries is not read: the buffer's selection is the snippet.
+    QMimeData mime;
+    mime.setText(QStringLiteral("something else"));
+    QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "a move would take the text out of the page";
+
+    EXPECT_EQ(main().tmpcmb.list().items(), std::vector<String>{u"beta"});
+    EXPECT_EQ(program.window<TempClip>().tmpcmb.list().items(), std::vector<String>{u"beta"});
+    EXPECT_EQ(field->text().toStdString(), "Temporary Clipboard");
+    EXPECT_EQ(text(), String(u"alpha beta"));
+    EXPECT_EQ(program.page().star, marker) << "not marked modified";
 }

@@ -6,6 +6,7 @@
 #include "qt/Views.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -78,12 +79,25 @@ TEST_F(SmallWindowsTest, PagePropertiesComeForwardWithoutTakingTheKeyboard) {
     QTest::mouseClick(buffer().viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(QApplication::focusWidget(), &buffer()) << "a click in the page raises it too";
 
-    // At the right over the button panel: the start of the page's lines stays in view.
+    // This screen leaves no room beside the main window: over the bottom of the buffer.
     QRect page(buffer().mapToGlobal(QPoint(0, 0)), buffer().size());
     QRect placed = props->frameGeometry();
-    EXPECT_GT(placed.left(), page.center().x()) << placed.x() << "," << placed.y();
-    EXPECT_LE(placed.right(), v.frameGeometry().right());
-    EXPECT_GE(placed.top(), v.frameGeometry().top());
+    EXPECT_GE(placed.left(), page.left()) << placed.x() << "," << placed.y();
+    EXPECT_LE(placed.bottom(), page.bottom());
+    EXPECT_GE(placed.bottom(), page.bottom() - 10);
+
+    // A main window that leaves room: the next page properties opens beside it.
+    run([&] { program.window<PageProps>().unload(); });
+    QApplication::processEvents();
+    v.setMinimumSize(1, 1);
+    v.setGeometry(0, 0, 200, 400);
+    QApplication::processEvents();
+    run([&] { main().Timer3_Timer(); });
+    QApplication::processEvents();
+    props = views->view("pageprops");
+    ASSERT_NE(props, nullptr);
+    EXPECT_TRUE(props->isVisible());
+    EXPECT_GT(props->frameGeometry().left(), v.frameGeometry().right());
 }
 
 TEST_F(SmallWindowsTest, FindDirectionIsOneChoiceOfTwo) {
@@ -111,6 +125,19 @@ TEST_F(SmallWindowsTest, FindDirectionIsOneChoiceOfTwo) {
     expectChoice(false, "toggling the chosen one keeps it");
 }
 
+TEST_F(SmallWindowsTest, ReplaceBoxLinesUpWithTheFindBox) {
+    auto& v = startMain();
+    v.findChild<QAction*>("mnuReplace")->trigger();
+    QApplication::processEvents();
+    FormView* f = views->view("findreplace");
+    ASSERT_NE(f, nullptr);
+    auto* find = f->findChild<QWidget*>("txtfind");
+    auto* replace = f->findChild<QWidget*>("txtReplace");
+    ASSERT_TRUE(find && replace && replace->isVisible());
+    EXPECT_EQ(replace->mapTo(f, QPoint()).x(), find->mapTo(f, QPoint()).x());
+    EXPECT_EQ(replace->width(), find->width());
+}
+
 TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWholeSentences) {
     auto& v = startMain();
     v.findChild<QAction*>("mnuMaster")->trigger();
@@ -123,6 +150,16 @@ TEST_F(SmallWindowsTest, TemporaryClipboardStatusLineFollowsThePointerAndShowsWh
     auto* status = in<QLabel>("tempclip", "StatusBar1");
     ASSERT_NE(status, nullptr);
     // The longest sentence, in full and wrapped within the line's room.
+    // Each pane named by a label of its own.
+    for (const char* pane : {"tmpcmb", "fullclip"}) {
+        auto* w = clip->findChild<QWidget*>(pane);
+        QLabel* named = nullptr;
+        for (QLabel* l : clip->findChildren<QLabel*>())
+            if (l->buddy() == w) named = l;
+        ASSERT_NE(named, nullptr) << pane;
+        EXPECT_TRUE(named->isVisible());
+        EXPECT_EQ(announced(w), named->text().remove(u'&').toStdString());
+    }
     QTest::mouseMove(clip->findChild<QWidget*>("fullclip"));
     QApplication::processEvents();
     EXPECT_EQ(status->text().toStdString(),
