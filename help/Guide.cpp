@@ -34,7 +34,7 @@ String startingPage() {
     return paragraphs({
         u"Starting a page:",
         u"   Tolva opens with a new page that already holds the outline of an HTML document: its "
-        u"head, its title and an empty body. Page Properties opens beside it, to choose the "
+        u"head, its title and an empty body. Page Properties opens with it, to choose the "
         u"page's colours, background and margins; OK writes them into the BODY tag.",
         u"   A new page: " + at(Id::new_) + u". An existing page: " + at(Id::open) +
             u", or name it when starting Tolva, as in tolva page.html.",
@@ -74,8 +74,8 @@ String typingAssistant() {
 String commandBox() {
     String out = paragraphs({
         u"The command box:",
-        u"   The command box at the bottom of the main window runs a command from a short code, "
-        u"without the mouse. Go to it with " +
+        u"   The command box runs a command from a short code, without the mouse. Go to it "
+        u"with " +
             at(Id::mnutevcmd) +
             u", type a code, and its command runs as soon as the code is complete.",
         u"   The codes:",

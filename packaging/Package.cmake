@@ -32,16 +32,17 @@ add_custom_command(OUTPUT ${generated}/tolva.1.gz
                    COMMAND tolva_manpage ${generated}/tolva.1
                    COMMAND gzip -9nf ${generated}/tolva.1
                    DEPENDS tolva_manpage COMMENT "Writing the manual page" VERBATIM)
-add_custom_command(OUTPUT ${generated}/changelog.Debian.gz
+# The version has no Debian revision (a native package), whose changelog is changelog.gz.
+add_custom_command(OUTPUT ${generated}/changelog.gz
                    COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog
-                           > ${generated}/changelog.Debian.gz
+                           > ${generated}/changelog.gz
                    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
-list(APPEND package_files ${generated}/tolva.1.gz ${generated}/changelog.Debian.gz)
+list(APPEND package_files ${generated}/tolva.1.gz ${generated}/changelog.gz)
 add_custom_target(tolva_package_files ALL DEPENDS ${package_files})
 
 install(FILES ${generated}/tolva.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES data/io.github.tolva.Tolva.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES packaging/copyright ${generated}/changelog.Debian.gz DESTINATION ${TOLVA_DOC_DIR})
+install(FILES packaging/copyright ${generated}/changelog.gz DESTINATION ${TOLVA_DOC_DIR})
 
 # CPack's DEB generator packs exactly what `cmake --install` installs, so the install rules
 # above stay the one list of files; dpkg-buildpackage would need a debian/ folder that

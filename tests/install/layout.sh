@@ -7,7 +7,7 @@ check_layout() {
              share/icons/hicolor/scalable/apps/tolva.svg \
              share/icons/hicolor/48x48/apps/tolva.png share/icons/hicolor/256x256/apps/tolva.png \
              share/metainfo/io.github.tolva.Tolva.metainfo.xml share/man/man1/tolva.1.gz \
-             share/doc/tolva/copyright share/doc/tolva/changelog.Debian.gz; do
+             share/doc/tolva/copyright share/doc/tolva/changelog.gz; do
         [ -f "$p/$f" ] || fail "not installed: $f"
     done
     version=$("$p/bin/tolva" --version) || fail "the installed bin/tolva does not run"
