@@ -21,17 +21,14 @@ String at(Id command) {
 }
 
 // Each sentence of a page is its own paragraph, so a screen reader stops between them.
-String paragraphs(std::initializer_list<String> parts) {
+template <typename... Parts> String paragraphs(const Parts&... parts) {
     String out;
-    for (const String& p : parts) {
-        if (!out.empty()) out += kBreak;
-        out += p;
-    }
+    ((out += (out.empty() ? String() : String(kBreak)) + String(parts)), ...);
     return out;
 }
 
 String startingPage() {
-    return paragraphs({
+    return paragraphs(
         u"Starting a page:",
         u"   Tolva opens with a new page that already holds the outline of an HTML document: its "
         u"head, its title and an empty body. Page Properties opens with it, to choose the "
@@ -42,12 +39,11 @@ String startingPage() {
             u" for a new name. The title bar shows the page's full path; a star in it marks "
             u"changes that are not saved yet.",
         u"   If Tolva closes without saving, it keeps a copy of the unsaved text and offers it "
-        u"back the next time it starts.",
-    });
+        u"back the next time it starts.");
 }
 
 String typingAssistant() {
-    String out = paragraphs({
+    String out = paragraphs(
         u"The typing assistant:",
         u"   While you type, the assistant looks at the characters just before the cursor. It "
         u"finishes tags and colour names, and when you start a link, image, rule, list or "
@@ -57,8 +53,7 @@ String typingAssistant() {
             u": while ticked, the assistant asks before it opens a dialog; untick it to go "
             u"straight to the dialog.",
         u"   What you type, and what the assistant does (it starts after the first 16 "
-        u"characters of the page):",
-    });
+        u"characters of the page):");
     for (const TypingAssistant::Row& r : TypingAssistant::rows()) {
         String what;
         for (const TypingAssistant::Op& op : r.ops) {
@@ -72,14 +67,13 @@ String typingAssistant() {
 }
 
 String commandBox() {
-    String out = paragraphs({
+    String out = paragraphs(
         u"The command box:",
         u"   The command box runs a command from a short code, without the mouse. Go to it "
         u"with " +
             at(Id::mnutevcmd) +
             u", type a code, and its command runs as soon as the code is complete.",
-        u"   The codes:",
-    });
+        u"   The codes:");
     for (const CommandBox::Code& c : CommandBox::codes())
         out += String(kBreak) + String(c.code) + u"  runs  " +
                String(commands::row(c.command).caption);
@@ -87,7 +81,7 @@ String commandBox() {
 }
 
 String tagTools() {
-    return paragraphs({
+    return paragraphs(
         u"Smart select, smart correct and tag deletion:",
         u"   These work on the tag around the cursor, so you need not select it exactly.",
         u"   Smart Select, " + at(Id::mnusmartselect) +
@@ -97,12 +91,11 @@ String tagTools() {
             u"filled with the tag's values; OK replaces the tag.",
         u"   Auto Delete, " + at(Id::mnuautodel) +
             u": deletes the tag around the cursor together with its closing tag, and keeps "
-            u"the text between them.",
-    });
+            u"the text between them.");
 }
 
 String restoreAndSnippets() {
-    return paragraphs({
+    return paragraphs(
         u"Restore points and the snippet clipboard:",
         u"   A restore point keeps a copy of the whole page in memory; using it later puts the "
         u"page back as it was. There are three. Create one with " +
@@ -113,12 +106,11 @@ String restoreAndSnippets() {
             at(Id::mnucopytotemp) + u" adds the selection to it, and " + at(Id::mnupastetmp) +
             u" pastes the snippet chosen in its list on the main window. " + at(Id::mnuMaster) +
             u" opens a window that lists every snippet, to paste, remove or clear them. " +
-            at(Id::mnuslowpaste) + u" pastes by typing, so that undo can take it back.",
-    });
+            at(Id::mnuslowpaste) + u" pastes by typing, so that undo can take it back.");
 }
 
 String findAndReplace() {
-    return paragraphs({
+    return paragraphs(
         u"Find and replace:",
         u"   " + at(Id::mnufind) +
             u" opens the Find window. Type the text in Find what, choose Up or Down and "
@@ -128,28 +120,25 @@ String findAndReplace() {
             u"Find.",
         u"   " + at(Id::mnuReplace) +
             u" opens the window with a Replace with field: Replace changes the match found, "
-            u"Replace All changes every match in the page.",
-    });
+            u"Replace All changes every match in the page.");
 }
 
 String preview() {
-    return paragraphs({
+    return paragraphs(
         u"The preview:",
         u"   " + at(Id::preview) +
             u" shows the page as a web browser draws it. The preview opens the saved file, not "
             u"the text being edited, so save first; it can be used once the page has a file.",
         u"   While the preview is open it shows the page again after every save. It is a small "
         u"browser: an address box, back, forward, refresh and stop. Home goes back to the page; "
-        u"Tolva needs no network, and Search opens an empty page.",
-    });
+        u"Tolva needs no network, and Search opens an empty page.");
 }
 
 String shortcuts() {
-    String out = paragraphs({
+    String out = paragraphs(
         u"Keyboard shortcuts:",
         u"   In the page, the desktop's usual keys move the cursor, select, undo, cut, copy and "
-        u"paste; Tab types a tab. The menu's shortcuts, menu by menu:",
-    });
+        u"paste; Tab types a tab. The menu's shortcuts, menu by menu:");
     for (const MenuEntry& e : menuTable())
         if (*e.shortcut)
             out += String(kBreak) + forms::fromUtf8(e.shortcut) + u"  " + menuPath(e.name);
