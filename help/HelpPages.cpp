@@ -1,6 +1,8 @@
 // The help pages.
 #include "help/HelpPages.h"
 
+#include "help/Guide.h"
+
 #include "assistant/TypingAssistant.h"
 #include "commands/CommandBox.h"
 #include "commands/Commands.h"
@@ -160,6 +162,12 @@ const Topic kOthers[] = {
 };
 
 const Category kCategories[] = {
+    {"guide", u"Guide",
+     u"Guide:\r\n\r\n   A page for each thing you may want to do with Tolva: starting a page, "
+     u"the typing assistant, the command box, the dialogs, restore points and snippets, find "
+     u"and replace, the preview and the keyboard shortcuts.\r\n\r\n       Just select a "
+     u"topic from the list on the left to view details",
+     guide()},
     {"gen", u"General",
      u"General functions:\r\n\r\n   General functions lists the buttons under General "
      u"Functions.\r\n\r\n   Commonly performed functions such as images, hyperlinks and lists are "
@@ -298,6 +306,10 @@ String menuPath(std::string_view item) {
 }
 
 bool page(const Topic& t, String& out) {
+    if (t.write) {
+        out = t.write();
+        return true;
+    }
     if (t.heading.empty()) return false;
     out = String(t.heading);
     if (t.title == u"Shortcuts") {

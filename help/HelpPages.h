@@ -1,5 +1,6 @@
 // The help viewer's categories, topics and pages. Pages about a command are built from the
 // command's help sentence and its place in the menu tree, so they never disagree with them.
+// The guide's subjects (help/Guide) are the first category.
 #pragma once
 
 #include "commands/Controls.h"
@@ -18,6 +19,8 @@ struct Topic {
     // The menu item named in "Menu:" and "Shortcut:" when it is not the first that runs the
     // control's command.
     std::string_view menu = {};
+    // A page written whole from the program's tables; the fields above then only list it.
+    forms::String (*write)() = nullptr;
 };
 
 struct Category {

@@ -11,7 +11,7 @@ Helpme::Helpme(Page& p) : forms::Form(p.runtime(), "Helpme"), page(p) {
     helptext.setText(help::welcome());
     cmdOK.setCaption(u"OK");
     btnabout.setCaption(u"About");
-    forms::Button* buttons[] = {&gen, &Fonts, &Forms, &Table, &Extras, &Misc, &others};
+    forms::Button* buttons[] = {&guide, &gen, &Fonts, &Forms, &Table, &Extras, &Misc, &others};
     for (forms::Button* b : buttons)
         for (const help::Category& c : help::categories())
             if (c.button == b->name()) {

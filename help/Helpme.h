@@ -13,8 +13,8 @@ public:
     explicit Helpme(Page& page);
     Page& page;
 
-    forms::Button gen{*this, "gen"}, Fonts{*this, "Fonts"}, Forms{*this, "Forms"},
-        Table{*this, "Table"}, Extras{*this, "Extras"}, Misc{*this, "Misc"},
+    forms::Button guide{*this, "guide"}, gen{*this, "gen"}, Fonts{*this, "Fonts"},
+        Forms{*this, "Forms"}, Table{*this, "Table"}, Extras{*this, "Extras"}, Misc{*this, "Misc"},
         others{*this, "others"};
     forms::ListBox List{*this, "List"};
     forms::TextBox helptext{*this, "helptext"};

@@ -35,7 +35,10 @@ forms::String fromQt(const QString& s) {
 }
 
 QString toShown(forms::StringView s) {
-    QString out = toQt(s);
+    return toShown(toQt(s));
+}
+
+QString toShown(QString out) {
     for (qsizetype i = 0; i < out.size(); ++i) {
         if (out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate())
             ++i;

@@ -31,6 +31,7 @@ forms::String fromQt(const QString& s);
 // A text that is only read, never edited back (a title, a message): half characters, such
 // as the bytes of a file name that is not UTF-8, show as the replacement character.
 QString toShown(forms::StringView s);
+QString toShown(QString s);
 
 // One binder per view. Does not own the controls or the widgets; it must be destroyed
 // before the widgets (views own their binder). Its listenings end with it, and leave

@@ -99,7 +99,8 @@ public:
 int QtDialogs::messageBox(forms::StringView prompt, int flags, forms::StringView title) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(toShown(title));
-    box.setText(toShown(prompt));
+    // A screen reader reads the label's text as it is: a CR would be read out or break a word.
+    box.setText(toShown(toDesktopText(prompt)));
     switch (flags & 0x70) {
     case forms::vbCritical:
         box.setIcon(QMessageBox::Critical);
@@ -162,7 +163,7 @@ int QtDialogs::messageBox(forms::StringView prompt, int flags, forms::StringView
 forms::String QtDialogs::inputBox(forms::StringView prompt, forms::StringView title,
                                   forms::StringView defaultText) {
     bool ok = false;
-    QString text = QInputDialog::getText(dialogParent(), toQt(title), toQt(prompt),
+    QString text = QInputDialog::getText(dialogParent(), toQt(title), toDesktopText(prompt),
                                          QLineEdit::Normal, toQt(defaultText), &ok);
     return ok ? fromQt(text) : forms::String();
 }

@@ -22,7 +22,7 @@ public:
         auto* lay = new QVBoxLayout(this);
         auto* row = new QHBoxLayout;
         for (forms::Button* c :
-             {&h.gen, &h.Fonts, &h.Forms, &h.Table, &h.Extras, &h.Misc, &h.others}) {
+             {&h.guide, &h.gen, &h.Fonts, &h.Forms, &h.Table, &h.Extras, &h.Misc, &h.others}) {
             auto* button = new QPushButton(this);
             b.button(*c, button);
             row->addWidget(button);

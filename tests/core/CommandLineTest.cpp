@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testing_support;
 using Action = cmdline::Request::Action;
@@ -21,8 +22,12 @@ TEST(CommandLine, PagesAreOpenedByTheirAbsolutePathAndOnlyTheFirstOfSeveral) {
     } cases[] = {
         {{}, "/home/ann/site", "", 0},
         {{"index.html"}, "/home/ann/site", "/home/ann/site/index.html", 0},
-        {{"./css/../index.html"}, "/home/ann/site", "/home/ann/site/css/../index.html", 0},
+        // Folders that do not exist: ".." is the folder before, and never above the root.
+        {{"./css/../index.html"}, "/home/ann/site", "/home/ann/site/index.html", 0},
+        {{"../other/page.html"}, "/home/ann/site", "/home/ann/other/page.html", 0},
+        {{"../../../../a.html"}, "/home/ann/site", "/a.html", 0},
         {{"/srv//www/./a.html"}, "/home/ann/site", "/srv/www/a.html", 0},
+        {{"css/"}, "/home/ann/site", "/home/ann/site/css/", 0},
         {{"--", "--version"}, "/home/ann/site", "/home/ann/site/--version", 0},
         {{"index.html"}, "", "index.html", 0}, // no working folder: the name as given
         {{"a.html", "b.html", "--", "-c.html"}, "/home/ann/site", "/home/ann/site/a.html", 2},
@@ -52,6 +57,39 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingAndAnUnknownOptionFails) {
     EXPECT_EQ(r.action, Action::Fail);
     EXPECT_TRUE(r.text.starts_with("tolva: unknown option -x\n" + usage)) << r.text;
     EXPECT_EQ(r.page, "") << "nothing starts";
+}
+
+TEST(CommandLine, DotDotAfterALinkLeadsWhereTheFileSystemGoes) {
+    fs::path dir = fs::temp_directory_path() / ("tolva-cmdline-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "real" / "deep");
+    fs::create_directory_symlink(dir / "real" / "deep", dir / "link");
+    fs::path real = fs::canonical(dir);
+    // link/.. is real/, not dir/: the page named is real/a.html, and the title says so.
+    EXPECT_EQ(cmdline::parse({"link/../a.html"}, dir.string()).page,
+              (real / "real" / "a.html").string());
+    EXPECT_EQ(cmdline::parse({"link/./../deep/../a.html"}, dir.string()).page,
+              (real / "real" / "a.html").string());
+    // A link that is the page itself keeps its name.
+    EXPECT_EQ(cmdline::parse({"../x/link"}, (dir / "real").string()).page,
+              (real / "x" / "link").string());
+    fs::remove_all(dir);
+}
+
+// The manual page is made from the usage's own tables: what --help lists, it lists, in roff.
+TEST(CommandLine, TheManualPageListsWhatHelpListsWithItsFilesAndExitStatuses) {
+    std::string help = cmdline::usage(), manual = cmdline::manual();
+    EXPECT_TRUE(manual.starts_with(".TH TOLVA 1 \"\" \"Tolva 1.0.0\"")) << manual;
+    EXPECT_NE(manual.find(".B \\-h, \\-\\-help\nshow this help and exit\n"), std::string::npos)
+        << manual;
+    EXPECT_NE(manual.find(".B \\-\\-version\n"), std::string::npos) << "the indent goes";
+    for (const cmdline::Option& o : cmdline::options())
+        EXPECT_NE(help.find(std::string(o.flags) + " "), std::string::npos) << o.flags;
+    for (const char* section : {".SH OPTIONS\n", ".SH FILES\n", ".SH EXIT STATUS\n"})
+        EXPECT_NE(manual.find(section), std::string::npos) << section;
+    EXPECT_NE(manual.find(".I $XDG_STATE_HOME/tolva/PID.recovery\n"), std::string::npos);
+    // roff takes a plain "-" as a hyphen, which a man page must not show in an option.
+    for (size_t i = manual.find('-'); i != std::string::npos; i = manual.find('-', i + 1))
+        EXPECT_EQ(manual[i - 1], '\\') << manual.substr(i - 10, 20);
 }
 
 // The program started with a page named, as the front end sets it up.

@@ -1,6 +1,9 @@
 // The help window: topic pages built from the program's tables, and one window for F1
 // and for page properties' help picture.
+#include "commands/CommandBox.h"
+#include "commands/Menus.h"
 #include "dialogs/PageProps.h"
+#include "help/Guide.h"
 #include "help/Helpme.h"
 #include "support/ProgramTest.h"
 
@@ -64,6 +67,36 @@ TEST_F(HelpTest, APageNamesTheFirstMenuItemThatRunsItsControlsCommand) {
     run([&] { h.gen.click(); });
     expectIn(pageOf(h, u"Numbering"), u"Menu: Insert >> Numbering");
     EXPECT_EQ(pageOf(h, u"Point").find(u"Menu:"), String::npos);
+}
+
+// The guide's pages are written from the tables: a code, a shortcut or an assistant row
+// added to the program shows in its page without another word of help.
+TEST_F(HelpTest, TheGuideHasAPageForEachSubjectThatFollowsTheProgramsTables) {
+    Helpme& h = open();
+    run([&] { h.guide.click(); });
+    ASSERT_EQ(h.List.listCount(), static_cast<int>(help::guide().size()));
+    for (const help::Topic& t : help::guide()) {
+        SCOPED_TRACE(forms::toUtf8(t.title));
+        String page = pageOf(h, t.title);
+        EXPECT_GT(page.size(), 150u) << "a page of its own, not the one before";
+        EXPECT_EQ(page.find(u"\r\n\r\n\r\n"), String::npos) << "one empty line between parts";
+    }
+    String box = pageOf(h, u"The command box");
+    expectIn(box, u"Options >> TevCmd (F4)");
+    for (const CommandBox::Code& c : CommandBox::codes())
+        expectIn(box, String(u"\r\n") + String(c.code) + u"  runs  ");
+    String keys = pageOf(h, u"Keyboard shortcuts");
+    for (const MenuEntry& e : menuTable())
+        if (*e.shortcut)
+            expectIn(keys, forms::fromUtf8(e.shortcut) + u"  " + help::menuPath(e.name));
+    String assistant = pageOf(h, u"The typing assistant");
+    expectIn(assistant, u"Options >> Auto Complete turns the assistant on or off");
+    expectIn(assistant, u"Options >> Assistant: while ticked");
+    expectIn(assistant, u"<img  gives  opens its dialog");
+    // A dialog's page is an ordinary topic page: its command's sentence, menu and shortcut.
+    String link = pageOf(h, u"The link dialog");
+    expectIn(link, String(commands::row(commands::Id::linker).sentence));
+    expectIn(link, u"Menu: Insert >> Hyperlink\r\n\r\nShortcut: Ctrl+K");
 }
 
 } // namespace

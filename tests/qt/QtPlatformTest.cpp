@@ -1,11 +1,16 @@
-// The real window's platform services as a user meets them: the save dialog's typed name.
+// The real window's platform services as a user meets them: the save dialog's typed name and
+// the message box's lines.
 #include "qt/QtPlatform.h"
 #include "qt/Binder.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -52,4 +57,29 @@ TEST(SaveDialog, SavesUnderTheNameAsTyped) {
         ASSERT_TRUE(path.has_value());
         EXPECT_EQ(tolva::qt::toQt(*path).toStdString(), dir.filePath(saved).toStdString());
     }
+}
+
+// The page's messages break lines with CR LF; what a screen reader reads of the box has none.
+TEST(MessageBox, ShowsItsLinesWithoutCarriageReturns) {
+    QString shown, spoken;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &shown, &spoken] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        poll->stop();
+        poll->deleteLater();
+        shown = box->text();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label))
+                spoken += a->text(QAccessible::Name);
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll->start(10);
+    tolva::qt::QtDialogs dialogs;
+    EXPECT_EQ(dialogs.messageBox(u"The page could not be opened from /a/b.html\r\n\r\nNo such file",
+                                 forms::vbExclamation, u"Tolva"),
+              forms::vbOK);
+    EXPECT_EQ(shown.toStdString(), "The page could not be opened from /a/b.html\n\nNo such file");
+    EXPECT_TRUE(spoken.contains(QStringLiteral("No such file"))) << spoken.toStdString();
+    EXPECT_FALSE(spoken.contains(u'\r')) << spoken.toStdString();
 }
