@@ -2,10 +2,10 @@
 # Installs the Debian packages Tolva needs to build, run and test, if any are missing.
 set -euo pipefail
 
-# libqt6svg6 draws the window icon (an SVG).
+# libqt6svg6 draws the window icon (an SVG); libtidy-dev is HTML Tidy, the page's check.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6svg6 libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fontconfig fonts-dejavu-core
-          clang-format clang-tidy desktop-file-utils)
+          clang-format clang-tidy desktop-file-utils libtidy-dev)
 
 missing=()
 for p in "${packages[@]}"; do
