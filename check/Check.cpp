@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <tuple>
 
 namespace check {
 
@@ -88,19 +89,20 @@ std::vector<Note> runTidy(const std::string& utf8) {
 // One fault, one problem: Tidy follows some with notes about what it did next.
 std::vector<Note> fold(std::vector<Note> notes) {
     std::vector<Note> kept;
-    std::vector<std::pair<int, int>> inserted; // where Tidy opened an element of its own
-    std::vector<std::string> unknown;          // elements it did not recognise
+    // Where Tidy opened an element of its own, and which.
+    std::vector<std::tuple<int, int, std::string>> inserted;
+    std::vector<std::string> unknown; // elements it did not recognise
     for (Note& n : notes) {
-        std::pair<int, int> at{n.line, n.column};
+        std::string name = nameOf(tagIn(n.message));
+        std::tuple<int, int, std::string> at{n.line, n.column, name};
         if (n.key == "INSERTING_TAG") inserted.push_back(at);
-        if (n.key == "UNKNOWN_ELEMENT") unknown.push_back(nameOf(tagIn(n.message)));
+        if (n.key == "UNKNOWN_ELEMENT") unknown.push_back(name);
         if (std::find(kQuiet.begin(), kQuiet.end(), n.key) != kQuiet.end()) continue;
         bool missingEnd = n.key == "MISSING_ENDTAG_BEFORE" || n.key == "MISSING_ENDTAG_FOR";
         // An element Tidy opened itself is its own to close.
         if (missingEnd && std::find(inserted.begin(), inserted.end(), at) != inserted.end())
             continue;
         if (n.key == "DISCARDING_UNEXPECTED") {
-            std::string name = nameOf(tagIn(n.message));
             if (std::find(unknown.begin(), unknown.end(), name) != unknown.end()) continue;
             // "missing </h1> before </h2>", then "discarding unexpected </h2>": one mismatch.
             if (!kept.empty() && kept.back().key == "MISSING_ENDTAG_BEFORE") {
@@ -146,15 +148,26 @@ int32_t place(forms::StringView text, const std::vector<int32_t>& starts, int32_
     return static_cast<int32_t>(at);
 }
 
-// A tag is underlined whole, up to its ">" on the same line; anything else, one character.
+bool inWord(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+           c == u'-' || c == u'_' || c == u':';
+}
+
+// A tag is underlined whole, up to its ">" on the same line; an attribute, its name; anything
+// else, one character.
 int32_t spanAt(forms::StringView text, int32_t start) {
     auto at = static_cast<size_t>(start);
     if (at >= text.size()) return 0;
-    if (text[at] != u'<') return 1;
     constexpr size_t kLongest = 200;
-    for (size_t i = at + 1; i < text.size() && i - at < kLongest && !isBreak(text[i]); ++i)
-        if (text[i] == u'>') return static_cast<int32_t>(i - at + 1);
-    return 1;
+    size_t end = at + 1;
+    if (text[at] == u'<') {
+        while (end < text.size() && end - at < kLongest && !isBreak(text[end]) && text[end] != u'>')
+            ++end;
+        return end < text.size() && text[end] == u'>' ? static_cast<int32_t>(end - at + 1) : 1;
+    }
+    while (inWord(text[at]) && end < text.size() && end - at < kLongest && inWord(text[end]))
+        ++end;
+    return static_cast<int32_t>(end - at);
 }
 
 } // namespace
@@ -164,7 +177,11 @@ int32_t offsetOf(forms::StringView text, int32_t line, int32_t column) {
 }
 
 std::vector<Problem> check(forms::StringView text) {
-    std::vector<Note> notes = fold(runTidy(forms::toUtf8(text)));
+    std::string utf8 = forms::toUtf8(text);
+    // Tidy miscounts a lone CR that follows another; as a LF it is the same one break.
+    for (size_t i = 0; i < utf8.size(); ++i)
+        if (utf8[i] == '\r' && (i + 1 == utf8.size() || utf8[i + 1] != '\n')) utf8[i] = '\n';
+    std::vector<Note> notes = fold(runTidy(utf8));
     std::vector<Problem> found;
     if (notes.empty()) return found;
     std::vector<int32_t> starts = lineStarts(text);

@@ -34,14 +34,12 @@ protected:
 TEST_F(PageCheckTest, ChecksAPauseAfterTheLastChangeOnly) {
     settle(); // the page at start
     heard = 0;
-    edit(kOpen);
+    edit(kTwo);
     sp.clock.advance(PageCheck::pauseMs - 1);
     edit(kOpen); // typing goes on: the pause starts again
     sp.clock.advance(PageCheck::pauseMs - 1);
     check.waitIdle();
-    sp.clock.advance(PageCheck::pollMs);
-    EXPECT_EQ(heard, 0);
-    EXPECT_EQ(check.runs(), 1u);
+    EXPECT_EQ(check.runs(), 1u) << "only the page at start was checked";
 
     sp.clock.advance(1);
     check.waitIdle();
