@@ -16,7 +16,7 @@
 #include <benchmark/benchmark.h>
 
 static void CheckOneMegabytePage(benchmark::State& state) {
-    forms::String page = bigPage(1024 * 1024);
+    forms::String page = bigPage(size_t{1024} * 1024);
     // One fault near the start, so that every line after it is still read.
     page.insert(0, u"<DIV>");
     size_t found = 0;
@@ -42,7 +42,7 @@ static void TypeInTenMegabytesChecked(benchmark::State& state) {
     Problems& problems = program.window<Problems>();
     program.runtime().invoke([&] {
         problems.pageCheck.setOn(state.range(0) != 0);
-        w.Text1.setText(bigPage(10 * 1024 * 1024));
+        w.Text1.setText(bigPage(size_t{10} * 1024 * 1024));
         w.Text1.setSelStart(w.Text1.length() / 2);
     });
     // The pause passes: with the check on, Tidy now reads the page on its worker.

@@ -3,6 +3,9 @@
 
 #include "page/Page.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <utility>
 
 PageCheck::PageCheck(Page& page, bool on)
@@ -75,6 +78,8 @@ void PageCheck::waitIdle() {
 }
 
 void PageCheck::work(const std::stop_token& stop) {
+    // Typing comes first: on a busy machine the check waits for the program's thread.
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
     std::unique_lock lock(mutex_);
     while (true) {
         wake_.wait(lock, stop, [this] { return job_.has_value(); });
