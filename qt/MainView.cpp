@@ -5,6 +5,7 @@
 #include "core/Tolva.h"
 #include "qt/BufferEdit.h"
 #include "qt/ButtonPanel.h"
+#include "qt/ProblemMarks.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -151,6 +152,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
         labels->addWidget(caret);
     }
     foot->addLayout(labels);
+    showProblems(w.page, *buffer_, b, foot);
     root->addLayout(foot);
 
     auto* help = new QLineEdit(this);

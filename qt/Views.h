@@ -2,6 +2,7 @@
 // and by the test that loads every window.
 #pragma once
 
+#include "check/Problems.h"
 #include "core/Splash.h"
 #include "core/TempClip.h"
 #include "core/Tolva.h"
@@ -44,7 +45,8 @@ using ViewedWindows = WindowList<
     Objecter,
     PageProps,
     Rollover,
-    TableCreater>;
+    TableCreater,
+    Problems>;
 // clang-format on
 
 // Calls f.template operator()<W>() for every window of the list, in order.

@@ -1,0 +1,125 @@
+// The check that follows the page: its pause, a run overtaken by a later change, the switch,
+// the Problems window, and a page that the check leaves as it was.
+#include "check/PageCheck.h"
+#include "check/Problems.h"
+#include "page/Page.h"
+#include "support/ProgramTest.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr char16_t kOpen[] = u"<HTML><BODY>\r\n<P>one <em>x\r\n</BODY></HTML>";
+constexpr char16_t kTwo[] = u"<HTML><BODY>\r\n<DIV>\r\n<SPAN>\r\n</BODY></HTML>";
+constexpr char16_t kFixed[] = u"<HTML><BODY>\r\n<P>one <em>x</em>\r\n</BODY></HTML>";
+
+class PageCheckTest : public ProgramTest {
+protected:
+    Tolva& w = main();
+    Problems& problems = program.window<Problems>();
+    PageCheck& check = problems.pageCheck;
+    int heard = 0;
+    forms::Subscription hearing = check.listen([this] { ++heard; });
+
+    // What the user does: replaces the whole page.
+    void edit(StringView text) { setPage(text); }
+    // The pause passes, the worker finishes, and the next look hands its findings over.
+    void settle() {
+        sp.clock.advance(PageCheck::pauseMs);
+        check.waitIdle();
+        sp.clock.advance(PageCheck::pollMs);
+    }
+};
+
+TEST_F(PageCheckTest, ChecksAPauseAfterTheLastChangeOnly) {
+    settle(); // the page at start
+    heard = 0;
+    edit(kTwo);
+    sp.clock.advance(PageCheck::pauseMs - 1);
+    edit(kOpen); // typing goes on: the pause starts again
+    sp.clock.advance(PageCheck::pauseMs - 1);
+    check.waitIdle();
+    EXPECT_EQ(check.runs(), 1u) << "only the page at start was checked";
+
+    sp.clock.advance(1);
+    check.waitIdle();
+    sp.clock.advance(PageCheck::pollMs);
+    EXPECT_EQ(heard, 1);
+    ASSERT_EQ(check.problems().size(), 1u);
+    EXPECT_EQ(check.problems()[0].start, 21);
+    EXPECT_EQ(problems.count.caption(), u"1 problem");
+    EXPECT_EQ(problems.List1.item(0), u"2, 8, warning, missing </em> before </body>");
+
+    edit(kFixed);
+    settle();
+    EXPECT_TRUE(check.problems().empty()) << "fixed, the problem goes";
+    EXPECT_EQ(problems.count.caption(), u"No problems");
+    EXPECT_EQ(problems.List1.listCount(), 0);
+}
+
+TEST_F(PageCheckTest, ALaterChangeThrowsAwayARunOnTheOlderText) {
+    settle();
+    edit(kOpen);
+    sp.clock.advance(PageCheck::pauseMs); // the run on kOpen is handed to the worker
+    edit(kTwo);                           // and overtaken before its findings come back
+    check.waitIdle();
+    sp.clock.advance(PageCheck::pollMs);
+    EXPECT_TRUE(check.problems().empty()) << "nothing of the old text is shown";
+
+    settle();
+    ASSERT_EQ(check.problems().size(), 2u);
+    EXPECT_EQ(problems.count.caption(), u"2 problems");
+    EXPECT_EQ(check.problems()[0].line, 2);
+    EXPECT_EQ(check.problems()[1].line, 3);
+}
+
+TEST_F(PageCheckTest, TheCheckNeverTouchesThePageItsUndoOrItsMarker) {
+    run([&] { w.Text1.setSelStart(w.Text1.find(u"</BODY>")); });
+    typeChars(w.Text1, u"<em>x");
+    String text = w.Text1.text();
+    String star = program.page().star;
+    run([&] { program.page().star = u""; });
+    bool couldUndo = w.Text1.canUndo();
+    int32_t caret = w.Text1.selStart();
+    settle();
+    ASSERT_FALSE(check.problems().empty());
+    EXPECT_TEXT(text, w.Text1.text());
+    EXPECT_EQ(program.page().star, u"");
+    EXPECT_EQ(w.Text1.canUndo(), couldUndo);
+    EXPECT_EQ(w.Text1.selStart(), caret);
+    EXPECT_FALSE(star.empty()) << "typing itself marked the page";
+}
+
+TEST_F(PageCheckTest, TheSwitchDropsTheFindingsAndBringsThemBack) {
+    edit(kTwo);
+    settle();
+    ASSERT_EQ(check.problems().size(), 2u);
+    run([&] { problems.checking.click(); });
+    EXPECT_FALSE(check.on());
+    EXPECT_TRUE(check.problems().empty());
+    EXPECT_EQ(problems.count.caption(), u"Not checked");
+    edit(kOpen);
+    settle();
+    EXPECT_EQ(check.runs(), 1u) << "off, nothing runs";
+
+    run([&] { problems.checking.click(); });
+    settle();
+    EXPECT_EQ(check.problems().size(), 1u);
+}
+
+TEST_F(PageCheckTest, ARowPutsTheCaretAtItsPlaceAndTheCountOpensTheList) {
+    edit(kTwo);
+    settle();
+    EXPECT_FALSE(problems.visible());
+    run([&] { problems.count.click(); });
+    EXPECT_TRUE(problems.visible());
+    run([&] { problems.go(1); });
+    EXPECT_EQ(w.Text1.selStart(), 21);
+    EXPECT_EQ(w.Text1.selLength(), 0);
+    EXPECT_TRUE(w.Text1.hasFocus());
+    run([&] { problems.go(7); }); // a row that is not there
+    EXPECT_EQ(w.Text1.selStart(), 21);
+    EXPECT_EQ(Problems::countText(0), u"No problems");
+}
+
+} // namespace
