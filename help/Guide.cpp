@@ -1,6 +1,7 @@
 #include "help/Guide.h"
 
 #include "assistant/TypingAssistant.h"
+#include "check/CheckHelp.h"
 #include "commands/CommandBox.h"
 #include "commands/Menus.h"
 
@@ -134,6 +135,14 @@ String preview() {
         u"Tolva needs no network, and Search opens an empty page.");
 }
 
+// The check's own text, a paragraph to each of its lines.
+String checking() {
+    String out;
+    for (char16_t c : StringView(check::kCheckHelp))
+        out += c == u'\n' ? String(u"\n\r\n") : String(1, c);
+    return out;
+}
+
 String shortcuts() {
     String out = paragraphs(
         u"Keyboard shortcuts:",
@@ -186,6 +195,7 @@ constexpr Topic kGuide[] = {
     {u"Restore points and snippets", u"", Id::none, u"", {}, restoreAndSnippets},
     {u"Find and replace", u"", Id::none, u"", {}, findAndReplace},
     {u"The preview", u"", Id::none, u"", {}, preview},
+    {u"Checking the page", u"", Id::none, u"", {}, checking},
     {u"Keyboard shortcuts", u"", Id::none, u"", {}, shortcuts},
 };
 
