@@ -1,15 +1,8 @@
 // The page's HTML colouring on a 10 MB page: opening it and typing one character in its
 // middle, each with colouring on and off (the switch exists for this comparison), in the
 // same run. Each step includes the paint that colours what is shown.
-#include "NullPlatform.h"
-#include "core/Program.h"
-#include "core/Tolva.h"
-#include "qt/BufferEdit.h"
-#include "qt/FormView.h"
-#include "qt/MainView.h"
+#include "QtEditor.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
 #include <QSyntaxHighlighter>
 #include <QTest>
 
@@ -18,34 +11,6 @@
 namespace {
 
 constexpr size_t kPage = 10 * 1024 * 1024;
-
-struct Editor {
-    NullPlatform services;
-    forms::Platform platform = services.platform();
-    Program program{platform};
-    tolva::qt::ViewManager views{program};
-    Tolva* w = nullptr;
-    tolva::qt::BufferEdit* edit = nullptr;
-
-    explicit Editor(bool colouring) {
-        program.runtime().invoke([&] { program.window<Tolva>().show(); });
-        w = program.loaded<Tolva>();
-        auto* view = static_cast<tolva::qt::MainView*>(views.view("tolva"));
-        view->show();
-        edit = view->buffer();
-        edit->colours().setEnabled(colouring);
-        QApplication::processEvents();
-    }
-    // As Open leaves it: the caret at the start, or in the middle when asked.
-    void open(const forms::String& page, bool middle) {
-        program.runtime().invoke([&] {
-            w->Text1.setText(page);
-            w->Text1.setSelStart(middle ? w->Text1.length() / 2 : 0);
-        });
-        edit->ensureCursorVisible();
-        QApplication::processEvents(); // the paint that colours what is shown
-    }
-};
 
 // The usual way, for comparison: a highlighter that colours every line of the page as it
 // changes, with the same line reader.

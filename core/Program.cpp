@@ -47,19 +47,28 @@ Program::~Program() {
 
 void Program::launch() {
     runtime_.invoke([this] {
+        if (!pageAtStart.empty()) {
+            // Named on the command line, by hand or by a file manager: the person asked
+            // for the page, not a greeting.
+            window<Tolva>().show();
+            openWhatWasAsked();
+            return;
+        }
         Splash& splash = window<Splash>();
-        splash.proceeded = [this] {
-            if (offerRecovery() && !pageAtStart.empty()) {
-                runtime_.msgBox(u"Tolva edits one page at a time, so " + pageAtStart +
-                                    u" was not opened: the recovered text is open.",
-                                forms::vbInformation);
-                pageAtStart.clear();
-                otherPagesAtStart = 0;
-            }
-            openPageAtStart();
-        };
+        splash.proceeded = [this] { openWhatWasAsked(); };
         splash.show();
     });
+}
+
+void Program::openWhatWasAsked() {
+    if (offerRecovery() && !pageAtStart.empty()) {
+        runtime_.msgBox(u"Tolva edits one page at a time, so " + pageAtStart +
+                            u" was not opened: the recovered text is open.",
+                        forms::vbInformation);
+        pageAtStart.clear();
+        otherPagesAtStart = 0;
+    }
+    openPageAtStart();
 }
 
 void Program::openPageAtStart() {

@@ -24,17 +24,18 @@ public:
     // Where the front end hears of windows loading and unloading.
     forms::Registry& windows() { return windows_; }
 
-    // Starts the program: the splash window is its first window.
+    // Starts the program: the splash window is its first window, unless a page was named,
+    // which then shows in the main window at once.
     void launch();
 
-    // Set by the front end before launch(): the page named on the command line, opened once
+    // Set by the front end before launch(): the page named on the command line, opened as
     // the main window shows, and how many more were named (which are not opened).
     forms::String pageAtStart;
     int otherPagesAtStart = 0;
-    // Opens that page in the main window, once: the splash calls it as it closes.
+    // Opens that page in the main window, once: at launch, or as the splash closes.
     void openPageAtStart();
     // Offers back the unsaved text of runs that died, one question for each copy until one
-    // is taken; true when the page now holds one. The splash calls it as it closes, before
+    // is taken; true when the page now holds one. Runs as the main window first shows, before
     // the page named on the command line, which then stays closed.
     bool offerRecovery();
     // The recovery copy of the page.
@@ -49,6 +50,9 @@ public:
     template <class W> W* loaded() const { return windows_.loaded<W>(); }
 
 private:
+    // What follows the splash, or takes its place: a dead run's text, else the named page.
+    void openWhatWasAsked();
+
     forms::Runtime runtime_;
     forms::Registry windows_;
     std::unique_ptr<Page> page_;

@@ -148,16 +148,17 @@ std::string toFileName(StringView name) {
 }
 
 String displayForm(StringView s) {
+    // Copied in runs between CRs, so a page with LF breaks or none is a plain copy.
     String out;
     out.reserve(s.size());
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == CR) {
-            out.push_back(LF);
-            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
-        } else {
-            out.push_back(s[i]);
-        }
+    size_t i = 0;
+    for (size_t cr = s.find(CR); cr != StringView::npos; cr = s.find(CR, i)) {
+        out.append(s.substr(i, cr - i));
+        out.push_back(LF);
+        i = cr + 1;
+        if (i < s.size() && s[i] == LF) ++i;
     }
+    out.append(s.substr(i));
     return out;
 }
 

@@ -95,19 +95,19 @@ TEST(CommandLine, TheManualPageListsWhatHelpListsWithItsFilesAndExitStatuses) {
 // The program started with a page named, as the front end sets it up.
 using StartWithPageTest = FileTest;
 
-TEST_F(StartWithPageTest, SkippingTheSplashOpensThePageOnce) {
+TEST_F(StartWithPageTest, ThePageShowsAtOnceWithoutASplashAndOpensOnce) {
     fs::path p = dir / "index.html";
     writeBytes(p, "a\r\n");
     program.pageAtStart = pathOf(p);
     program.launch();
-    run([&] { program.loaded<Splash>()->Frame1.Click(); });
+    EXPECT_EQ(program.loaded<Splash>(), nullptr);
     EXPECT_TEXT(u"a\r\n", main().Text1.text());
     typeChars(main().Text1, u"x");
-    sp.clock.advance(3000); // no splash timer is left to open it again over the change
+    sp.clock.advance(3000); // nothing left to open it again over the change
     EXPECT_TEXT(u"xa\r\n", main().Text1.text());
 }
 
-TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEndsAndWhatIsNotOpenedIsTold) {
+TEST_F(StartWithPageTest, WhatIsNotOpenedIsToldAsTheMainWindowShows) {
     fs::path a = dir / "a.html";
     writeBytes(a, "a\r\n");
     ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
@@ -135,9 +135,6 @@ TEST_F(StartWithPageTest, ThePageOpensWhenTheSplashEndsAndWhatIsNotOpenedIsTold)
         program.pageAtStart = pathOf(page);
         program.otherPagesAtStart = others;
         program.launch();
-        sp.clock.advance(2499);
-        EXPECT_EQ(program.loaded<Tolva>(), nullptr) << "the splash runs its course";
-        sp.clock.advance(1);
         Tolva* w = program.loaded<Tolva>();
         ASSERT_NE(w, nullptr);
         EXPECT_TEXT(failure ? initialPage() : u"a\r\n", w->Text1.text());

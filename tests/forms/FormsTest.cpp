@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <random>
@@ -257,12 +258,13 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
         box.select(a, len);
         box.setSelText(pieces[rng() % 8]);
         ASSERT_EQ(show(display), show(displayForm(box.text()))) << "after edit " << i;
+        ASSERT_EQ(box.storage().crlfPairs(), static_cast<int32_t>(box.length() - display.size()));
+        ASSERT_EQ(box.storage().lineBreaks(), std::count(display.begin(), display.end(), LF));
         int32_t p = pos(rng) % (box.length() + 1);
         int32_t back = box.storage().fromDisplay(box.storage().toDisplay(p));
         bool midPair = p > 0 && p < box.length() && box.at(p - 1) == CR && box.at(p) == LF;
         EXPECT_EQ(back, midPair ? p + 1 : p) << "offset " << p;
     }
-    EXPECT_EQ(box.storage().crlfPairs(), static_cast<int32_t>(box.length() - display.size()));
 }
 
 TEST(GapBufferTest, FindsAcrossTheGapBothWays) {

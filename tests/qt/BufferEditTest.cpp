@@ -188,7 +188,7 @@ TEST_F(BufferEditTest, ALongPasteCountsEveryLine) {
     EXPECT_GE(std::stoi(pasteLines(400).substr(17)), 2 * 4500 + 1);
 }
 
-TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesIt) {
+TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesItAndWholePageKeysOnceAtMost) {
     startMain();
     String page;
     while (page.size() < size_t{1024} * 1024)
@@ -202,6 +202,21 @@ TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesIt) {
     }
     EXPECT_EQ(main().Text1.storage().wholeCopies() - before, 0);
     EXPECT_EQ(main().Text1.length(), static_cast<int32_t>(page.size()) + 10 * 11);
+
+    // Whole-page keys copy the page at most once each: select all none, deleting it the
+    // one copy undo keeps, undoing that the one copy shown.
+    const auto copiesBy = [&](Qt::Key k, Qt::KeyboardModifiers m) {
+        long was = main().Text1.storage().wholeCopies();
+        QTest::keyClick(&buffer(), k, m);
+        return main().Text1.storage().wholeCopies() - was;
+    };
+    EXPECT_EQ(copiesBy(Qt::Key_A, Qt::ControlModifier), 0);
+    EXPECT_EQ(main().Text1.selLength(), main().Text1.length());
+    EXPECT_EQ(copiesBy(Qt::Key_Delete, Qt::NoModifier), 1);
+    EXPECT_EQ(main().Text1.length(), 0);
+    EXPECT_EQ(copiesBy(Qt::Key_Z, Qt::ControlModifier), 1);
+    EXPECT_EQ(main().Text1.length(), static_cast<int32_t>(page.size()) + 10 * 11);
+    expectMirror();
 }
 
 // Punctuation shares its key code with a named key ('(' has Down's), the desktop's word

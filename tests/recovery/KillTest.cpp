@@ -57,10 +57,12 @@ struct Start {
         std::make_unique<tolva::qt::ViewManager>(program);
 
     void run(const std::function<void()>& f) { program.runtime().invoke(f); }
-    // Leaves the splash as a click does.
+    // Leaves the splash, if it shows, as a click does.
     Tolva& start() {
         program.launch();
-        run([&] { program.window<Splash>().Frame1.Click(); });
+        run([&] {
+            if (auto* splash = program.loaded<Splash>()) splash->Frame1.Click();
+        });
         QApplication::processEvents();
         return *program.loaded<Tolva>();
     }
