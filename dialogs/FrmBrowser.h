@@ -11,15 +11,6 @@
 
 class Page;
 
-// What the help viewer says of "Follow typing".
-inline constexpr char16_t followTypingHelp[] =
-    u"Tick \"Follow typing\" in the preview window to see the page as it stands in the "
-    u"editor, saved or not: the preview shows it again a moment after you stop typing, keeps "
-    u"its place on screen and brings the element that holds the caret into view. Pictures and "
-    u"style sheets load from the page's own folder (an untitled page's from the working "
-    u"folder), and the preview reaches nothing outside that folder and no network. Untick it "
-    u"to see the saved file again.";
-
 // The element that holds offset caret of html, as the browser will number it: the nth
 // (from 0) element of a tag name (lower case). Nothing before the first tag.
 struct ElementPlace {
@@ -34,6 +25,15 @@ public:
     explicit FrmBrowser(Page& page);
     ~FrmBrowser() override;
     Page& page;
+
+    // What the help viewer says of "Follow typing".
+    static constexpr char16_t followTypingHelp[] =
+        u"Tick \"Follow typing\" in the preview window to see the page as it stands in the "
+        u"editor, saved or not: the preview shows it again a moment after you stop typing, keeps "
+        u"its place on screen and brings the element that holds the caret into view. Pictures and "
+        u"style sheets load from the page's own folder (an untitled page's from the working "
+        u"folder), and the preview reaches nothing outside that folder and no network. Untick it "
+        u"to see the saved file again.";
 
     forms::Label lblAddress{*this, "lblAddress"};
     forms::ComboBox cboAddress{*this, "cboAddress"};
