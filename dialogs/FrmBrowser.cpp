@@ -66,6 +66,7 @@ std::optional<ElementPlace> elementAt(StringView html, int32_t caret) {
     const size_t end = std::min(html.size(), static_cast<size_t>(std::max(caret, 0)));
     std::unordered_map<String, int32_t> seen;
     std::optional<ElementPlace> last;
+    String tag;
     size_t i = html.find(u'<');
     while (i < end) {
         if (html.substr(i, 4) == u"<!--") {
@@ -75,7 +76,7 @@ std::optional<ElementPlace> elementAt(StringView html, int32_t caret) {
         }
         size_t n = i + 1;
         if (n < html.size() && isLetter(html[n])) {
-            String tag;
+            tag.clear();
             while (n < html.size() && (isLetter(html[n]) || (html[n] >= u'0' && html[n] <= u'9')))
                 tag += lower(html[n++]);
             int32_t nth = seen[tag]++;
