@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr size_t kPage = 10 * 1024 * 1024;
+constexpr size_t kPage = size_t{10} * 1024 * 1024;
 
 // Takes a text as the engine's browser does (UTF-8, for the page handler) and loads at once.
 class StandInBrowser : public forms::Browser {
