@@ -102,6 +102,14 @@ public:
     virtual String locationURL() = 0;
     virtual bool busy() = 0;
 
+    // Shows html as the file at path would show with that text: its relative addresses
+    // resolve in path's folder, it reaches no file outside that folder's tree and nothing
+    // on a network, and the part of the page on screen stays where it was. Loads like a
+    // navigation (busy, then the two events). A browser that cannot shows nothing.
+    virtual void showText(StringView /*html*/, StringView /*path*/) {}
+    // Scrolls the nth element (from 0) of that tag name into view, unless it is in view.
+    virtual void reveal(StringView /*tag*/, int32_t /*nth*/) {}
+
     // Raised by the browser when a navigation has reached its address, and when a page
     // has finished loading. Set by the window that shows the browser.
     std::function<void()> NavigateComplete;

@@ -19,7 +19,9 @@ public:
 };
 
 // Chromium through Qt WebEngine. Home is the last local file it was sent to (the page
-// itself, as there may be no network); Search is an empty page.
+// itself, as there may be no network); Search is an empty page. A text it is given to show
+// is served at the file's path under a scheme of its own, with the files of the file's
+// folder tree and nothing else (see QtBrowser.cpp).
 class QtBrowser : public BrowserHost {
 public:
     QtBrowser();
@@ -38,6 +40,8 @@ public:
     forms::String locationName() override;
     forms::String locationURL() override;
     bool busy() override;
+    void showText(forms::StringView html, forms::StringView path) override;
+    void reveal(forms::StringView tag, int32_t nth) override;
 
     // Why the engine cannot run on this machine, or empty when it can.
     static QString cannotStart();

@@ -5,6 +5,7 @@
 #include "qt/FormView.h"
 #include "qt/QtBrowser.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -62,11 +63,18 @@ public:
         address->setObjectName(QStringLiteral("cboAddress"));
         binder().combo(b.cboAddress, address);
         label->setBuddy(address);
-        // Enter belongs to the window: the combo's own Enter would pick the item a second time.
+        // Enter belongs to the window: the combo's own Enter would pick the item a second
+        // time, or nothing when the typed address is not in the list. The keyboard reaches the
+        // combo, which hands keys to its line edit past any filter, so both are watched.
+        address->installEventFilter(this);
         address->lineEdit()->installEventFilter(this);
+        address_ = address;
         addressLine_ = address->lineEdit();
+        auto* follow = new QCheckBox(strip);
+        binder().check(b.chkFollow, follow);
         row->addWidget(label);
         row->addWidget(address, 1);
+        row->addWidget(follow);
         lay->addWidget(strip);
 
         QWidget* page = nullptr;
@@ -94,7 +102,7 @@ protected:
         return {o.left() + 40, std::max(o.top(), 0) + 40};
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == addressLine_ && event->type() == QEvent::KeyPress) {
+        if ((watched == address_ || watched == addressLine_) && event->type() == QEvent::KeyPress) {
             int k = static_cast<QKeyEvent*>(event)->key();
             if (k == Qt::Key_Return || k == Qt::Key_Enter) {
                 auto& b = static_cast<FrmBrowser&>(form());
@@ -109,6 +117,7 @@ protected:
     }
 
 private:
+    QObject* address_ = nullptr;
     QObject* addressLine_ = nullptr;
 };
 

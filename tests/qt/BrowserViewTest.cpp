@@ -1,9 +1,11 @@
 // The preview window's widgets on a stand-in browser (the real engine is tested apart):
-// F5 opens it, its caption follows the page, Enter and the toolbar reach the browser.
+// F5 opens it, its caption follows the page, Enter and the toolbar reach the browser, and
+// "Follow typing" shows what is typed after a pause.
 #include "QtProgramTest.h"
 
 #include "qt/QtBrowser.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +39,12 @@ public:
     String locationName() override { return u"Title of " + url_; }
     String locationURL() override { return url_; }
     bool busy() override { return false; }
+    void showText(forms::StringView html, forms::StringView path) override {
+        text = String(html);
+        navigate(u"text of " + String(path));
+    }
     std::vector<String> actions;
+    String text;
 
 private:
     String url_;
@@ -61,10 +68,11 @@ TEST_F(BrowserViewTest, F5ShowsThePageAndTheAddressBoxAndToolbarReachTheBrowser)
     ASSERT_NE(address, nullptr);
     EXPECT_EQ(address->currentText().toStdString(), file.string());
 
-    // A typed address opens once on Enter and heads the history.
+    // A typed address opens once on Enter and heads the history. The keys go where the
+    // keyboard sends them: to the combo, which has the focus.
     address->lineEdit()->selectAll();
-    QTest::keyClicks(address->lineEdit(), QStringLiteral("/tmp/other.html"));
-    QTest::keyClick(address->lineEdit(), Qt::Key_Return);
+    QTest::keyClicks(address, QStringLiteral("/tmp/other.html"));
+    QTest::keyClick(address, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(host.actions,
               (std::vector<String>{u"navigate " + path, u"navigate /tmp/other.html"}));
@@ -73,6 +81,28 @@ TEST_F(BrowserViewTest, F5ShowsThePageAndTheAddressBoxAndToolbarReachTheBrowser)
 
     v->findChild<QToolButton*>("Back")->click();
     EXPECT_EQ(host.actions.back(), u"back");
+}
+
+TEST_F(BrowserViewTest, FollowTypingShowsTheTypedPageAfterAPause) {
+    platform.browser = &host;
+    startMain();
+    auto* v = openPreview();
+    ASSERT_NE(v, nullptr);
+    auto* follow = v->findChild<QCheckBox*>("chkFollow");
+    ASSERT_NE(follow, nullptr);
+    EXPECT_EQ(follow->text(), QStringLiteral("Follow typing"));
+    EXPECT_FALSE(follow->isChecked());
+    follow->click();
+    EXPECT_EQ(host.actions.back(), u"navigate text of " + path);
+
+    size_t before = host.actions.size();
+    buffer().setFocus();
+    QTest::keyClicks(&buffer(), QStringLiteral("zq"));
+    EXPECT_EQ(host.actions.size(), before) << "not per keystroke";
+    QTest::qWait(450);
+    EXPECT_EQ(host.actions.size(), before + 1);
+    EXPECT_NE(host.text.find(u"zq"), String::npos);
+    EXPECT_EQ(v->windowTitle().toStdString(), "Title of text of " + file.string());
 }
 
 TEST_F(BrowserViewTest, WithoutABrowserTheWindowSaysSo) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace testing_support {
@@ -95,6 +96,20 @@ void FakeBrowser::navigate(StringView url) {
         return;
     }
     arrive(url);
+}
+
+void FakeBrowser::showText(StringView html, StringView path) {
+    shownText = String(html);
+    actions.push_back(u"show " + String(path));
+    if (holdLoads) {
+        isBusy = true;
+        return;
+    }
+    arrive(path);
+}
+
+void FakeBrowser::reveal(StringView tag, int32_t nth) {
+    actions.push_back(u"reveal " + String(tag) + u" " + forms::fromUtf8(std::to_string(nth)));
 }
 
 void FakeBrowser::arrive(StringView url) {

@@ -97,6 +97,10 @@ private:
 class FakeBrowser : public forms::Browser {
 public:
     void navigate(StringView url) override;
+    // Recorded as "show PATH" (the text in shownText) and "reveal TAG N".
+    void showText(StringView html, StringView path) override;
+    void reveal(StringView tag, int32_t nth) override;
+    String shownText;
     // Finishes a held load (or a page the browser reached by itself) at url.
     void arrive(StringView url);
     bool holdLoads = false;
