@@ -4,6 +4,7 @@
 #include "check/CheckHelp.h"
 #include "commands/CommandBox.h"
 #include "commands/Menus.h"
+#include "dialogs/FrmBrowser.h"
 
 using forms::String;
 using forms::StringView;
@@ -128,11 +129,13 @@ String preview() {
     return paragraphs(
         u"The preview:",
         u"   " + at(Id::preview) +
-            u" shows the page as a web browser draws it. The preview opens the saved file, not "
-            u"the text being edited, so save first; it can be used once the page has a file.",
+            u" shows the page as a web browser draws it. At first the preview opens the saved "
+            u"file, not the text being edited, so save first; it can be used once the page has a "
+            u"file.",
         u"   While the preview is open it shows the page again after every save. It is a small "
         u"browser: an address box, back, forward, refresh and stop. Home goes back to the page; "
-        u"Tolva needs no network, and Search opens an empty page.");
+        u"Tolva needs no network, and Search opens an empty page.",
+        u"   " + String(FrmBrowser::followTypingHelp));
 }
 
 // The check's own text, a paragraph to each of its lines.
