@@ -7,11 +7,13 @@
 #include "qt/ButtonPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,6 +84,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     scroll->setWidget(buildButtonPanel(w, b, scroll));
     scroll->setMinimumWidth(scroll->widget()->sizeHint().width() + 16);
     middle->addWidget(scroll, 0);
+    buttons_ = scroll;
     // The groups hide together with General: the buffer then takes their whole room.
     auto followGeneral = [scroll, &w] { scroll->setVisible(w.General.visible()); };
     b.keep(w.General.listen([followGeneral](forms::Prop p) {
@@ -127,6 +130,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     cmd->setFixedWidth(cmd->fontMetrics().horizontalAdvance(QStringLiteral("tevbtnXX")) + 12);
     cmd->setPlaceholderText(QStringLiteral("F4"));
     b.lineEdit(w.commandBox.tevcmd, cmd);
+    commandBox_ = cmd;
     foot->addWidget(cmd);
 
     auto* labels = new QVBoxLayout;
@@ -218,6 +222,45 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return FormView::eventFilter(watched, event);
+}
+
+void MainView::keyPressEvent(QKeyEvent* e) {
+    // Reaches the window only when the focused control did not use the key.
+    switch (forms::paneStep(modelKey(e))) {
+    case forms::PaneStep::Next:
+        stepPane(1);
+        return;
+    case forms::PaneStep::Previous:
+        stepPane(-1);
+        return;
+    case forms::PaneStep::None:
+        break;
+    }
+    FormView::keyPressEvent(e);
+}
+
+void MainView::stepPane(int step) {
+    // The first button of the groups that the keyboard can reach.
+    QWidget* firstButton = nullptr;
+    if (buttons_->isVisible())
+        for (QWidget* w = buttons_->nextInFocusChain(); w != buttons_ && !firstButton;
+             w = w->nextInFocusChain())
+            if (buttons_->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus))
+                firstButton = w;
+    std::vector<QWidget*> panes{buffer_};
+    if (firstButton) panes.push_back(firstButton);
+    panes.push_back(commandBox_);
+
+    QWidget* focused = QApplication::focusWidget();
+    size_t at = 0; // a control outside the panes counts as the buffer
+    if (focused == commandBox_)
+        at = panes.size() - 1;
+    else if (firstButton && buttons_->isAncestorOf(focused))
+        at = 1;
+    QWidget* to = panes[(at + panes.size() + static_cast<size_t>(step)) % panes.size()];
+    to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (to == firstButton) buttons_->ensureWidgetVisible(to);
 }
 
 template <> FormView* makeView(Tolva& w, Program&) {

@@ -6,6 +6,7 @@
 
 class QMenu;
 class QMenuBar;
+class QScrollArea;
 class Tolva;
 
 namespace forms {
@@ -25,15 +26,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QMenu* buildMenu(forms::MenuItem& item, std::vector<QKeySequence>& keys);
     void bindAction(forms::MenuItem& item, QAction* action);
+    // Gives the focus to the next pane (step 1) or the previous one (-1): the buffer, the
+    // button groups when shown, the command box.
+    void stepPane(int step);
 
     Tolva& window_;
     BufferEdit* buffer_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* snippets_ = nullptr;
+    QScrollArea* buttons_ = nullptr;
+    QWidget* commandBox_ = nullptr;
 };
 
 } // namespace tolva::qt
