@@ -258,7 +258,8 @@ void MainView::stepPane(int step) {
         at = panes.size() - 1;
     else if (firstButton && buttons_->isAncestorOf(focused))
         at = 1;
-    QWidget* to = panes[(at + panes.size() + static_cast<size_t>(step)) % panes.size()];
+    const size_t n = panes.size();
+    QWidget* to = panes[step > 0 ? (at + 1) % n : (at + n - 1) % n];
     to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     if (to == firstButton) buttons_->ensureWidgetVisible(to);
 }
