@@ -70,4 +70,11 @@ KeyAction keyAction(const Key& k) {
     return KeyAction::NotTaken;
 }
 
+PaneStep paneStep(const Key& k) {
+    if (k.character || k.code != vbKeyF1 + 5) return PaneStep::None;
+    if (k.mods == 0) return PaneStep::Next;
+    if (k.mods == vbShiftMask) return PaneStep::Previous;
+    return PaneStep::None;
+}
+
 } // namespace forms

@@ -82,4 +82,10 @@ enum class KeyAction {
 
 KeyAction keyAction(const Key& k);
 
+// The desktop's way between the panes of a window: F6 to the next, Shift+F6 back. No text
+// box takes these keys, so they reach the window.
+enum class PaneStep { None, Next, Previous };
+
+PaneStep paneStep(const Key& k);
+
 } // namespace forms

@@ -267,6 +267,8 @@ void Binder::lineEdit(forms::TextBox& c, QLineEdit* w) {
 
 void Binder::textEdit(forms::TextBox& c, QPlainTextEdit* w) {
     common(c, w);
+    // Tab moves on, as from any box of a dialog: a keyboard user would be caught here.
+    w->setTabChangesFocus(true);
     w->setReadOnly(c.locked());
     w->setPlainText(toQt(forms::displayForm(c.text())));
     keep(c.listen([this, &c, w](forms::Prop p) {
@@ -362,11 +364,28 @@ void Binder::list(forms::ListBox& c, QListWidget* w) {
         pushing_ = false;
     };
     fill();
-    keep(c.listen([fill](forms::Prop p) {
-        if (p == forms::Prop::List) fill();
+    // Screen readers read a text box's tool tip as its description, but not a list's.
+    auto describe = [&c, w] { w->setAccessibleDescription(toQt(c.toolTip())); };
+    describe();
+    keep(c.listen([fill, describe](forms::Prop p) {
+        if (p == forms::Prop::List)
+            fill();
+        else if (p == forms::Prop::ToolTip)
+            describe();
     }));
     connect(w, &QListWidget::currentRowChanged, this, [this, &c](int row) {
         if (!pushing_) invoke([&c, row] { c.setListIndex(row); });
+    });
+    // A screen reader or switch access selects an item without making it current: the item
+    // selected is the choice, however it was made, and the choice stays selected.
+    connect(w, &QListWidget::itemSelectionChanged, this, [this, w] {
+        if (pushing_) return;
+        const QList<QListWidgetItem*> selected = w->selectedItems();
+        int chosen = w->currentRow();
+        for (QListWidgetItem* item : selected)
+            if (w->row(item) != w->currentRow()) chosen = w->row(item);
+        if (chosen >= 0 && (chosen != w->currentRow() || selected.size() != 1))
+            w->setCurrentRow(chosen);
     });
 }
 

@@ -86,6 +86,8 @@ const std::pair<QKeySequence::StandardKey, forms::StandardKey> kStandardKeys[] =
     {QKeySequence::SelectAll, forms::StandardKey::SelectAll},
 };
 
+} // namespace
+
 forms::Key modelKey(QKeyEvent* e) {
     forms::Key k;
     k.code = vbKeyCode(e->key());
@@ -106,6 +108,8 @@ forms::Key modelKey(QKeyEvent* e) {
     }
     return k;
 }
+
+namespace {
 
 // Marks what this widget drags, so a drop back into it moves the text.
 const char* const kOwnDrag = "application/x-tolva-buffer-drag";

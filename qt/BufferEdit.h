@@ -3,6 +3,7 @@
 // and every model edit comes back as a minimal replacement.
 #pragma once
 
+#include "forms/Keys.h"
 #include "forms/TextBox.h"
 #include "qt/PageColours.h"
 
@@ -17,6 +18,9 @@ class QMenu;
 namespace tolva::qt {
 
 class Binder;
+
+// A Qt key press in the model's terms, for its key map.
+forms::Key modelKey(QKeyEvent* e);
 
 class BufferEdit : public QPlainTextEdit {
     Q_OBJECT

@@ -148,8 +148,13 @@ ViewManager::ViewManager(Program& program) : program_(program) {
     windows.formLoaded = [this](forms::Form& f) {
         std::unique_ptr<FormView> v(makeViewOf(f, program_));
         if (!v) return;
-        // Other windows float over the main window, as its dialogs.
-        if (FormView* owner = view("tolva")) v->setParent(owner, v->windowFlags() | Qt::Tool);
+        // Other windows float over the main window, as its dialogs (the preview as a window
+        // of its own). Not as tool windows: Qt lets the owner's shortcuts and menu keys act
+        // from those, so Alt+F in a dialog would open the main File menu.
+        if (FormView* owner = view("tolva")) {
+            Qt::WindowType kind = v->windowType() == Qt::Window ? Qt::Window : Qt::Dialog;
+            v->setParent(owner, (v->windowFlags() & ~Qt::WindowType_Mask) | kind);
+        }
         views_[&f] = std::move(v);
     };
     windows.formUnloading = [this](forms::Form& f) { views_.erase(&f); };

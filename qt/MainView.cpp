@@ -8,11 +8,13 @@
 #include "qt/ProblemMarks.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -136,6 +138,7 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     cmd->setFixedWidth(cmd->fontMetrics().horizontalAdvance(QStringLiteral("tevbtnXX")) + 12);
     cmd->setPlaceholderText(QStringLiteral("F4"));
     b.lineEdit(w.commandBox.tevcmd, cmd);
+    commandBox_ = cmd;
     foot->addWidget(cmd);
 
     auto* labels = new QVBoxLayout;
@@ -244,6 +247,46 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return FormView::eventFilter(watched, event);
+}
+
+void MainView::keyPressEvent(QKeyEvent* e) {
+    // Reaches the window only when the focused control did not use the key.
+    switch (forms::paneStep(modelKey(e))) {
+    case forms::PaneStep::Next:
+        stepPane(1);
+        return;
+    case forms::PaneStep::Previous:
+        stepPane(-1);
+        return;
+    case forms::PaneStep::None:
+        break;
+    }
+    FormView::keyPressEvent(e);
+}
+
+void MainView::stepPane(int step) {
+    // The first button of the groups that the keyboard can reach.
+    QWidget* firstButton = nullptr;
+    if (panel_->isVisible())
+        for (QWidget* w = panel_->nextInFocusChain(); w != panel_ && !firstButton;
+             w = w->nextInFocusChain())
+            if (panel_->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus))
+                firstButton = w;
+    std::vector<QWidget*> panes{buffer_};
+    if (firstButton) panes.push_back(firstButton);
+    panes.push_back(commandBox_);
+
+    QWidget* focused = QApplication::focusWidget();
+    size_t at = 0; // a control outside the panes counts as the buffer
+    if (focused == commandBox_)
+        at = panes.size() - 1;
+    else if (firstButton && panel_->isAncestorOf(focused))
+        at = 1;
+    const size_t n = panes.size();
+    QWidget* to = panes[step > 0 ? (at + 1) % n : (at + n - 1) % n];
+    to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (to == firstButton) panel_->ensureWidgetVisible(to);
 }
 
 template <> FormView* makeView(Tolva& w, Program&) {

@@ -29,10 +29,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QMenu* buildMenu(forms::MenuItem& item, std::vector<QKeySequence>& keys);
     void bindAction(forms::MenuItem& item, QAction* action);
+    // Gives the focus to the next pane (step 1) or the previous one (-1): the buffer, the
+    // button groups when shown, the command box.
+    void stepPane(int step);
 
     Tolva& window_;
     BufferEdit* buffer_ = nullptr;
@@ -40,6 +44,7 @@ private:
     QScrollArea* panel_ = nullptr;
     QWidget* snippets_ = nullptr;
     QWidget* snippetField_ = nullptr;
+    QWidget* commandBox_ = nullptr;
 };
 
 } // namespace tolva::qt

@@ -17,7 +17,6 @@ namespace {
 class BookeeperView : public FormView {
 public:
     explicit BookeeperView(Bookeeper& b) : FormView(b) {
-        setWindowFlag(Qt::Tool);
         auto* lay = new QHBoxLayout(this);
         auto* left = new QVBoxLayout;
         auto* label = new QLabel(tr("&Bookmarks"), this);

@@ -7,11 +7,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -41,6 +39,46 @@ protected:
 private:
     Binder& binder_;
     forms::UpDown& upDown_;
+};
+
+// Return and Escape that reach the window, none of its controls having used them: an open
+// list closes itself with them, and a multi-line box keeps its Return, as in the desktop's
+// own dialogs. A window shortcut would take them first.
+class DialogKeys : public QObject {
+public:
+    DialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel)
+        : QObject(window), window_(window), default_(defaultButton), cancel_(cancel) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::KeyPress) return false;
+        const auto* e = static_cast<QKeyEvent*>(event);
+        if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // A focused button that is not the default one passes the key on unused.
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            QAbstractButton* target =
+                focused && window_->isAncestorOf(focused) ? focused : default_;
+            if (target->isVisible() && target->isEnabled()) target->click();
+            return true;
+        }
+        case Qt::Key_Escape:
+            if (cancel_)
+                cancel_->click();
+            else
+                window_->close();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget* window_;
+    QAbstractButton* default_;
+    QAbstractButton* cancel_;
 };
 
 } // namespace
@@ -146,23 +184,7 @@ QHBoxLayout* okCancel(Binder& b, forms::Button& ok, forms::Button& cancel, QWidg
 
 void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel) {
     if (auto* push = qobject_cast<QPushButton*>(defaultButton)) push->setDefault(true);
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* s = new QShortcut(QKeySequence(key), window);
-        QObject::connect(s, &QShortcut::activated, defaultButton, [window, defaultButton] {
-            // The shortcut comes before the focused button sees the key.
-            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            QAbstractButton* target =
-                focused && window->isAncestorOf(focused) ? focused : defaultButton;
-            if (target->isVisible() && target->isEnabled()) target->click();
-        });
-    }
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QObject::connect(esc, &QShortcut::activated, window, [window, cancel] {
-        if (cancel)
-            cancel->click();
-        else
-            window->close();
-    });
+    window->installEventFilter(new DialogKeys(window, defaultButton, cancel));
 }
 
 } // namespace tolva::qt

@@ -54,7 +54,8 @@ FieldWithButton fieldWithButton(Binder& b, forms::Label& label, forms::TextBox& 
 QHBoxLayout* okCancel(Binder& b, forms::Button& ok, forms::Button& cancel, QWidget* window);
 
 // Enter presses the focused push button, else the default one; Escape presses cancel, or
-// closes the window (its close box) when it has none.
+// closes the window (its close box) when it has none. Only keys that no control of the
+// window used: an open list's Return and Escape close the list alone.
 void dialogKeys(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancel);
 
 } // namespace tolva::qt

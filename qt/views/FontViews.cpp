@@ -24,9 +24,7 @@ namespace {
 // Escape answers Cancel, or closes the window when it has none.
 class DialogView : public FormView {
 public:
-    DialogView(forms::Form& f, forms::Button* cancel) : FormView(f), cancel_(cancel) {
-        setWindowFlag(Qt::Tool);
-    }
+    DialogView(forms::Form& f, forms::Button* cancel) : FormView(f), cancel_(cancel) {}
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {

@@ -21,7 +21,6 @@ namespace {
 class LinkCompleteView : public FormView {
 public:
     explicit LinkCompleteView(LinkComplete& d) : FormView(d) {
-        setWindowFlag(Qt::Dialog);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         // As tall as what it shows: the revealed target list grows the window.

@@ -39,7 +39,6 @@ namespace {
 class PagePropsView : public FormView {
 public:
     explicit PagePropsView(PageProps& p) : FormView(p), props_(p) {
-        setWindowFlag(Qt::Tool);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         root->setSizeConstraint(QLayout::SetFixedSize);

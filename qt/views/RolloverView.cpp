@@ -21,7 +21,6 @@ namespace {
 class RolloverView : public FormView {
 public:
     explicit RolloverView(Rollover& r) : FormView(r) {
-        setWindowFlag(Qt::Tool);
         Binder& b = binder();
         auto* root = new QVBoxLayout(this);
         root->setSizeConstraint(QLayout::SetFixedSize);

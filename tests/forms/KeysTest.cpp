@@ -106,6 +106,17 @@ TEST(KeyMap, TheDesktopsSequencesWinOverTheKeysOwnMeaning) {
     });
 }
 
+TEST(KeyMap, F6AloneOrWithShiftStepsBetweenPanesAndNoTextBoxTakesIt) {
+    constexpr int f6 = vbKeyF1 + 5;
+    EXPECT_EQ(paneStep(named(f6)), PaneStep::Next);
+    EXPECT_EQ(paneStep(named(f6, S)), PaneStep::Previous);
+    for (Key k :
+         {named(f6, C), named(f6, A), named(f6, S | C), named(vbKeyF1 + 4), character(f6, u"u")})
+        EXPECT_EQ(paneStep(k), PaneStep::None) << k.code << "/" << k.mods;
+    EXPECT_EQ(keyAction(named(f6)), KeyAction::NotTaken);
+    EXPECT_EQ(keyAction(named(f6, S)), KeyAction::NotTaken);
+}
+
 namespace {
 
 struct Pressed : ::testing::Test {

@@ -6,6 +6,8 @@
 #include "dialogs/PageProps.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,6 +200,49 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
         expectMirror();
         FormView* after = views->view(c.form);
         EXPECT_EQ(after && after->isVisible(), c.staysOpen);
+    }
+}
+
+// A screen reader or switch access chooses a list item by selecting it, without making it
+// current; the build must take that item, and the reader hears the list's tool tip.
+TEST_F(ElementDialogViewsTest, AListItemSelectedByAScreenReaderIsTheChoice) {
+    startMain();
+    run([&] { program.window<PageProps>().hide(); });
+    struct Case {
+        const char* opener;
+        const char* form;
+        const char* list;
+        const char* reveal; // a button that shows the list first
+    };
+    for (const Case& c : {Case{"numberinga", "bulnumcreater", "type", nullptr},
+                          Case{"hra", "hrule", "Align", nullptr},
+                          Case{"mnuhyperlink", "linkcomplete", "targets", "Command1"}}) {
+        SCOPED_TRACE(c.form);
+        FormView* v = open(c.opener, c.form);
+        ASSERT_NE(v, nullptr);
+        if (c.reveal) click(at(v, c.reveal));
+        auto* list = at<QListWidget>(v, c.list);
+        ASSERT_TRUE(list && list->count() >= 3);
+        auto* model = dynamic_cast<forms::ListBox*>(v->form().find(c.list));
+        ASSERT_NE(model, nullptr);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
+        EXPECT_EQ(reader->text(QAccessible::Description), list->toolTip());
+        auto expectChoice = [&](int row, const char* how) {
+            EXPECT_EQ(model->listIndex(), row) << how;
+            EXPECT_EQ(list->currentRow(), row) << how;
+            EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(row)}) << how;
+        };
+        // The item's own action, as the reader's "activate" makes it.
+        reader->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        expectChoice(2, "toggled");
+        // The list's selection, as the reader's selection commands make it.
+        reader->tableInterface()->selectRow(1);
+        expectChoice(1, "row selected");
+        reader->tableInterface()->unselectRow(1);
+        expectChoice(1, "the choice stays when unselected");
+        list->setCurrentRow(0);
+        expectChoice(0, "by keyboard or mouse, as before");
+        run([&] { v->form().hide(); });
     }
 }
 

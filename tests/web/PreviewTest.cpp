@@ -84,6 +84,9 @@ TEST_F(PreviewTest, F5ShowsTheSavedPageUnderItsTitleAndASaveReloadsIt) {
     EXPECT_EQ(v->findChild<QComboBox*>("cboAddress")->currentText().toStdString(), file.string());
 
     setTitle("Saved again");
+    // Back in the main window: its shortcuts act only there.
+    mainView().activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &mainView(); }));
     buffer().setFocus();
     QTest::keyClick(&buffer(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(captionBecomes(v, QStringLiteral("Saved again")))
