@@ -15,7 +15,6 @@ namespace {
 class ProblemsView : public FormView {
 public:
     explicit ProblemsView(Problems& p) : FormView(p) {
-        setWindowFlag(Qt::Tool);
         auto* lay = new QVBoxLayout(this);
         auto* label = new QLabel(tr("&Line, column, kind, message"), this);
         auto* list = new QListWidget(this);
