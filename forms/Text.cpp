@@ -71,11 +71,8 @@ std::string toUtf8(StringView s) {
     return out;
 }
 
-namespace {
-
-// Length of the well-formed UTF-8 sequence at s[i], or 0 when the bytes there are not one
-// (overlong forms, surrogates and values beyond U+10FFFF are not).
-size_t sequenceAt(std::string_view s, size_t i, char32_t& cp) {
+// Overlong forms, surrogates and values beyond U+10FFFF are no sequence.
+size_t utf8Length(std::string_view s, size_t i, char32_t& cp) {
     auto at = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
     unsigned char c = at(i);
     size_t n = 0;
@@ -108,6 +105,8 @@ size_t sequenceAt(std::string_view s, size_t i, char32_t& cp) {
     return n;
 }
 
+namespace {
+
 constexpr char16_t kEscapedByte = 0xDC00;
 
 } // namespace
@@ -117,7 +116,7 @@ String fromFileName(std::string_view bytes) {
     out.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size();) {
         char32_t cp = 0;
-        size_t n = sequenceAt(bytes, i, cp);
+        size_t n = utf8Length(bytes, i, cp);
         if (n == 0) {
             out.push_back(
                 static_cast<char16_t>(kEscapedByte + static_cast<unsigned char>(bytes[i])));

@@ -20,6 +20,10 @@ String fromUtf8(std::string_view s);
 void appendCodePoint(String& out, char32_t cp);
 std::string toUtf8(StringView s);
 
+// Length of the well-formed UTF-8 sequence at s[i], its code point in cp; 0 when the bytes
+// there are not one.
+size_t utf8Length(std::string_view s, size_t i, char32_t& cp);
+
 // A file name as the system's bytes, held in a model string: valid UTF-8 is decoded, and
 // each byte of an invalid sequence becomes a lone low surrogate U+DC80..U+DCFF, so that
 // toFileName gives back the very same bytes. Captions show those as replacements.

@@ -44,41 +44,6 @@ int toByte(char16_t c) {
     return -1;
 }
 
-// Length of the well-formed UTF-8 sequence at i (no overlong forms, no surrogates,
-// nothing above U+10FFFF), or 0.
-size_t utf8Length(std::string_view s, size_t i, char32_t& cp) {
-    auto at = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-    unsigned char b = at(i);
-    size_t n = 0;
-    char32_t min = 0;
-    if (b < 0x80) {
-        cp = b;
-        return 1;
-    }
-    if (b >= 0xC2 && b <= 0xDF) {
-        n = 2;
-        cp = b & 0x1F;
-        min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        n = 3;
-        cp = b & 0x0F;
-        min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        n = 4;
-        cp = b & 0x07;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size()) return 0;
-    for (size_t k = 1; k < n; ++k) {
-        if ((at(i + k) & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (at(i + k) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return 0;
-    return n;
-}
-
 // Valid UTF-8, and whether it holds any non-ASCII byte.
 bool validUtf8(std::string_view s, bool& nonAscii) {
     nonAscii = false;
@@ -89,7 +54,7 @@ bool validUtf8(std::string_view s, bool& nonAscii) {
             ++i;
             continue;
         }
-        size_t n = utf8Length(s, i, cp);
+        size_t n = forms::utf8Length(s, i, cp);
         if (n == 0) return false;
         nonAscii = nonAscii || n > 1;
         i += n;
@@ -245,7 +210,7 @@ String decode(std::string_view bytes, Encoding encoding) {
             out.push_back(p[i++]);
             continue;
         }
-        size_t n = utf8Length(bytes, i, cp);
+        size_t n = forms::utf8Length(bytes, i, cp);
         if (n == 0) {
             // Not expected after detect(); keep the byte rather than lose it.
             out.push_back(fromByte(static_cast<unsigned char>(bytes[i])));
