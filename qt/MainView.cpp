@@ -155,7 +155,6 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
         labels->addWidget(caret);
     }
     foot->addLayout(labels);
-    showProblems(w.page, *buffer_, b, foot);
     root->addLayout(foot);
 
     auto* help = new QLineEdit(this);
@@ -164,7 +163,12 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     b.lineEdit(w.helper, help);
     b.colors(w.helper, help);
     b.colors(w.Text1, buffer_);
-    root->addWidget(help);
+    // The check's switch and count sit beside the help line, which gives up their room,
+    // so the row above keeps the width the window was measured by.
+    auto* status = new QHBoxLayout;
+    status->addWidget(help, 1);
+    showProblems(w.page, *buffer_, b, status);
+    root->addLayout(status);
 
     if (QScreen* on = screen()) fitTo(on->availableGeometry());
     buffer_->setFocus();
