@@ -146,7 +146,7 @@ BENCHMARK_CAPTURE(TypeInTheMiddle, bare, false)
 
 static void Paste1MBInTheMiddle(benchmark::State& state, bool isTolva) {
     Subject s(isTolva, kBigPage);
-    const forms::String& piece = pageOf(1024 * 1024);
+    const forms::String& piece = pageOf(size_t{1024} * 1024);
     if (isTolva)
         s.tolva->services.setText(piece);
     else
