@@ -1,4 +1,5 @@
-// Platform services that answer nothing: for measuring, where no dialog may appear.
+// Platform services that answer nothing but a clipboard: for measuring, where no dialog
+// may appear.
 #pragma once
 
 #include "forms/Platform.h"
@@ -13,14 +14,17 @@ struct NullPlatform : forms::Dialogs, forms::Clipboard, forms::Fonts, forms::Clo
     std::optional<forms::String> fileDialog(const forms::FileDialogRequest&) override {
         std::abort();
     }
-    void clear() override {}
-    void setText(forms::StringView) override {}
-    forms::String text() override { return {}; }
+    // The clipboard keeps what it is given, for pasting.
+    void clear() override { held.clear(); }
+    void setText(forms::StringView t) override { held = forms::String(t); }
+    forms::String text() override { return held; }
     std::vector<forms::String> screenFonts() override { return {}; }
     void timerChanged(forms::Timer&) override {}
     void timerGone(forms::Timer&) override {}
     void end() override {}
     forms::Platform platform() { return forms::Platform{*this, *this, *this, *this, *this}; }
+
+    forms::String held;
 };
 
 // A page of about `bytes` characters: the initial page's body repeated.

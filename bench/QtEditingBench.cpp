@@ -1,13 +1,23 @@
 // Everyday edits through the real editor window against the same keys in a bare
 // QPlainTextEdit holding the same page, in the same run: select all, delete all and its
-// undo, Enter and Backspace in the middle, and one typed character on pages of three sizes.
-// Each step includes the paint that follows it.
+// undo, Enter and Backspace in the middle, one typed character on pages of three sizes,
+// and pasting 1 MB in the middle. Each step includes the paint that follows it. Then the
+// page's file: opening it until its text is shown against setPlainText of the same file,
+// saving it against cp and sync, and replacing a common word everywhere against sed -i.
 #include "QtEditor.h"
+#include "qt/QtPlatform.h"
+#include "tools/FindReplace.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -133,3 +143,114 @@ BENCHMARK_CAPTURE(TypeInTheMiddle, bare, false)
     ->Arg(10240)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(300);
+
+static void Paste1MBInTheMiddle(benchmark::State& state, bool isTolva) {
+    Subject s(isTolva, kBigPage);
+    const forms::String& piece = pageOf(size_t{1024} * 1024);
+    if (isTolva)
+        s.tolva->services.setText(piece);
+    else
+        QApplication::clipboard()->setText(tolva::qt::toDesktopText(piece));
+    for (auto _ : state) {
+        s.key(Qt::Key_V, Qt::ControlModifier);
+        state.PauseTiming();
+        s.key(Qt::Key_Z, Qt::ControlModifier);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(Paste1MBInTheMiddle, tolva, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Paste1MBInTheMiddle, bare, false)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+namespace {
+
+// The big page as a file, as Tolva saves it (ASCII, CR LF).
+struct PageFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("page.htm"));
+    QString copy = dir.filePath(QStringLiteral("copy.htm"));
+
+    PageFile() { write(); }
+    void write() const {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) std::abort();
+        f.write(tolva::qt::toQt(pageOf(kBigPage)).toUtf8());
+    }
+    forms::String name() const { return forms::fromFileName(path.toStdString()); }
+    static void shell(const QString& command) {
+        if (std::system(command.toStdString().c_str()) != 0) std::abort();
+    }
+};
+
+} // namespace
+
+static void OpenFile(benchmark::State& state, bool isTolva) {
+    PageFile file;
+    Editor tolva;
+    QPlainTextEdit bare;
+    bare.resize(900, 700);
+    bare.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        tolva.open(u"", false);
+        bare.clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        if (isTolva) {
+            tolva.program.runtime().invoke([&] { tolva.w->openPage(file.name()); });
+        } else {
+            QFile f(file.path);
+            if (!f.open(QIODevice::ReadOnly)) std::abort();
+            QString text = QString::fromUtf8(f.readAll());
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            bare.setPlainText(text);
+        }
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(OpenFile, tolva, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(OpenFile, bare, false)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+static void SaveFile(benchmark::State& state, bool isTolva) {
+    PageFile file;
+    Editor tolva;
+    tolva.program.runtime().invoke([&] { tolva.w->openPage(file.name()); });
+    QApplication::processEvents();
+    const QString cp = QStringLiteral("cp '%1' '%2' && sync '%2'").arg(file.path, file.copy);
+    for (auto _ : state) {
+        if (isTolva)
+            tolva.program.runtime().invoke([&] { tolva.w->save_Click(); });
+        else
+            PageFile::shell(cp);
+    }
+}
+BENCHMARK_CAPTURE(SaveFile, tolva, true)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(SaveFile, cp_sync, false)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A word on every line, in the case it is written; the replacement is longer.
+static void ReplaceAll(benchmark::State& state, bool isTolva) {
+    PageFile file;
+    Editor tolva;
+    const QString sed = QStringLiteral("sed -i 's/text/words/g' '%1'").arg(file.path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (isTolva)
+            tolva.open(pageOf(kBigPage), true);
+        else
+            file.write();
+        state.ResumeTiming();
+        if (!isTolva) {
+            PageFile::shell(sed);
+            continue;
+        }
+        tolva.program.runtime().invoke([&] {
+            auto& f = tolva.program.window<FindReplace>();
+            f.casematch.setValue(1);
+            f.txtfind.setText(u"text");
+            f.txtReplace.setText(u"words");
+            f.btnReplaceAll.click();
+        });
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(ReplaceAll, tolva, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(ReplaceAll, sed, false)->Unit(benchmark::kMillisecond)->Iterations(3);

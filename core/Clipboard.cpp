@@ -31,7 +31,9 @@ void Tolva::mnupaste_Click() {
 
 void Tolva::mnuselectall_Click() {
     Text1.setFocus();
-    Text1.setSelStart(0);
+    // One selection change, not a caret move and then a selection: on a long page the
+    // view would otherwise scroll to the top and back to the end.
+    Text1.select(0, 0);
     Text1.setSelLength(Text1.length());
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 
 #include <memory>
 #include <string>
@@ -217,6 +218,38 @@ TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesItAndWholePageKeysOnceAtMost
     EXPECT_EQ(copiesBy(Qt::Key_Z, Qt::ControlModifier), 1);
     EXPECT_EQ(main().Text1.length(), static_cast<int32_t>(page.size()) + 10 * 11);
     expectMirror();
+}
+
+// On a long page select all moves the widget's selection once, not to the top first and
+// then over the page, and leaves the view at the end.
+TEST_F(BufferEditTest, SelectAllMovesTheWidgetOnce) {
+    startMain();
+    String page;
+    for (int i = 0; i < 2000; ++i)
+        page += u"<P>A line of a long page.</P>\r\n";
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Ctrl+A", [&] { QTest::keyClick(&buffer(), Qt::Key_A, Qt::ControlModifier); }},
+        {"Edit menu", [&] { mainView().findChild<QAction*>("mnuselectall")->trigger(); }},
+    };
+    for (const auto& [name, selectAll] : ways) {
+        setPage(page, static_cast<int32_t>(page.size() / 2));
+        buffer().ensureCursorVisible();
+        QApplication::processEvents();
+        QScrollBar* bar = buffer().verticalScrollBar();
+        ASSERT_GT(bar->value(), 0) << name;
+        int moves = 0;
+        QMetaObject::Connection moved =
+            QObject::connect(&buffer(), &QPlainTextEdit::cursorPositionChanged, [&] { ++moves; });
+        selectAll();
+        QApplication::processEvents();
+        QObject::disconnect(moved);
+        EXPECT_EQ(bar->value(), bar->maximum()) << name;
+        EXPECT_EQ(moves, 1) << name;
+        EXPECT_EQ(main().Text1.selStart(), 0) << name;
+        EXPECT_EQ(main().Text1.selLength(), main().Text1.length()) << name;
+        EXPECT_EQ(buffer().textCursor().anchor(), 0) << name;
+        expectMirror();
+    }
 }
 
 // Punctuation shares its key code with a named key ('(' has Down's), the desktop's word
