@@ -15,8 +15,6 @@ namespace {
 
 using commands::Id;
 
-constexpr StringView kBreak = u"\r\n\r\n";
-
 // Where a command's menu item is: readers look for the words in the menu bar.
 String at(Id command) {
     return where(commands::name(command));

@@ -19,8 +19,6 @@ namespace {
 
 using commands::Id;
 
-constexpr StringView kBreak = u"\r\n\r\n";
-
 const Topic kGeneral[] = {
     {u"Numbering", u"Numbering - ", Id::numberings,
      u"   The list dialog asks for the number of points and the kind of numbering, and writes the "

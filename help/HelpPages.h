@@ -11,6 +11,9 @@
 
 namespace help {
 
+// Between the paragraphs of a help page.
+inline constexpr forms::StringView kBreak = u"\r\n\r\n";
+
 struct Topic {
     forms::StringView title;   // as listed
     forms::StringView heading; // the page's first line
