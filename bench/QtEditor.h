@@ -39,6 +39,12 @@ struct Editor {
         });
         edit->ensureCursorVisible();
         QApplication::processEvents(); // the paint that colours what is shown
+        settle();
+    }
+    // Until the lines the last edit left are laid out and counted.
+    void settle() const {
+        while (edit->counting())
+            QApplication::processEvents();
     }
 };
 

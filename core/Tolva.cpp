@@ -48,6 +48,7 @@ void Tolva::wire() {
     pageEvents_ = page.listen([this](Page::Event e, StringView path) { pageEvent(e, path); });
     Text1.KeyDown = [this](int, int) { positionUpdate(); };
     Text1.KeyUp = [this](int, int) { positionUpdate(); };
+    Text1.LineCountChanged = [this] { positionUpdate(); };
     Text1.Click = [this] { Text1_Click(); };
     Text1.MouseMove = [this] { helper.setText(Captions::ready); };
     tmpcmb.Click = [this] { tmpcmb_Click(); };

@@ -86,6 +86,9 @@ public:
     // Display lines of the wrapped text; the view supplies the real count.
     int32_t lineCount() const;
     std::function<int32_t()> lineCounter;
+    // Raised by the view when its count changed without an edit: the lines a large edit
+    // left were laid out later, or the width changed.
+    Handler LineCountChanged;
 
     // --- user input (what the view turns keys and mouse into) ------------------------
     void keyDown(int keyCode, int shift = 0);

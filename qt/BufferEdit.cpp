@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -27,9 +28,10 @@ namespace tolva::qt {
 
 namespace {
 
-// Blocks whose layout is refreshed at once after an edit; beyond that they wait until the
-// line count is asked for.
-constexpr int kEagerLayoutBlocks = 4000;
+// How long an edit may lay out its blocks at once, and how long one idle slice may; what is
+// left waits for the next slice.
+constexpr qint64 kEagerLayoutMs = 20;
+constexpr qint64 kSliceMs = 10;
 
 int vbKeyCode(int k) {
     switch (k) {
@@ -148,6 +150,9 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
 
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int pos, int removed, int added) { colours_.changed(pos, removed, added); });
+    counting_.setSingleShot(true);
+    counting_.setInterval(0);
+    connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
     pushing_ = true;
     setPlainText(toQt(forms::displayForm(box_.text())));
     pushing_ = false;
@@ -178,17 +183,22 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     c.setPosition(e.pos);
     c.setPosition(e.pos + e.removed, QTextCursor::KeepAnchor);
     c.insertText(toQt(e.text));
-    // Lay out the touched blocks now, so the line count asked for next is the wrapped one.
+    // Lay out the touched blocks now, so the line count asked for next is the wrapped one;
+    // an edit too large for that leaves the rest to idle time.
     QTextBlock first = document()->findBlock(e.pos);
     QTextBlock last = document()->findBlock(e.pos + static_cast<int>(e.text.size()));
-    if (last.blockNumber() - first.blockNumber() < kEagerLayoutBlocks) {
-        auto* layout = document()->documentLayout();
-        for (QTextBlock b = first; b.isValid(); b = b.next()) {
-            layout->blockBoundingRect(b);
-            if (b == last) break;
+    if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
+    QElapsedTimer clock;
+    clock.start();
+    qsizetype cols = columns();
+    int n = 0;
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        layOut(b, cols);
+        if (b == last) break;
+        if ((++n & 63) == 0 && clock.elapsed() >= kEagerLayoutMs) {
+            countFrom(b.next().blockNumber());
+            break;
         }
-    } else {
-        layoutPending_ = true;
     }
     pushing_ = false;
 }
@@ -223,28 +233,60 @@ void BufferEdit::adoptOwnEdit(int pos, int removed, int added) {
 }
 
 int32_t BufferEdit::displayLines() {
-    if (layoutPending_) {
-        // A large edit was left until the count is needed. Laying out a 10 MB page takes
-        // seconds, so a line that surely fits (ASCII in the fixed font, a tab counted as a
-        // full tab stop, narrower than the text width) counts one without being laid out.
-        // The layout wraps at the viewport's width.
-        QFontMetricsF fm(document()->defaultFont());
-        qreal advance = 1;
-        for (char16_t c = 0x20; c < 0x7f; ++c)
-            advance = std::max(advance, fm.horizontalAdvance(QChar(c)));
-        qreal room =
-            viewport()->width() - 2 * document()->documentMargin() - 2 * advance - cursorWidth();
-        auto cols = static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
-        auto* layout = document()->documentLayout();
-        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-            if (fitsColumns(b, cols))
-                b.setLineCount(1);
-            else
-                layout->blockBoundingRect(b);
-        }
-        layoutPending_ = false;
-    }
+    // Blocks not laid out yet count one line each until their slice comes.
     return static_cast<int32_t>(document()->lineCount());
+}
+
+qsizetype BufferEdit::columns() const {
+    // The layout wraps at the viewport's width.
+    QFontMetricsF fm(document()->defaultFont());
+    qreal advance = 1;
+    for (char16_t c = 0x20; c < 0x7f; ++c)
+        advance = std::max(advance, fm.horizontalAdvance(QChar(c)));
+    qreal room =
+        viewport()->width() - 2 * document()->documentMargin() - 2 * advance - cursorWidth();
+    return static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
+}
+
+bool BufferEdit::layOut(const QTextBlock& b, qsizetype cols) {
+    if (b.layout()->lineCount() > 0) return false;
+    // Laying out a 10 MB page takes seconds, so a line that surely fits (ASCII in the fixed
+    // font, a tab counted as a full tab stop, narrower than the text width) counts one
+    // without being laid out.
+    if (fitsColumns(b, cols)) {
+        if (b.lineCount() != 1) const_cast<QTextBlock&>(b).setLineCount(1);
+        return false;
+    }
+    document()->documentLayout()->blockBoundingRect(b);
+    return true;
+}
+
+void BufferEdit::countFrom(int block) {
+    countFrom_ = countFrom_ < 0 ? block : std::min(countFrom_, block);
+    if (!counting_.isActive()) counting_.start();
+}
+
+void BufferEdit::countSlice() {
+    if (countFrom_ < 0) return;
+    QElapsedTimer clock;
+    clock.start();
+    qsizetype cols = columns();
+    int n = 0;
+    QTextBlock b = document()->findBlockByNumber(countFrom_);
+    for (; b.isValid(); b = b.next()) {
+        layOut(b, cols);
+        if ((++n & 63) == 0 && clock.elapsed() >= kSliceMs) {
+            b = b.next();
+            break;
+        }
+    }
+    if (b.isValid()) {
+        countFrom_ = b.blockNumber();
+        counting_.start();
+        return;
+    }
+    countFrom_ = -1;
+    if (box_.LineCountChanged) binder_.invoke([this] { box_.LineCountChanged(); });
 }
 
 void BufferEdit::pushSelection() {
@@ -472,6 +514,15 @@ void BufferEdit::paintEvent(QPaintEvent* e) {
 void BufferEdit::changeEvent(QEvent* e) {
     QPlainTextEdit::changeEvent(e);
     if (e->type() == QEvent::PaletteChange) colours_.paletteChanged(palette());
+}
+
+void BufferEdit::resizeEvent(QResizeEvent* e) {
+    QPlainTextEdit::resizeEvent(e);
+    // A new width wraps every line anew.
+    if (viewport()->width() != countedWidth_) {
+        countedWidth_ = viewport()->width();
+        countFrom(0);
+    }
 }
 
 void BufferEdit::contextMenuEvent(QContextMenuEvent* e) {

@@ -9,6 +9,7 @@
 
 #include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 class QMenu;
 
@@ -47,6 +48,8 @@ public:
     QMimeData* createMimeDataFromSelection() const override;
     // The context menu, owned by the caller: its actions run the same commands as the keys.
     QMenu* editMenu(QWidget* parent = nullptr);
+    // Whether lines a large edit left are still being laid out and counted.
+    bool counting() const { return countFrom_ >= 0; }
     // The page's HTML colours (display only).
     PageColours& colours() { return colours_; }
 
@@ -61,11 +64,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
     void adoptOwnEdit(int pos, int removed, int added);
     int32_t displayLines();
+    qsizetype columns() const;
+    bool layOut(const QTextBlock& b, qsizetype cols);
+    void countFrom(int block);
+    void countSlice();
     void pushSelection();
     void copySelection();
     void command(const std::function<void()>& f);
@@ -80,7 +88,11 @@ private:
     // Keys held down whose KeyUp already ran with their press.
     std::vector<int> typed_;
     bool pushing_ = false;
-    bool layoutPending_ = false;
+    // Blocks from this one on may still be unlaid (-1: none); a slice at a time lays them
+    // out while the window is idle, and the model hears the count when all are done.
+    int countFrom_ = -1;
+    QTimer counting_;
+    int countedWidth_ = -1;
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};
 };
