@@ -9,6 +9,25 @@
 namespace forms {
 
 namespace {
+
+// The display form of a piece made for it: CR LF and a lone CR become LF in place, so a
+// large edit copies the page no more than once on its way to the view.
+String inDisplayForm(String s) {
+    size_t cr = s.find(CR);
+    if (cr == String::npos) return s;
+    size_t out = cr;
+    for (size_t i = cr; i < s.size(); ++i) {
+        if (s[i] == CR) {
+            s[out++] = LF;
+            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
+        } else {
+            s[out++] = s[i];
+        }
+    }
+    s.resize(out);
+    return s;
+}
+
 constexpr size_t kUndoDepth = 2000;
 
 int keyCodeOf(char16_t c) {
@@ -154,7 +173,7 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
 
     if (displayEdit) {
         int32_t newB = b - len + n;
-        displayEdit(DisplayEdit{dA, dB - dA, displayForm(buf_.mid(a, newB - a))});
+        displayEdit(DisplayEdit{dA, dB - dA, inDisplayForm(buf_.mid(a, newB - a))});
     }
     notify(Prop::Text);
     notify(Prop::Selection);

@@ -182,7 +182,9 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     QTextCursor c(document());
     c.setPosition(e.pos);
     c.setPosition(e.pos + e.removed, QTextCursor::KeepAnchor);
-    c.insertText(toQt(e.text));
+    // The document copies the text in; a view of it saves copying a large edit twice.
+    c.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(e.text.data()),
+                                      static_cast<qsizetype>(e.text.size())));
     // Lay out the touched blocks now, so the line count asked for next is the wrapped one;
     // an edit too large for that leaves the rest to idle time.
     QTextBlock first = document()->findBlock(e.pos);
