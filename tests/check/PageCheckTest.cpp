@@ -1,5 +1,5 @@
 // The check that follows the page: its pause, a run overtaken by a later change, the switch,
-// the Problems window, and a page that the check leaves as it was.
+// the Problems list and count, and a page that the check leaves as it was.
 #include "check/PageCheck.h"
 #include "check/Problems.h"
 #include "page/Page.h"
@@ -105,21 +105,6 @@ TEST_F(PageCheckTest, TheSwitchDropsTheFindingsAndBringsThemBack) {
     run([&] { problems.checking.click(); });
     settle();
     EXPECT_EQ(check.problems().size(), 1u);
-}
-
-TEST_F(PageCheckTest, ARowPutsTheCaretAtItsPlaceAndTheCountOpensTheList) {
-    edit(kTwo);
-    settle();
-    EXPECT_FALSE(problems.visible());
-    run([&] { problems.count.click(); });
-    EXPECT_TRUE(problems.visible());
-    run([&] { problems.go(1); });
-    EXPECT_EQ(w.Text1.selStart(), 21);
-    EXPECT_EQ(w.Text1.selLength(), 0);
-    EXPECT_TRUE(w.Text1.hasFocus());
-    run([&] { problems.go(7); }); // a row that is not there
-    EXPECT_EQ(w.Text1.selStart(), 21);
-    EXPECT_EQ(Problems::countText(0), u"No problems");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Copy, cut, paste, select all, and the temporary clipboard in both of its windows.
+// Copy, cut, paste, and the temporary clipboard in both of its windows.
 #include "core/TempClip.h"
 #include "support/ProgramTest.h"
 
@@ -41,15 +41,6 @@ TEST_F(ClipboardTest, PlatformClipboardCommands) {
     select(0, 3);
     run([&] { w.mnupaste_Click(); });
     EXPECT_TEXT(u"bc", w.Text1.text()) << "an empty clipboard deletes the selection";
-
-    // Select all tells the view once, with the whole page already selected.
-    setPage(String(70000, u'x'), 5);
-    std::vector<std::pair<int32_t, int32_t>> told;
-    forms::Subscription watch = w.Text1.listen([&](forms::Prop p) {
-        if (p == forms::Prop::Selection) told.emplace_back(w.Text1.selStart(), w.Text1.selLength());
-    });
-    run([&] { w.menu("mnuselectall").click(); });
-    EXPECT_EQ(told, (std::vector<std::pair<int32_t, int32_t>>{{0, 70000}}));
 }
 
 TEST_F(ClipboardTest, SnippetsJoinBothListsInInsertionOrder) {

@@ -8,22 +8,12 @@ namespace {
 
 using BulNumCreaterTest = DialogTest<BulNumCreater>;
 
-TEST_F(BulNumCreaterTest, NumberingReplacesTheSelectionAndBulletsSwitchAnOpenDialogInPlace) {
+TEST_F(BulNumCreaterTest, NumberingReplacesTheSelection) {
     setPage(u"a<ol>b", 1, 4);
     click(open("numberings").btnbulnumcreater);
     EXPECT_TEXT(u"a<OL TYPE=\"1\">\r\n<LI> Point1\r\n</OL>\r\nb", page());
     EXPECT_EQ(program.loaded<BulNumCreater>(), nullptr);
     EXPECT_TRUE(main().Text1.hasFocus());
-
-    setPage(u"");
-    BulNumCreater& d = open("numberings");
-    run([&] { d.type.setListIndex(3); });
-    enter(d.txtbulnumcreater, u"2");
-    run([&] { main().menu("bulleta").click(); });
-    EXPECT_EQ(program.loaded<BulNumCreater>(), &d);
-    run([&] { d.type.setListIndex(2); });
-    click(d.btnbulnumcreater);
-    EXPECT_TEXT(u"<UL TYPE=\"square\"> \r\n<LI> Point1\r\n<LI> Point2\r\n</UL>\r\n", page());
 }
 
 TEST_F(BulNumCreaterTest, CountsThatAreNotWholeOrTooLargeAreRefused) {

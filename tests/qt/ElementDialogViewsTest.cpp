@@ -268,17 +268,4 @@ TEST_F(ElementDialogViewsTest, AColourDroppedOnAColourBoxSetsIt) {
     EXPECT_EQ(tolva::qt::toQt(program.loaded<PageProps>()->Text3.text()), "green");
 }
 
-TEST_F(ElementDialogViewsTest, RolloverOpensFromPagePropertiesAndHandsItsBlockOver) {
-    startMain();
-    click(at(views->view("pageprops"), "btnRollover"));
-    QApplication::processEvents();
-    FormView* r = views->view("rollover");
-    ASSERT_NE(r, nullptr);
-    EXPECT_TRUE(r->isVisible());
-    click(at(r, "OKButton"));
-    QApplication::processEvents();
-    EXPECT_EQ(views->view("rollover"), nullptr);
-    EXPECT_EQ(program.loaded<PageProps>()->rolypoly.text().rfind(u"<style rolloverstyle>", 0), 0u);
-}
-
 } // namespace

@@ -127,7 +127,6 @@ TEST_F(MainWindowViewTest, AButtonWritesItsHelpLineWhenHoveredAndAClickChangesTh
               "Select text to be made bold and click.");
     const std::pair<const char*, forms::StringView> cases[] = {
         {"bold", u"[<B>x</B>]"},
-        {"style", u"[<STYLE>\r\n\r\n</STYLE>]"},
         {"specialcharacter", u"[\u00A9]"},
     };
     auto& chars = widget<QComboBox>("Combo3");
@@ -154,7 +153,7 @@ TEST_F(MainWindowViewTest, SmartSelectAndAutoDeleteByTheirShortcuts) {
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, FindWindowSearchesFromItsBoxAndF3GoesOn) {
+TEST_F(MainWindowViewTest, FindWindowSearchesFromItsBox) {
     startMain();
     setPage(u"cat dog cat dog", 1);
     QTest::keyClick(&buffer(), Qt::Key_F, Qt::ControlModifier);
@@ -169,10 +168,6 @@ TEST_F(MainWindowViewTest, FindWindowSearchesFromItsBoxAndF3GoesOn) {
     EXPECT_EQ(main().Text1.selText(), String(u"cat"));
     EXPECT_FALSE(view->isVisible()) << "the find-only form steps aside";
     expectMirror();
-
-    // F3 goes on from where Ctrl+F left the caret.
-    QTest::keyClick(&buffer(), Qt::Key_F3);
-    EXPECT_EQ(main().Text1.selStart(), 8);
 }
 
 TEST_F(MainWindowViewTest, TemporaryClipboardPreviewsAPickedSnippetAndTakesADrop) {

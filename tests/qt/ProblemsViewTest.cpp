@@ -69,12 +69,17 @@ TEST_F(ProblemsViewTest, AnOpenTagIsUnderlinedAndListedAndBothGoWhenItIsClosed) 
     ASSERT_NE(count(), nullptr);
     EXPECT_EQ(count()->text(), QStringLiteral("1 problem"));
 
-    // Enter on the row: the caret goes to the tag.
+    // Enter on the row: the caret goes to the tag, and the page takes the keyboard.
     run([&] { problems->show(); });
     list()->setCurrentRow(0);
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Return);
-    EXPECT_EQ(main().Text1.selStart(), problems->pageCheck.problems()[0].start);
+    const int32_t at = problems->pageCheck.problems()[0].start;
+    EXPECT_EQ(main().Text1.selStart(), at);
+    EXPECT_EQ(main().Text1.selLength(), 0);
+    EXPECT_TRUE(main().Text1.hasFocus());
+    run([&] { problems->go(7); }); // a row that is not there
+    EXPECT_EQ(main().Text1.selStart(), at);
 
     setPage(typed, static_cast<int32_t>(typed.find(u"<em>x") + 5));
     buffer().setFocus();
