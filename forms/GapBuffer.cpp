@@ -23,9 +23,22 @@ String GapBuffer::mid(int32_t pos, int32_t len) const {
     return out;
 }
 
+namespace {
+
+// Room left for typing after an assignment or a growth: the first keys after opening a large
+// page, and each later growth, do not copy the page again soon.
+size_t gapFor(size_t used) {
+    return std::max<size_t>(4096, used / 8);
+}
+
+} // namespace
+
 void GapBuffer::assign(StringView text) {
-    buf_.assign(text.begin(), text.end());
-    buf_.resize(text.size() + 64);
+    std::vector<char16_t> fresh;
+    fresh.reserve(text.size() + gapFor(text.size()));
+    fresh.assign(text.begin(), text.end());
+    fresh.resize(fresh.capacity());
+    buf_.swap(fresh);
     gapStart_ = text.size();
     gapEnd_ = buf_.size();
     pairs_ = crs_ = lfs_ = 0;
@@ -55,7 +68,7 @@ void GapBuffer::moveGap(size_t pos) {
 void GapBuffer::ensureGap(size_t need) {
     if (gapLen() >= need) return;
     size_t used = buf_.size() - gapLen();
-    size_t newSize = std::max(used + need + 64, buf_.size() * 2);
+    size_t newSize = used + need + gapFor(used);
     size_t tail = buf_.size() - gapEnd_;
     std::vector<char16_t> grown(newSize);
     std::copy_n(buf_.begin(), gapStart_, grown.begin());
