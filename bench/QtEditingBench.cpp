@@ -1,9 +1,10 @@
 // Everyday edits through the real editor window against the same keys in a bare
 // QPlainTextEdit holding the same page, in the same run: select all, delete all and its
-// undo, Enter and Backspace in the middle, one typed character on pages of three sizes,
-// and pasting 1 MB in the middle. Each step includes the paint that follows it. Then the
-// page's file: opening it until its text is shown against setPlainText of the same file,
-// saving it against cp and sync, and replacing a common word everywhere against sed -i.
+// undo, Enter and Backspace in the middle, one typed character on pages of three sizes and
+// in a minified page of one 10 MB line, and pasting 1 MB in the middle. Each step includes the
+// paint that follows it. Then the page's file: opening it until its text is shown against
+// setPlainText of the same file, saving it against cp and sync, and replacing a common word
+// everywhere against sed -i.
 #include "QtEditor.h"
 #include "qt/QtPlatform.h"
 #include "tools/FindReplace.h"
@@ -149,6 +150,33 @@ BENCHMARK_CAPTURE(TypeInTheMiddle, bare, false)
     ->Arg(10240)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(300);
+
+// A minified page: the whole 10 MB on one line.
+static void TypeInALongLine(benchmark::State& state, bool isTolva) {
+    static const forms::String line = [] {
+        forms::String page = pageOf(kBigPage);
+        std::erase_if(page, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+        return page;
+    }();
+    std::unique_ptr<Editor> tolva;
+    std::unique_ptr<BareEditor> bare;
+    QPlainTextEdit* edit = nullptr;
+    if (isTolva) {
+        tolva = std::make_unique<Editor>();
+        tolva->open(line, true);
+        edit = tolva->edit;
+    } else {
+        bare = std::make_unique<BareEditor>(line);
+        edit = &bare->edit;
+    }
+    edit->setFocus();
+    for (auto _ : state) {
+        QTest::keyClick(edit, Qt::Key_X);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(TypeInALongLine, tolva, true)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(TypeInALongLine, bare, false)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 static void Paste1MBInTheMiddle(benchmark::State& state, bool isTolva) {
     Subject s(isTolva, kBigPage);

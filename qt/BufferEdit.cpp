@@ -153,10 +153,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     counting_.setSingleShot(true);
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
-    pushing_ = true;
-    setPlainText(toQt(forms::displayForm(box_.text())));
-    pushing_ = false;
-    pushSelection();
+    rebuild();
 
     box_.displayEdit = [this](const forms::DisplayEdit& e) { applyEdit(e); };
     box_.lineCounter = [this] { return displayLines(); };
@@ -173,31 +170,85 @@ BufferEdit::~BufferEdit() {
     box_.lineCounter = nullptr;
 }
 
+void BufferEdit::rebuild() {
+    pushing_ = true;
+    long_.clear();
+    forms::String page = forms::displayForm(box_.text());
+    setPlainText(withCuts(page, 0, 0));
+    pushing_ = false;
+    pushSelection();
+    countFrom(0);
+}
+
+QString BufferEdit::withCuts(forms::StringView text, int32_t at, int32_t head) {
+    std::vector<int32_t> cuts = LongLines::cutsIn(text, head);
+    // The document copies the text in; a view of it saves copying a large edit twice.
+    if (cuts.empty())
+        return QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
+                                    static_cast<qsizetype>(text.size()));
+    QString out;
+    out.reserve(static_cast<qsizetype>(text.size() + cuts.size()));
+    size_t from = 0;
+    for (int32_t c : cuts) {
+        out.append(toQt(text.substr(from, static_cast<size_t>(c) - from)));
+        out.append(QChar(QChar::ParagraphSeparator));
+        long_.add(at + c);
+        from = static_cast<size_t>(c);
+    }
+    out.append(toQt(text.substr(from)));
+    return out;
+}
+
+void BufferEdit::cutLong(const QTextBlock& b) {
+    if (b.length() - 1 <= LongLines::kLongest) return;
+    std::vector<int32_t> cuts = LongLines::cutsIn(fromQt(b.text()));
+    // From the last, so that the positions before each cut stay as they were.
+    for (auto it = cuts.rbegin(); it != cuts.rend(); ++it) {
+        int w = b.position() + *it;
+        int32_t d = long_.fromWidget(w);
+        QTextCursor c(document());
+        c.setPosition(w);
+        c.insertBlock();
+        long_.add(d);
+    }
+}
+
 void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
+    auto n = static_cast<int32_t>(e.text.size());
     if (adopting_) {
         adopting_ = false; // the widget holds this edit already
+        long_.edited(e.pos, e.pos + e.removed, n);
+        // The widget's own edit may have taken a cut's break; shown afresh, the pieces are
+        // right again.
+        if (!long_.cuts().empty()) rebuild();
         return;
     }
     pushing_ = true;
+    int w1 = long_.toWidget(e.pos);
+    int w2 = long_.toWidget(e.pos + e.removed);
+    long_.edited(e.pos, e.pos + e.removed, n);
     QTextCursor c(document());
-    c.setPosition(e.pos);
-    c.setPosition(e.pos + e.removed, QTextCursor::KeepAnchor);
-    // The document copies the text in; a view of it saves copying a large edit twice.
-    c.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(e.text.data()),
-                                      static_cast<qsizetype>(e.text.size())));
+    c.setPosition(w1);
+    int head = w1 - c.block().position();
+    c.setPosition(w2, QTextCursor::KeepAnchor);
+    QString text = withCuts(e.text, e.pos, head);
+    c.insertText(text);
+    // The pieces where the edit meets the text around it may now be too long.
+    cutLong(document()->findBlock(w1 + static_cast<int>(text.size())));
+    cutLong(document()->findBlock(w1));
     // Lay out the touched blocks now, so the line count asked for next is the wrapped one;
     // an edit too large for that leaves the rest to idle time.
-    QTextBlock first = document()->findBlock(e.pos);
-    QTextBlock last = document()->findBlock(e.pos + static_cast<int>(e.text.size()));
+    QTextBlock first = document()->findBlock(w1);
+    QTextBlock last = document()->findBlock(long_.toWidget(e.pos + n));
     if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
     QElapsedTimer clock;
     clock.start();
     qsizetype cols = columns();
-    int n = 0;
+    int laid = 0;
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         layOut(b, cols);
         if (b == last) break;
-        if ((++n & 63) == 0 && clock.elapsed() >= kEagerLayoutMs) {
+        if ((++laid & 63) == 0 && clock.elapsed() >= kEagerLayoutMs) {
             countFrom(b.next().blockNumber());
             break;
         }
@@ -219,9 +270,13 @@ void BufferEdit::adoptOwnEdit(int pos, int removed, int added) {
     c.setPosition(pos);
     c.setPosition(pos + added, QTextCursor::KeepAnchor);
     QString now = c.selectedText();
-    const auto& s = box_.storage();
-    int32_t a = s.fromDisplay(pos);
-    int32_t b = s.fromDisplay(pos + removed);
+    if (!long_.cuts().empty()) {
+        now.clear();
+        for (int w = pos; w < pos + added; ++w)
+            if (!long_.isCut(w)) now.append(document()->characterAt(w));
+    }
+    int32_t a = fromWidget(pos);
+    int32_t b = fromWidget(pos + removed);
     if (removed == added &&
         now.replace(QChar(0x2029), u'\n') == toQt(forms::displayForm(box_.mid(a, b - a))))
         return; // a layout or format refresh: nothing was edited
@@ -232,6 +287,23 @@ void BufferEdit::adoptOwnEdit(int pos, int removed, int added) {
         box_.userInsert(text);
     });
     adopting_ = false;
+}
+
+int BufferEdit::toWidget(int32_t offset) const {
+    return long_.toWidget(box_.storage().toDisplay(offset));
+}
+
+int32_t BufferEdit::fromWidget(int position) const {
+    return box_.storage().fromDisplay(long_.fromWidget(position));
+}
+
+QString BufferEdit::shownPage() const {
+    QString out;
+    QString all = document()->toPlainText();
+    out.reserve(all.size());
+    for (qsizetype w = 0; w < all.size(); ++w)
+        if (!long_.isCut(static_cast<int>(w))) out.append(all[w]);
+    return out;
 }
 
 int32_t BufferEdit::displayLines() {
@@ -292,12 +364,15 @@ void BufferEdit::countSlice() {
 }
 
 void BufferEdit::pushSelection() {
-    const auto& s = box_.storage();
-    int start = s.toDisplay(box_.selStart());
-    int end = s.toDisplay(box_.selStart() + box_.selLength());
+    int32_t selStart = box_.selStart();
+    int32_t selEnd = selStart + box_.selLength();
     QTextCursor cur = textCursor();
-    if (cur.selectionStart() == start && cur.selectionEnd() == end)
-        return; // keep the direction the user gave the selection
+    // Keep the direction the user gave the selection, and the side of a cut's break the
+    // caret stands on.
+    if (fromWidget(cur.selectionStart()) == selStart && fromWidget(cur.selectionEnd()) == selEnd)
+        return;
+    int start = toWidget(selStart);
+    int end = toWidget(selEnd);
     pushing_ = true;
     cur.setPosition(start);
     cur.setPosition(end, QTextCursor::KeepAnchor);
@@ -307,10 +382,9 @@ void BufferEdit::pushSelection() {
 
 void BufferEdit::copySelection() {
     if (pushing_) return;
-    const auto& s = box_.storage();
     QTextCursor cur = textCursor();
-    int32_t a = s.fromDisplay(static_cast<int32_t>(cur.selectionStart()));
-    int32_t b = s.fromDisplay(static_cast<int32_t>(cur.selectionEnd()));
+    int32_t a = fromWidget(cur.selectionStart());
+    int32_t b = fromWidget(cur.selectionEnd());
     box_.select(a, b - a);
     // The model widens a caret between a character's halves to the whole of it; the
     // widget follows, so the next key cannot split it.
@@ -354,9 +428,7 @@ void BufferEdit::keyPressEvent(QKeyEvent* e) {
         if (!cur.hasSelection())
             cur.movePosition(back ? QTextCursor::PreviousWord : QTextCursor::NextWord,
                              QTextCursor::KeepAnchor);
-        const auto& s = box_.storage();
-        return std::pair(s.fromDisplay(static_cast<int32_t>(cur.selectionStart())),
-                         s.fromDisplay(static_cast<int32_t>(cur.selectionEnd())));
+        return std::pair(fromWidget(cur.selectionStart()), fromWidget(cur.selectionEnd()));
     };
     forms::KeyAction done = box_.pressKey(modelKey(e), view);
     if (std::find(typed_.begin(), typed_.end(), e->key()) == typed_.end())
@@ -397,10 +469,9 @@ void BufferEdit::inputMethodEvent(QInputMethodEvent* e) {
     }
     if (e->replacementLength() != 0) {
         // The input method takes back text next to the caret before it commits.
-        const auto& s = box_.storage();
         int from = textCursor().position() + e->replacementStart();
-        int32_t a = s.fromDisplay(from);
-        int32_t b = s.fromDisplay(from + e->replacementLength());
+        int32_t a = fromWidget(from);
+        int32_t b = fromWidget(from + e->replacementLength());
         box_.select(a, b - a);
         if (commit.isEmpty()) binder_.invoke([this] { box_.userInsert(u""); });
     }
@@ -460,7 +531,7 @@ void BufferEdit::dropEvent(QDropEvent* e) {
         return;
     }
     QTextCursor at = cursorForPosition(e->position().toPoint());
-    int32_t target = box_.storage().fromDisplay(static_cast<int32_t>(at.position()));
+    int32_t target = fromWidget(at.position());
     bool own = e->source() == this || ownDrag(data);
     if (own && e->dropAction() == Qt::MoveAction) {
         // The selection is what was dragged: moved in one edit. The drag's source is told

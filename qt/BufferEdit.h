@@ -5,6 +5,7 @@
 
 #include "forms/Keys.h"
 #include "forms/TextBox.h"
+#include "qt/LongLines.h"
 #include "qt/PageColours.h"
 
 #include <QKeySequence>
@@ -48,6 +49,12 @@ public:
     QMimeData* createMimeDataFromSelection() const override;
     // The context menu, owned by the caller: its actions run the same commands as the keys.
     QMenu* editMenu(QWidget* parent = nullptr);
+    // The widget position of a page offset, and back; they differ where a very long line is
+    // shown in pieces.
+    int toWidget(int32_t offset) const;
+    int32_t fromWidget(int position) const;
+    // The page as the widget shows it, without the breaks that cut long lines.
+    QString shownPage() const;
     // Whether lines a large edit left are still being laid out and counted.
     bool counting() const { return countFrom_ >= 0; }
     // The page's HTML colours (display only).
@@ -68,6 +75,9 @@ protected:
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
+    QString withCuts(forms::StringView text, int32_t at, int32_t head);
+    void cutLong(const QTextBlock& b);
+    void rebuild();
     void adoptOwnEdit(int pos, int removed, int added);
     int32_t displayLines();
     qsizetype columns() const;
@@ -95,6 +105,7 @@ private:
     int countedWidth_ = -1;
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};
+    LongLines long_;
 };
 
 } // namespace tolva::qt

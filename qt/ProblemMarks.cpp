@@ -29,13 +29,12 @@ ProblemMarks::ProblemMarks(Problems& problems, BufferEdit& buffer)
 
 void ProblemMarks::mark() {
     QList<QTextEdit::ExtraSelection> marks;
-    const auto& storage = buffer_.box().storage();
     QTextDocument* doc = buffer_.document();
     for (const check::Problem& p : problems_.pageCheck.problems()) {
         QTextEdit::ExtraSelection s;
         s.cursor = QTextCursor(doc);
-        int from = storage.toDisplay(p.start);
-        int to = storage.toDisplay(p.start + p.length);
+        int from = buffer_.toWidget(p.start);
+        int to = buffer_.toWidget(p.start + p.length);
         // A problem at the very end has no character to stand under: the last one takes it.
         if (to == from && from > 0) --from;
         s.cursor.setPosition(from);

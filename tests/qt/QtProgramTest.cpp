@@ -23,11 +23,11 @@ tolva::qt::MainView& QtProgramTest::startMain() {
 
 void QtProgramTest::expectMirror() {
     QString shown = tolva::qt::toQt(forms::displayForm(main().Text1.text()));
-    EXPECT_EQ(buffer().toPlainText().toStdString(), shown.toStdString());
+    EXPECT_EQ(buffer().shownPage().toStdString(), shown.toStdString());
     QTextCursor c = buffer().textCursor();
-    const auto& s = main().Text1.storage();
-    EXPECT_EQ(c.selectionStart(), s.toDisplay(main().Text1.selStart()));
-    EXPECT_EQ(c.selectionEnd(), s.toDisplay(main().Text1.selStart() + main().Text1.selLength()));
+    EXPECT_EQ(buffer().fromWidget(c.selectionStart()), main().Text1.selStart());
+    EXPECT_EQ(buffer().fromWidget(c.selectionEnd()),
+              main().Text1.selStart() + main().Text1.selLength());
 }
 
 void QtProgramTest::setPage(forms::StringView text, int32_t start, int32_t length) {
