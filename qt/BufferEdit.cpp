@@ -187,7 +187,7 @@ QString BufferEdit::withCuts(forms::StringView text, int32_t at, int32_t head) {
         return QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
                                     static_cast<qsizetype>(text.size()));
     QString out;
-    out.reserve(static_cast<qsizetype>(text.size() + cuts.size()));
+    out.reserve(static_cast<qsizetype>(text.size()) + static_cast<qsizetype>(cuts.size()));
     size_t from = 0;
     for (int32_t c : cuts) {
         out.append(toQt(text.substr(from, static_cast<size_t>(c) - from)));
