@@ -129,6 +129,11 @@ void GapBuffer::countBreaks(int32_t a, int32_t b, int32_t sign) {
 }
 
 void GapBuffer::replace(int32_t pos, int32_t len, StringView text) {
+    if (pos == 0 && len == size()) {
+        // Opening a page or replacing all of it: no gap to grow and fill first.
+        assign(text);
+        return;
+    }
     // Keep the anchor valid: anything at or before pos is untouched by the edit.
     if (anchor_.pos > pos) anchor_ = {pos, toDisplay(pos)};
     int32_t lo = std::max(pos - 1, 0);
