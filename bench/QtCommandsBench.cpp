@@ -238,18 +238,24 @@ Resident resident() {
 
 // The peak is the process's, so each side is measured alone:
 //   --benchmark_filter=Memory/tolva, then --benchmark_filter=Memory/bare.
+// empty_MB is the same side showing an empty page, before the page is opened.
 static void Memory(benchmark::State& state, bool isTolva) {
     const forms::String& page = bigPageText();
     for (auto _ : state) {
+        Resident empty;
         Resident r;
         if (isTolva) {
             Editor e;
+            empty = resident();
             e.open(page, true);
             r = resident();
         } else {
+            BareEditor nothing(u"");
+            empty = resident();
             BareEditor bare(page);
             r = resident();
         }
+        state.counters["empty_MB"] = empty.now;
         state.counters["resident_MB"] = r.now;
         state.counters["peak_MB"] = r.peak;
     }
