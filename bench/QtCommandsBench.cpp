@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr size_t kBigPage = 10 * 1024 * 1024;
-constexpr size_t kPiece = 1024 * 1024;
+constexpr size_t kBigPage = size_t{10} * 1024 * 1024;
+constexpr size_t kPiece = size_t{1024} * 1024;
 
 const forms::String& bigPageText() {
     static const forms::String page = bigPage(kBigPage);
