@@ -441,8 +441,12 @@ static_assert(eachControlHasOneCommandAndEveryAliasLandsOnOne(),
 namespace commands {
 
 String expand(StringView fragment, std::initializer_list<Placeholder> values) {
+    // Room for each value once, so that a whole-page selection is copied in without regrowing.
+    size_t room = fragment.size();
+    for (const Placeholder& v : values)
+        room += v.text.size();
     String out;
-    out.reserve(fragment.size() + 64);
+    out.reserve(room);
     for (size_t i = 0; i < fragment.size();) {
         bool done = false;
         if (fragment[i] == u'{') {

@@ -6,6 +6,8 @@
 #include "forms/Runtime.h"
 #include "page/Texts.h"
 
+#include <algorithm>
+
 using forms::String;
 using forms::StringView;
 
@@ -33,6 +35,7 @@ constexpr char16_t kSpecial[] = {
 static_assert(std::size(kSpecial) == 149);
 
 constexpr StringView kTab = u"       ";
+constexpr StringView kCrLf = u"\r\n";
 constexpr StringView kBox =
     u"<div style=\"border-style: solid; border-width: 1; padding-left: 4; padding-right: 4; "
     u"padding-top: 1; padding-bottom: 1\">";
@@ -62,15 +65,17 @@ void formatting::specialCharacter(Tolva& w) {
 
 void formatting::tabify(Tolva& w) {
     String s = w.Text1.selText();
-    String out(kTab);
-    out.reserve(s.size() + kTab.size() * 8);
-    for (size_t i = 0; i < s.size(); ++i) {
-        out.push_back(s[i]);
-        if (s[i] == forms::CR && i + 1 < s.size() && s[i + 1] == forms::LF) {
-            out.push_back(s[++i]);
-            out += kTab;
-        }
+    // Each line is copied whole; counting the LFs first gives room for every tab at once.
+    size_t lfs = static_cast<size_t>(std::count(s.begin(), s.end(), forms::LF));
+    String out;
+    out.reserve(s.size() + kTab.size() * (lfs + 1));
+    out += kTab;
+    size_t from = 0;
+    for (size_t at; (at = s.find(kCrLf, from)) != String::npos; from = at + kCrLf.size()) {
+        out.append(s, from, at + kCrLf.size() - from);
+        out += kTab;
     }
+    out.append(s, from);
     w.Text1.setSelText(out);
 }
 

@@ -22,6 +22,16 @@ constexpr StringView kFaceTip = u"Change font name/face of selected text.";
 constexpr StringView kColourTip = u"Change colour of selected text";
 constexpr StringView kRgbShort = u"Invalid value, 6 letters/numbers are required for RGB";
 
+// The selection between two tags, built in one allocation: the selection may be the whole page.
+String wrapped(StringView open, StringView s, StringView close) {
+    String out;
+    out.reserve(open.size() + s.size() + close.size());
+    out += open;
+    out += s;
+    out += close;
+    return out;
+}
+
 } // namespace
 
 FontGroup::FontGroup(forms::Form& w, forms::TextBox& buffer)
@@ -62,11 +72,11 @@ void FontGroup::toggle(forms::TextBox& box, StringView open, StringView close) {
     int32_t len = box.selLength();
     if (len > 0) {
         String s = box.selText();
-        if (StringView(s).substr(0, 3) != open) box.setSelText(String(open) + s + String(close));
+        if (StringView(s).substr(0, 3) != open) box.setSelText(wrapped(open, s, close));
         // Unwrapping drops the first three and the last four characters, whatever they are;
         // a selection too short to hold both is left as it is.
         else if (len >= 7)
-            box.setSelText(s.substr(3, static_cast<size_t>(len - 7)));
+            box.setSelText(StringView(s).substr(3, static_cast<size_t>(len - 7)));
     }
     box.setFocus();
 }
@@ -83,7 +93,7 @@ void FontGroup::apply(bool& idle, forms::Button& icon, StringView open, StringVi
                       StringView startedTip, StringView idleTip, bool focusFirst) {
     String s = buffer_.selText();
     if (!s.empty()) {
-        buffer_.setSelText(String(open) + s + String(close));
+        buffer_.setSelText(wrapped(open, s, close));
         return;
     }
     if (focusFirst) buffer_.setFocus();

@@ -23,13 +23,25 @@ char16_t flip(char16_t c) {
 char16_t raise(char16_t c) {
     return isLower(c) ? static_cast<char16_t>(c - 32) : c;
 }
+// The platform's mapping, with plain ASCII kept inline: a page is mostly ASCII.
+char16_t toLower(char16_t c) {
+    if (c < 0x80) return isUpper(c) ? static_cast<char16_t>(c + 32) : c;
+    return forms::lowerChar(c);
+}
+char16_t toUpper(char16_t c) {
+    if (c < 0x80) return raise(c);
+    return forms::upperChar(c);
+}
 
-// Replaces the selection by its conversion and selects the result.
-void replaceSelection(forms::TextBox& box,
-                      const std::function<forms::String(forms::String)>& convert) {
+// Replaces the selection by its conversion, character by character in the one copy read
+// out of the box, and selects the result.
+template <char16_t (*Convert)(char16_t)> void replaceSelection(forms::TextBox& box) {
     int32_t start = box.selStart();
     int32_t length = box.selLength();
-    box.setSelText(convert(box.selText()));
+    String t = box.selText();
+    for (char16_t& c : t)
+        c = Convert(c);
+    box.setSelText(t);
     box.setSelStart(start);
     box.setSelLength(length);
 }
@@ -52,24 +64,21 @@ void replaceSelectionPadded(forms::TextBox& box,
 } // namespace
 
 void mnuLcase_Click(Page& w) {
-    replaceSelection(w.Text1, [](String t) { return forms::lower(t); });
+    replaceSelection<toLower>(w.Text1);
 }
 
 void mnuUcase_Click(Page& w) {
-    replaceSelection(w.Text1, [](String t) { return forms::upper(t); });
+    replaceSelection<toUpper>(w.Text1);
 }
 
 void mnuIcase_Click(Page& w) {
-    replaceSelection(w.Text1, [](String t) {
-        for (char16_t& c : t)
-            c = flip(c);
-        return t;
-    });
+    replaceSelection<flip>(w.Text1);
 }
 
 void mnutitlecase_Click(Page& w) {
     replaceSelectionPadded(w.Text1, [](String& w) {
-        w = forms::lower(w);
+        for (char16_t& c : w)
+            c = toLower(c);
         for (size_t i = 1; i < w.size(); ++i)
             if (w[i - 1] == u' ') w[i] = raise(w[i]);
     });

@@ -34,6 +34,8 @@ TEST_F(CommandTableTest, APlaceholderIsReplacedOnceAndAnUnknownOneStays) {
     EXPECT_TEXT(u"<A>{n}</A>{x}",
                 commands::expand(u"<A>{S}</A>{x}", {{u"{S}", u"{n}"}, {u"{n}", u"1"}}));
     EXPECT_TEXT(u"{", commands::expand(u"{", {{u"{S}", u"s"}}));
+    // Each place a placeholder stands gets its text, however often that is.
+    EXPECT_TEXT(u"[ab|ab|ab]", commands::expand(u"[{S}|{S}|{S}]", {{u"{S}", u"ab"}}));
 }
 
 TEST_F(CommandTableTest, EveryButtonOfTheWindowRunsACommand) {

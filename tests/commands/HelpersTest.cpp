@@ -33,6 +33,14 @@ TEST_F(HelpersTest, TabifyIndentsEveryLineAndTheBoxWrapsTheTypedText) {
     setPage(u"");
     run([&] { w.menu("mnutabby").click(); });
     EXPECT_TEXT(u"       ", w.Text1.text());
+    // Only a CR LF pair starts a line here: a lone CR or LF, or a CR that ends the selection,
+    // gets no tab after it; a pair that ends it does.
+    setPage(u"x\r\r\ny\nz\r\n\r\nw\r", 0, 13);
+    run([&] { w.menu("mnutabby").click(); });
+    EXPECT_TEXT(u"       x\r\r\n       y\nz\r\n       \r\n       w\r", w.Text1.text());
+    setPage(u"a\r\n", 0, 3);
+    run([&] { w.menu("mnutabby").click(); });
+    EXPECT_TEXT(u"       a\r\n       ", w.Text1.text());
 
     // The rectangular box takes the typed text in place of the selection.
     setPage(u"sel", 0, 3);

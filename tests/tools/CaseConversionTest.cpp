@@ -16,6 +16,9 @@ struct Case {
 const Case kCases[] = {
     {"mnuLcase", u"<B>Hello ÉCOLE</B>", u"<b>hello école</b>", 1},
     {"mnuUcase", u"<b>hello école</b>", u"<B>HELLO ÉCOLE</B>", 1},
+    // Past ASCII each letter takes the platform's mapping, and a letter without a pair stays.
+    {"mnuLcase", u"ŁÓDŹ ΑΒΓ ДОМ Ÿ ×", u"łódź αβγ дом ÿ ×", 1},
+    {"mnuUcase", u"łódź αβγ дом ÿ ß µ ÷", u"ŁÓDŹ ΑΒΓ ДОМ Ÿ ß µ ÷", 1},
     {"mnuIcase", u"Hello World", u"hELLO wORLD", 1},
     {"mnutitlecase", u"the QUICK brown", u"The Quick Brown", 2},
     {"mnutitlecase", u"a\r\nb\tc  d", u"A\r\nb\tc  D", 2},
