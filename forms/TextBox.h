@@ -121,6 +121,11 @@ public:
     bool undo();
     bool redo();
     bool canUndo() const { return !undo_.empty(); }
+    // Forgets every step to undo and redo.
+    void clearUndo() {
+        undo_.clear();
+        redo_.clear();
+    }
     bool canRedo() const { return !redo_.empty(); }
     // True while an undo or redo is being applied (the assistant stays quiet then).
     bool undoing() const { return undoing_; }

@@ -92,6 +92,16 @@ TEST_F(FilesTest, CaptionsAfterOpenReopenAndSaveAs) {
     EXPECT_EQ(sp.dialogs.lastFileRequest.defaultExt, u"html");
     EXPECT_TEXT(pathOf(q) + u"[]: Tolva -By Quendry", w.caption());
     EXPECT_EQ(readBytes(q), "za\r\n");
+
+    // Undo never brings another file's page back under this file's name; reading the same
+    // file again keeps what can be taken back.
+    typeChars(w.Text1, u"y");
+    save();
+    open(q);
+    EXPECT_TRUE(w.Text1.canUndo()) << "the same file again";
+    open(p);
+    EXPECT_FALSE(w.Text1.canUndo());
+    EXPECT_TEXT(u"a\r\n", w.Text1.text());
 }
 
 TEST_F(FilesTest, OpenCancelledOrUnreadableChangesNothingAndAModifiedPageIsAskedAbout) {
