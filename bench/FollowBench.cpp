@@ -73,6 +73,8 @@ struct Preview {
             if (follow) preview->chkFollow.setValue(1);
         });
         QApplication::processEvents();
+        while (edit->counting()) // the lines the page's setting left, before typing is timed
+            QApplication::processEvents();
         edit->setFocus();
     }
 };
