@@ -1,17 +1,8 @@
 // The page check: Tidy over a 1 MB page on its own, and one typed character in a 10 MB page
 // through the real window with the check on and off, in the same run.
-#include "NullPlatform.h"
+#include "QtEditor.h"
 #include "check/Check.h"
 #include "check/Problems.h"
-#include "core/Program.h"
-#include "core/Tolva.h"
-#include "page/Page.h"
-#include "qt/BufferEdit.h"
-#include "qt/FormView.h"
-#include "qt/MainView.h"
-
-#include <QApplication>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -30,30 +21,16 @@ BENCHMARK(CheckOneMegabytePage)->Unit(benchmark::kMillisecond);
 // started, as in the running program; the pause never passes while typing goes on, and the
 // check of the page as opened runs on its worker meanwhile (its findings are thrown away).
 static void TypeInTenMegabytesChecked(benchmark::State& state) {
-    NullPlatform services;
-    forms::Platform platform = services.platform();
-    Program program(platform);
-    tolva::qt::ViewManager views(program);
-    program.runtime().invoke([&] { program.window<Tolva>().show(); });
-    Tolva& w = *program.loaded<Tolva>();
-    auto* view = static_cast<tolva::qt::MainView*>(views.view("tolva"));
-    view->show();
+    Editor e;
+    Problems& problems = e.program.window<Problems>();
     QApplication::processEvents(); // the status items and the Problems window
-    Problems& problems = program.window<Problems>();
-    program.runtime().invoke([&] {
-        problems.pageCheck.setOn(state.range(0) != 0);
-        w.Text1.setText(bigPage(size_t{10} * 1024 * 1024));
-        w.Text1.setSelStart(w.Text1.length() / 2);
-    });
+    e.program.runtime().invoke([&] { problems.pageCheck.setOn(state.range(0) != 0); });
+    e.open(bigPage(size_t{10} * 1024 * 1024), true);
     // The pause passes: with the check on, Tidy now reads the page on its worker.
     QTest::qWait(PageCheck::pauseMs + 50);
-    auto* edit = view->buffer();
-    // The lines the page's setting left are laid out before typing is timed.
-    while (edit->counting())
-        QApplication::processEvents();
-    edit->setFocus();
+    e.edit->setFocus();
     for (auto _ : state) {
-        QTest::keyClick(edit, Qt::Key_X);
+        QTest::keyClick(e.edit, Qt::Key_X);
         QApplication::processEvents();
     }
     problems.pageCheck.waitIdle();
