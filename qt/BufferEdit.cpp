@@ -241,18 +241,8 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     QTextBlock first = document()->findBlock(w1);
     QTextBlock last = document()->findBlock(long_.toWidget(e.pos + n));
     if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
-    QElapsedTimer clock;
-    clock.start();
-    qsizetype cols = columns();
-    int laid = 0;
-    for (QTextBlock b = first; b.isValid(); b = b.next()) {
-        layOut(b, cols);
-        if (b == last) break;
-        if ((++laid & 63) == 0 && clock.elapsed() >= kEagerLayoutMs) {
-            countFrom(b.next().blockNumber());
-            break;
-        }
-    }
+    QTextBlock left = layOutFor(first, last, kEagerLayoutMs);
+    if (left.isValid()) countFrom(left.blockNumber());
     pushing_ = false;
 }
 
@@ -322,17 +312,16 @@ qsizetype BufferEdit::columns() const {
     return static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
 }
 
-bool BufferEdit::layOut(const QTextBlock& b, qsizetype cols) {
-    if (b.layout()->lineCount() > 0) return false;
+void BufferEdit::layOut(QTextBlock b, qsizetype cols) {
+    if (b.layout()->lineCount() > 0) return;
     // Laying out a 10 MB page takes seconds, so a line that surely fits (ASCII in the fixed
     // font, a tab counted as a full tab stop, narrower than the text width) counts one
     // without being laid out.
     if (fitsColumns(b, cols)) {
-        if (b.lineCount() != 1) const_cast<QTextBlock&>(b).setLineCount(1);
-        return false;
+        if (b.lineCount() != 1) b.setLineCount(1);
+        return;
     }
     document()->documentLayout()->blockBoundingRect(b);
-    return true;
 }
 
 void BufferEdit::countFrom(int block) {
@@ -340,20 +329,22 @@ void BufferEdit::countFrom(int block) {
     if (!counting_.isActive()) counting_.start();
 }
 
-void BufferEdit::countSlice() {
-    if (countFrom_ < 0) return;
+QTextBlock BufferEdit::layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms) {
     QElapsedTimer clock;
     clock.start();
     qsizetype cols = columns();
-    int n = 0;
-    QTextBlock b = document()->findBlockByNumber(countFrom_);
-    for (; b.isValid(); b = b.next()) {
+    for (int n = 1; b.isValid(); ++n) {
         layOut(b, cols);
-        if ((++n & 63) == 0 && clock.elapsed() >= kSliceMs) {
-            b = b.next();
-            break;
-        }
+        if (b == last) return {};
+        b = b.next();
+        if ((n & 63) == 0 && clock.elapsed() >= ms) break;
     }
+    return b;
+}
+
+void BufferEdit::countSlice() {
+    if (countFrom_ < 0) return;
+    QTextBlock b = layOutFor(document()->findBlockByNumber(countFrom_), {}, kSliceMs);
     if (b.isValid()) {
         countFrom_ = b.blockNumber();
         counting_.start();

@@ -81,7 +81,10 @@ private:
     void adoptOwnEdit(int pos, int removed, int added);
     int32_t displayLines();
     qsizetype columns() const;
-    bool layOut(const QTextBlock& b, qsizetype cols);
+    void layOut(QTextBlock b, qsizetype cols);
+    // Lays out from b to last (or the end) until ms have passed; gives the first block left,
+    // or an invalid one when all are done.
+    QTextBlock layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms);
     void countFrom(int block);
     void countSlice();
     void pushSelection();
