@@ -22,12 +22,6 @@ TEST_F(CommandTableTest, ARowThatDoesWhatAnotherDoesRunsThatOnesCommandUnderItsO
     EXPECT_EQ(commands::find("nosuchcommand"), nullptr);
     EXPECT_THROW(commands::run(w, "nosuchcommand"), std::logic_error);
     EXPECT_THROW(commands::run(w, "Frame1"), std::logic_error);
-
-    // The toolbar picture keeps a caption and picture of its own while it runs the menu's
-    // command (tests/core/RestoreTest.cpp runs it).
-    EXPECT_TEXT(u"Set Restore 1", w.pictrest.caption());
-    EXPECT_EQ("bookmark-new", w.pictrest.picture());
-    EXPECT_TEXT(u"Restore Point 1", w.menu("mnucrestore1").caption());
 }
 
 TEST_F(CommandTableTest, APlaceholderIsReplacedOnceAndAnUnknownOneStays) {

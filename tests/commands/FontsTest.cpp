@@ -148,17 +148,4 @@ TEST_F(FontsTest, SmartCorrectOnAFontTagOpensTheDialogOverTheTagSoOkNeverDeletes
         << show(now);
 }
 
-TEST_F(FontsTest, EditOnATagWithAnRgbColourTicksRgbCode) {
-    setPage(u"", 0, 0);
-    run([&] { w.fonts.BeginFont.click(); });
-    Fonty& d = *program.loaded<Fonty>();
-    run([&] { d.Text1.setText(u"<font color=\"#00FF00\">x</font>"); });
-    run([&] { d.Text1.setSelStart(6); });
-    run([&] { d.SmartSelect.click(); });
-    EXPECT_EQ(d.Check1.value(), 1);
-    EXPECT_TEXT(u" color=\"#00FF00\"", d.colourAttr);
-    run([&] { d.Command1.click(); });
-    EXPECT_TEXT(u" <font color=\"#00FF00\">x</font>", d.Text1.text());
-}
-
 } // namespace
