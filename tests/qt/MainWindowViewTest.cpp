@@ -69,19 +69,24 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, MenuItemsFollowTheModelAndTheCloseBoxAndCtrlEAskBeforeExit) {
+TEST_F(MainWindowViewTest, MenuItemsFollowTheModelAndTheirShortcutsWorkFromTheEditor) {
     auto& v = startMain();
     EXPECT_FALSE(v.findChild<QAction*>("preview")->isEnabled());
     EXPECT_TRUE(v.findChild<QAction*>("mnuautocorrect")->isChecked());
-    QTest::keyClicks(&buffer(), "q");
-    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                          u"Reminder to save", forms::vbNo);
-    EXPECT_FALSE(v.close()) << "No keeps the window";
-    EXPECT_FALSE(qp.session.ended);
-    dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                          u"Reminder to save", forms::vbYes);
-    QTest::keyClick(&buffer(), Qt::Key_E, Qt::ControlModifier); // Exit from the editor
+    QTest::keyClick(&buffer(), Qt::Key_E, Qt::ControlModifier); // Exit, clean page
     EXPECT_TRUE(qp.session.ended);
+}
+
+TEST_F(MainWindowViewTest, CloseBoxAsksAndNoKeepsTheWindow) {
+    auto& v = startMain();
+    QTest::keyClicks(&buffer(), "q");
+    for (int answer : {forms::vbNo, forms::vbYes}) {
+        dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
+                              u"Reminder to save", answer);
+        const bool closed = v.close();
+        EXPECT_TRUE(!closed || answer == forms::vbYes) << "No keeps the window";
+        EXPECT_EQ(qp.session.ended, answer == forms::vbYes);
+    }
 }
 
 TEST_F(MainWindowViewTest, CtrlHGivesTheBufferTheGroupsRoomAndTwiceRestoresTheLayout) {
