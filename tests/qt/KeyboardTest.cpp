@@ -77,15 +77,6 @@ protected:
         return false;
     }
     static QWidget* focused() { return QApplication::focusWidget(); }
-    // The widget that takes the focus for w: an editable list's box.
-    static QWidget* focusOf(QWidget* w) {
-        while (w->focusProxy())
-            w = w->focusProxy();
-        return w;
-    }
-    static bool takesTab(QWidget* w) {
-        return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
-    }
     static std::string nameOf(QWidget* w) {
         if (!w) return "<none>";
         QWidget* named = w;
@@ -213,8 +204,14 @@ TEST_F(KeyboardTest, TabReachesEveryControlOfEachWindowInReadingOrder) {
     forEachSecondary([&](FormView* v) {
         const std::string window = v->objectName().toStdString();
         std::set<QWidget*> controls;
-        for (QWidget* w : v->findChildren<QWidget*>())
-            if (w->window() == v && takesTab(w)) controls.insert(focusOf(w));
+        for (QWidget* w : v->findChildren<QWidget*>()) {
+            if (w->window() != v || !w->isVisible() || !w->isEnabled() ||
+                !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            while (w->focusProxy()) // an editable list's box
+                w = w->focusProxy();
+            controls.insert(w);
+        }
         if (controls.empty()) return;
 
         QWidget* first = focused();

@@ -87,7 +87,6 @@ TEST_F(ProblemsViewTest, AnOpenTagIsUnderlinedAndListedAndBothGoWhenItIsClosed) 
     ASSERT_TRUE(found(0));
     EXPECT_TRUE(buffer().extraSelections().isEmpty());
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(count()->text(), QStringLiteral("No problems"));
 }
 
 TEST_F(ProblemsViewTest, TheShortcutAndTheCountOpenTheListAndTheSwitchClearsTheMarks) {
@@ -110,7 +109,6 @@ TEST_F(ProblemsViewTest, TheShortcutAndTheCountOpenTheListAndTheSwitchClearsTheM
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
     EXPECT_FALSE(problems->pageCheck.on());
     EXPECT_TRUE(buffer().extraSelections().isEmpty());
-    EXPECT_EQ(count()->text(), QStringLiteral("Not checked"));
 }
 
 TEST(ProblemColoursTest, ErrorsAndWarningsDifferAndReadOnLightAndDarkBases) {

@@ -15,21 +15,21 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// Types name into the file dialog once it is on screen and presses Enter.
-void typeIntoDialog(const QString& name) {
+// Runs act on the first modal window of type W once it is on screen.
+template <class W> void whenShown(std::function<void(W*)> act) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, name] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!w) return;
         poll->stop();
         poll->deleteLater();
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        edit->setText(name);
-        QTest::keyClick(edit, Qt::Key_Return);
+        act(w);
     });
     poll->start(10);
 }
@@ -48,7 +48,11 @@ TEST(SaveDialog, SavesUnderTheNameAsTyped) {
     };
     for (const auto& [typed, saved] : cases) {
         SCOPED_TRACE(typed.toStdString());
-        typeIntoDialog(typed);
+        whenShown<QFileDialog>([name = typed](QFileDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            edit->setText(name);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
         forms::FileDialogRequest request;
         request.save = true;
         request.defaultExt = u"html";
@@ -62,19 +66,13 @@ TEST(SaveDialog, SavesUnderTheNameAsTyped) {
 // The page's messages break lines with CR LF; what a screen reader reads of the box has none.
 TEST(MessageBox, ShowsItsLinesWithoutCarriageReturns) {
     QString shown, spoken;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, &shown, &spoken] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        poll->stop();
-        poll->deleteLater();
+    whenShown<QMessageBox>([&shown, &spoken](QMessageBox* box) {
         shown = box->text();
         for (QLabel* label : box->findChildren<QLabel*>())
             if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label))
                 spoken += a->text(QAccessible::Name);
         box->button(QMessageBox::Ok)->click();
     });
-    poll->start(10);
     tolva::qt::QtDialogs dialogs;
     EXPECT_EQ(dialogs.messageBox(u"The page could not be opened from /a/b.html\r\n\r\nNo such file",
                                  forms::vbExclamation, u"Tolva"),
