@@ -72,23 +72,7 @@ TEST_F(DiskWatchTest, AChangeIsAskedAtOnceInTheActiveWindowAndReloadReadsTheFile
     EXPECT_TEXT(u"*", w.page.star);
 }
 
-TEST_F(DiskWatchTest, TheQuestionWaitsForTheWindowAndSeveralChangesGiveOne) {
-    Tolva& w = main();
-    // Nothing is asked while the window is not active.
-    writeOutside("bb\r\n");
-    writeOutside("ccc\r\n");
-    fs::remove(page);
-    sp.files.changed();
-    writeOutside("dddd\r\n");
-    expectChanged(false, forms::vbYes);
-    activate();
-    EXPECT_TEXT(u"dddd\r\n", w.Text1.text()) << "the file as it is when the question comes";
-    // Asked once: not again.
-    activate(false);
-    activate();
-    sp.files.changed();
-}
-
+// The question waiting for the window, one for several changes: FileWatchViewTest.
 TEST_F(DiskWatchTest, ARemovedFileIsKeptAndSavedAgainOnlyWhenTheUserSaysSo) {
     Tolva& w = main();
     activate();

@@ -1,4 +1,4 @@
-// The main window's start-up state, status refresh, exit and close box.
+// The main window's start-up state, status refresh and close box.
 #include "dialogs/PageProps.h"
 #include "support/ProgramTest.h"
 
@@ -38,34 +38,8 @@ TEST_F(MainWindowTest, LoadingSelectsTheBodyTagAndTheStatusFollowsKeysClicksAndC
     EXPECT_TEXT(u"other", w.caption()) << "the same file name again raises no change";
 }
 
-// Each way out on a fresh program, clean and modified.
-TEST(MainWindowExitTest, ExitAndTheCloseBoxAskFirstOnlyWhenThePageIsModified) {
-    const std::pair<bool, const char16_t*> ways[] = {{true, u"Assistant: Tolva - Reminder to save"},
-                                                     {false, u"Reminder to save"}};
-    for (auto [byExit, title] : ways) {
-        for (bool modified : {false, true}) {
-            SCOPED_TRACE(std::string(byExit ? "exit" : "close box") +
-                         (modified ? " modified" : ""));
-            ScriptedPlatform sp;
-            Program program{sp.platform};
-            Tolva* w = nullptr;
-            auto run = [&](const std::function<void()>& f) { program.runtime().invoke(f); };
-            run([&] { w = &program.window<Tolva>(); });
-            // Copied: clang-tidy's parser (clang 14) cannot capture a structured binding.
-            auto leave = [&, byExit = byExit] {
-                run([&] { byExit ? w->exit_Click() : w->userClose(); });
-            };
-            if (modified) {
-                run([&] { w->Text1.setText(u"z"); });
-                for (int answer : {forms::vbNo, forms::vbYes})
-                    sp.dialogs.expectMessage(u"Are you sure you want to exit without saving?", 292,
-                                             title, answer);
-                leave();
-                EXPECT_FALSE(sp.session.ended);
-                EXPECT_TEXT(u"z", w->Text1.text());
-            }
-            leave();
-            EXPECT_TRUE(sp.session.ended);
-        }
-    }
+// A modified page's questions: RecoveryTest (Exit) and MainWindowViewTest (the close box).
+TEST_F(MainWindowTest, TheCloseBoxOfACleanPageAsksNothing) {
+    run([&] { main().userClose(); });
+    EXPECT_TRUE(sp.session.ended);
 }

@@ -90,26 +90,12 @@ TEST_F(RecoveryTest, WrittenAPauseAfterTheLastChangeAndAtIntervalsWhileTypingGoe
     EXPECT_EQ(sp.state.posted - before, 3) << "nothing new, nothing written";
 }
 
-TEST_F(RecoveryTest, HoldsTheTextAsItIsTheFileNameTheCaretAndTheFormatForThisRunAlone) {
-    fs::path p = dir / "page.html";
-    writeBytes(p, "caf\xC3\xA9\nline\n");
-    open(p);
-    run([&] {
-        main().Text1.setSelStart(4);
-        // Half a surrogate pair and a lone CR: kept as they are.
-        main().Text1.setSelText(u"\U0001F600\xD83D\r");
-        main().Text1.setSelStart(2);
-        main().Text1.setSelLength(2);
-    });
+// What it holds of an opened file: KillTest, after a real kill; its bytes: RecoveryFileTest.
+TEST_F(RecoveryTest, IsThisRunsOwnAndReadableByTheUserAlone) {
+    setPage(u"", 0);
+    type(u"a");
     sp.clock.advance(Recovery::pauseMs);
-    recovery::Copy c = onDisk();
-    EXPECT_TEXT(pathOf(p), c.name);
-    EXPECT_TEXT(main().Text1.text(), c.text);
-    EXPECT_EQ(c.text.size(), 16u);
-    EXPECT_EQ(c.selStart, 2);
-    EXPECT_EQ(c.selLength, 2);
-    EXPECT_EQ(c.format, (pagefile::Format{pagefile::Encoding::Utf8, pagefile::Breaks::Lf}));
-
+    ASSERT_EQ(copies().size(), 1u);
     fs::path file = copies().front();
     EXPECT_EQ(file, program.recovery().path());
     EXPECT_EQ(file.filename().string(), std::to_string(::getpid()) + ".recovery");

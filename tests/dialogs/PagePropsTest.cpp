@@ -67,11 +67,8 @@ TEST_F(PagePropsTest, FirstOkReplacesTheBodyTagWithTheStyleBlockTheHeadEndAndThe
     open();
     run([&] { p.Text1.setText(u"green"); });
     run([&] { p.rolypoly.setText(u"<style rolloverstyle>A:hover {}</style>"); });
-    // A colour dropped on a box is the chosen one.
-    run([&] { p.Combo2.setListIndex(p.Combo2.list().find(u"teal")); });
-    run([&] { p.colour_OLEDragDrop(p.Text4); });
     ok();
-    EXPECT_TEXT(u"x<body  text=\"green\" bgcolor=\"white\" link=\"blue\" vlink=\"teal\" "
+    EXPECT_TEXT(u"x<body  text=\"green\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
                 u"alink=\"maroon\"> \r\n\r\n\r\n",
                 page());
 }

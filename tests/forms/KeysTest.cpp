@@ -64,7 +64,6 @@ TEST(KeyMap, NamedKeysEditOrMoveOnlyWithTheModifiersTheyAllow) {
         {"Shift+Delete, no cut sequence", named(vbKeyDelete, S), KeyAction::NotTaken},
         {"Enter", named(vbKeyReturn), KeyAction::Enter},
         {"Shift+Meta+Enter", named(vbKeyReturn, S | M), KeyAction::Enter},
-        {"Ctrl+Enter", named(vbKeyReturn, C), KeyAction::NotTaken},
         {"Alt+Enter", named(vbKeyReturn, A), KeyAction::NotTaken},
         {"Tab", named(vbKeyTab), KeyAction::Tab},
         {"Alt+Tab", named(vbKeyTab, A), KeyAction::NotTaken},
@@ -87,7 +86,6 @@ TEST(KeyMap, CharacterKeysTypeUnlessAShortcutModifierIsHeld) {
         {"a dead key and a letter", character(vbKeyA, u"\u00b4a"), KeyAction::Type},
         {"Ctrl+a", character(vbKeyA, u"a", C), KeyAction::NotTaken},
         {"Alt+a", character(vbKeyA, u"a", A), KeyAction::NotTaken},
-        {"Meta+a", character(vbKeyA, u"a", M), KeyAction::NotTaken},
         {"Ctrl+- without text", character(vbKeyInsert, u"", C), KeyAction::NotTaken},
         // Punctuation shares its code with a named key but is never that key.
         {"(", character(vbKeyDown, u"("), KeyAction::Type},
@@ -104,17 +102,6 @@ TEST(KeyMap, TheDesktopsSequencesWinOverTheKeysOwnMeaning) {
         {"Shift+Delete as Cut", standard(StandardKey::Cut, named(vbKeyDelete, S)), KeyAction::Cut},
         {"Ctrl+A", standard(StandardKey::SelectAll, character(vbKeyA, u"", C)), KeyAction::Move},
     });
-}
-
-TEST(KeyMap, F6AloneOrWithShiftStepsBetweenPanesAndNoTextBoxTakesIt) {
-    constexpr int f6 = vbKeyF1 + 5;
-    EXPECT_EQ(paneStep(named(f6)), PaneStep::Next);
-    EXPECT_EQ(paneStep(named(f6, S)), PaneStep::Previous);
-    for (Key k :
-         {named(f6, C), named(f6, A), named(f6, S | C), named(vbKeyF1 + 4), character(f6, u"u")})
-        EXPECT_EQ(paneStep(k), PaneStep::None) << k.code << "/" << k.mods;
-    EXPECT_EQ(keyAction(named(f6)), KeyAction::NotTaken);
-    EXPECT_EQ(keyAction(named(f6, S)), KeyAction::NotTaken);
 }
 
 namespace {
