@@ -143,7 +143,8 @@ bool isBreak(QChar c) {
 
 BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     : QPlainTextEdit(parent), box_(box), binder_(binder) {
-    setUndoRedoEnabled(false);
+    // The model owns undo; the widget keeps its own steps only to retrace them (EditSteps).
+    setUndoRedoEnabled(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
@@ -153,6 +154,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     counting_.setSingleShot(true);
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++widgetSteps_; });
     rebuild();
 
     box_.displayEdit = [this](const forms::DisplayEdit& e) { applyEdit(e); };
@@ -174,7 +176,9 @@ void BufferEdit::rebuild() {
     pushing_ = true;
     long_.clear();
     forms::String page = forms::displayForm(box_.text());
-    setPlainText(withCuts(page, 0, 0));
+    setPlainText(withCuts(page, 0, 0)); // clears the widget's undo steps
+    steps_.clear();
+    knownSteps_ = widgetSteps_;
     pushing_ = false;
     pushSelection();
     countFrom(0);
@@ -218,6 +222,7 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     if (adopting_) {
         adopting_ = false; // the widget holds this edit already
         long_.edited(e.pos, e.pos + e.removed, n);
+        forgetSteps(); // the widget's own step is none the model knows
         // The widget's own edit may have taken a cut's break; shown afresh, the pieces are
         // right again.
         if (!long_.cuts().empty()) rebuild();
@@ -225,17 +230,7 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     }
     pushing_ = true;
     int w1 = long_.toWidget(e.pos);
-    int w2 = long_.toWidget(e.pos + e.removed);
-    long_.edited(e.pos, e.pos + e.removed, n);
-    QTextCursor c(document());
-    c.setPosition(w1);
-    int head = w1 - c.block().position();
-    c.setPosition(w2, QTextCursor::KeepAnchor);
-    QString text = withCuts(e.text, e.pos, head);
-    c.insertText(text);
-    // The pieces where the edit meets the text around it may now be too long.
-    cutLong(document()->findBlock(w1 + static_cast<int>(text.size())));
-    cutLong(document()->findBlock(w1));
+    if (!retrace(e)) put(e);
     // Lay out the touched blocks now, so the line count asked for next is the wrapped one;
     // an edit too large for that leaves the rest to idle time.
     QTextBlock first = document()->findBlock(w1);
@@ -244,6 +239,166 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     QTextBlock left = layOutFor(first, last, kEagerLayoutMs);
     if (left.isValid()) countFrom(left.blockNumber());
     pushing_ = false;
+}
+
+void BufferEdit::put(const forms::DisplayEdit& e) {
+    auto n = static_cast<int32_t>(e.text.size());
+    bool plain = long_.cuts().empty();
+    int w1 = long_.toWidget(e.pos);
+    int w2 = long_.toWidget(e.pos + e.removed);
+    long_.edited(e.pos, e.pos + e.removed, n);
+    QTextCursor c(document());
+    c.setPosition(w1);
+    int head = w1 - c.block().position();
+    QString text = withCuts(e.text, e.pos, head);
+    // Each change is a widget step of its own (retrace() takes them back together): one
+    // step would tell the widget that everything between its ends changed.
+    if (!plain || !narrowed(w1, w2, text)) {
+        c.beginEditBlock();
+        c.setPosition(w2, QTextCursor::KeepAnchor);
+        c.insertText(text);
+        c.endEditBlock();
+    }
+    // The pieces where the edit meets the text around it may now be too long.
+    c.beginEditBlock();
+    cutLong(document()->findBlock(w1 + static_cast<int>(text.size())));
+    cutLong(document()->findBlock(w1));
+    c.endEditBlock();
+    auto made = static_cast<int32_t>(widgetSteps_ - knownSteps_);
+    knownSteps_ = widgetSteps_;
+    if (made > 0) steps_.push({e.pos, e.removed, n, made, plain && long_.cuts().empty()});
+    if (steps_.full()) forgetSteps();
+}
+
+bool BufferEdit::narrowed(int from, int to, const QString& text) {
+    // A large replacement usually keeps most of what it replaces: inserting the text anew
+    // would make the widget lay out and count every line of it again.
+    constexpr qsizetype kWorthIt = 4096;
+    constexpr qsizetype kNearEnd = 256;
+    qsizetype m = to - from;
+    qsizetype n = text.size();
+    if (m < kWorthIt || n < kWorthIt) return false;
+    QStringView all(text);
+    qsizetype p = agreeing(from, all.first(std::min(m, n)));
+    qsizetype s = agreeingBack(to, all.sliced(p).last(std::min(m, n) - p));
+    qsizetype o = m - p - s; // the widget's part that differs, at from + p
+    QStringView t = all.sliced(p, n - p - s);
+    // Where the widget's part lies whole in the new one, or the new one in the widget's,
+    // near either end: a tag put round a large selection, or taken off.
+    auto find = [&](qsizetype slack, auto at) -> qsizetype {
+        for (qsizetype k = 0; k <= slack; ++k) {
+            if (k == kNearEnd && slack - kNearEnd > k) k = slack - kNearEnd;
+            if (at(k)) return k;
+        }
+        return -1;
+    };
+    struct Piece {
+        qsizetype from, to;
+        QStringView text;
+    };
+    // From the back, so that each piece's place is still where it was.
+    std::vector<Piece> pieces;
+    qsizetype k = -1;
+    if (o < t.size() && o > 0)
+        k = find(t.size() - o, [&](qsizetype j) {
+            return agreeing(from + static_cast<int>(p), t.sliced(j, o)) == o;
+        });
+    if (k >= 0) {
+        pieces = {{p + o, p + o, t.sliced(k + o)}, {p, p, t.first(k)}};
+    } else {
+        if (o > t.size() && !t.isEmpty())
+            k = find(o - t.size(), [&](qsizetype j) {
+                return agreeing(from + static_cast<int>(p + j), t) == t.size();
+            });
+        if (k >= 0)
+            pieces = {{p + k + t.size(), p + o, {}}, {p, p + k, {}}};
+        else
+            pieces = {{p, p + o, t}};
+    }
+    QTextCursor c(document());
+    for (const Piece& pc : pieces) {
+        if (pc.from == pc.to && pc.text.isEmpty()) continue;
+        c.beginEditBlock();
+        c.setPosition(from + static_cast<int>(pc.from));
+        c.setPosition(from + static_cast<int>(pc.to), QTextCursor::KeepAnchor);
+        // The document copies the text in; text outlives the call.
+        c.insertText(QString::fromRawData(pc.text.data(), pc.text.size()));
+        c.endEditBlock();
+    }
+    return true;
+}
+
+qsizetype BufferEdit::agreeing(int at, QStringView text) const {
+    qsizetype i = 0;
+    for (QTextBlock b = document()->findBlock(at); b.isValid() && i < text.size(); b = b.next()) {
+        const QString line = b.text();
+        for (qsizetype k = std::max(0, at - b.position()); k < line.size() && i < text.size();
+             ++k, ++i)
+            if (line[k] != text[i]) return i;
+        if (i == text.size()) break;
+        if (text[i] != u'\n' || !b.next().isValid()) return i; // the block's break
+        ++i;
+    }
+    return i;
+}
+
+qsizetype BufferEdit::agreeingBack(int end, QStringView text) const {
+    qsizetype i = 0;
+    QTextBlock b = document()->findBlock(end);
+    qsizetype k = end - b.position();
+    while (b.isValid() && i < text.size()) {
+        const QString line = b.text();
+        for (; k > 0 && i < text.size(); --k, ++i)
+            if (line[k - 1] != text[text.size() - 1 - i]) return i;
+        if (i == text.size()) break;
+        b = b.previous();
+        if (!b.isValid() || text[text.size() - 1 - i] != u'\n') return i; // the break before
+        ++i;
+        k = b.length() - 1;
+    }
+    return i;
+}
+
+bool BufferEdit::retrace(const forms::DisplayEdit& e) {
+    auto n = static_cast<int32_t>(e.text.size());
+    if (!long_.cuts().empty()) return false;
+    EditSteps::Retrace way = steps_.match(e.pos, e.removed, n);
+    if (way == EditSteps::Retrace::No) return false;
+    if (widgetSteps_ != knownSteps_) {
+        forgetSteps(); // the widget made a step of its own since
+        return false;
+    }
+    int count = document()->characterCount() - e.removed + n;
+    if (way == EditSteps::Retrace::Undo) {
+        for (int32_t k = steps_.lastDone().steps; k > 0; --k)
+            document()->undo();
+        steps_.undone();
+    } else {
+        for (int32_t k = steps_.lastUndone().steps; k > 0; --k)
+            document()->redo();
+        steps_.redone();
+    }
+    if (document()->characterCount() != count) {
+        forgetSteps();
+        rebuild(); // never expected; the page is the model's
+        pushing_ = true;
+        return true;
+    }
+    // The widget brought back what that edit had removed; an edit of the same shape may
+    // bring back other text.
+    if (n > 0 && !holds(e.pos, e.text)) put({e.pos, n, e.text});
+    return true;
+}
+
+bool BufferEdit::holds(int at, forms::StringView text) const {
+    QStringView t(text.data(), static_cast<qsizetype>(text.size()));
+    return agreeing(at, t) == t.size();
+}
+
+void BufferEdit::forgetSteps() {
+    document()->clearUndoRedoStacks();
+    steps_.clear();
+    knownSteps_ = widgetSteps_;
 }
 
 void BufferEdit::adoptOwnEdit(int pos, int removed, int added) {

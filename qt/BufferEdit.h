@@ -5,6 +5,7 @@
 
 #include "forms/Keys.h"
 #include "forms/TextBox.h"
+#include "qt/EditSteps.h"
 #include "qt/LongLines.h"
 #include "qt/PageColours.h"
 
@@ -75,6 +76,14 @@ protected:
 
 private:
     void applyEdit(const forms::DisplayEdit& e);
+    void put(const forms::DisplayEdit& e);
+    bool narrowed(int from, int to, const QString& text);
+    bool retrace(const forms::DisplayEdit& e);
+    bool holds(int at, forms::StringView text) const;
+    // How many characters of text the widget holds from position at on, or before end.
+    qsizetype agreeing(int at, QStringView text) const;
+    qsizetype agreeingBack(int end, QStringView text) const;
+    void forgetSteps();
     QString withCuts(forms::StringView text, int32_t at, int32_t head);
     void cutLong(const QTextBlock& b);
     void rebuild();
@@ -109,6 +118,10 @@ private:
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};
     LongLines long_;
+    EditSteps steps_;
+    // The widget's undo steps counted as they come, and as far as steps_ accounts for them.
+    int64_t widgetSteps_ = 0;
+    int64_t knownSteps_ = 0;
 };
 
 } // namespace tolva::qt

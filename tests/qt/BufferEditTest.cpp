@@ -321,3 +321,75 @@ TEST_F(BufferEditTest, KeysAndUndoNeverSplitAnEmoji) {
     EXPECT_TRUE(text() == u"ax\U0001F600b" || text() == u"a\U0001F600xb") << show(text());
     expectMirror();
 }
+
+// A large edit that keeps most of what it replaces reaches the widget as the part that
+// changed, and undo and redo retrace the widget's own step: neither gives it the large
+// text again. An edit shaped like an undo but bringing other text still shows that text.
+TEST_F(BufferEditTest, LargeEditsGiveTheWidgetOnlyWhatChangedAndUndoRetracesIt) {
+    startMain();
+    String page;
+    while (page.size() < size_t{200} * 1024)
+        page += u"<P>Line of a page, long enough to matter.</P>\r\n";
+    const auto mid = static_cast<int32_t>(page.rfind(u'\n', page.size() / 2) + 1);
+    const int32_t len = 100 * 1024;
+    setPage(page, mid, len);
+    int largest = 0;
+    QObject::connect(buffer().document(), &QTextDocument::contentsChange, &buffer(),
+                     [&](int, int removed, int added) {
+                         largest = std::max({largest, removed, added});
+                     });
+    const auto step = [&](const char* what, const std::function<void()>& act, bool small) {
+        largest = 0;
+        act();
+        if (small) {
+            EXPECT_LT(largest, 100) << what;
+        }
+        expectMirror();
+    };
+    const auto key = [&](Qt::Key k) {
+        return [&, k] { QTest::keyClick(&buffer(), k, Qt::ControlModifier); };
+    };
+    step(
+        "bold", [&] { run([&] { main().fonts.bold.click(); }); }, true);
+    const String bold = text();
+    EXPECT_EQ(bold.substr(static_cast<size_t>(mid), 3), u"<B>");
+    step("undo", key(Qt::Key_Z), true);
+    EXPECT_TRUE(text() == page);
+    step("redo", key(Qt::Key_Y), true);
+    EXPECT_TRUE(text() == bold);
+    // The tags taken off again by pasting what they wrap over them.
+    QApplication::clipboard()->setText(
+        tolva::qt::toDesktopText(page.substr(static_cast<size_t>(mid), static_cast<size_t>(len))));
+    setPage(bold, mid, len + 7);
+    step("paste inside", key(Qt::Key_V), true);
+    EXPECT_TRUE(text() == page);
+
+    // A paste that differs from what it replaces in one character, lines from either end.
+    String one = page;
+    const size_t at = one.find(u'L', static_cast<size_t>(mid + len / 2));
+    one[at] = u'#';
+    QApplication::clipboard()->setText(
+        tolva::qt::toDesktopText(one.substr(static_cast<size_t>(mid), static_cast<size_t>(len))));
+    setPage(page, mid, len);
+    step("paste of one change", key(Qt::Key_V), true);
+    EXPECT_TRUE(text() == one);
+
+    // "ab" replaced by "x", then "x" by a paste of "cd": the paste has the shape of undoing
+    // the first edit.
+    setPage(page, mid, 2);
+    QTest::keyClick(&buffer(), Qt::Key_X);
+    QApplication::clipboard()->setText(QStringLiteral("cd"));
+    run([&] { main().Text1.select(mid, 1); });
+    step("paste of the undo's shape", key(Qt::Key_V), false);
+    EXPECT_EQ(text().substr(static_cast<size_t>(mid), 3), u"cd>");
+
+    step(
+        "delete all",
+        [&] {
+            key(Qt::Key_A)();
+            QTest::keyClick(&buffer(), Qt::Key_Delete);
+        },
+        false);
+    step("undo delete all", key(Qt::Key_Z), false);
+    EXPECT_EQ(text().substr(static_cast<size_t>(mid), 3), u"cd>");
+}
