@@ -68,7 +68,9 @@ void GapBuffer::moveGap(size_t pos) {
 void GapBuffer::ensureGap(size_t need) {
     if (gapLen() >= need) return;
     size_t used = buf_.size() - gapLen();
-    size_t newSize = used + need + gapFor(used);
+    // Room after this edit too: a page opened by replacing all but its first character
+    // would otherwise be copied again by the first large paste.
+    size_t newSize = used + need + gapFor(used + need);
     size_t tail = buf_.size() - gapEnd_;
     std::vector<char16_t> grown(newSize);
     std::copy_n(buf_.begin(), gapStart_, grown.begin());
