@@ -21,6 +21,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -146,6 +147,9 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     // The model owns undo; the widget keeps its own steps only to retrace them (EditSteps).
     setUndoRedoEnabled(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Its only scroll bar, always there: one that came and went with the page's length
+    // would change the width and lay out every line again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
 
@@ -181,7 +185,7 @@ void BufferEdit::rebuild() {
     knownSteps_ = widgetSteps_;
     pushing_ = false;
     pushSelection();
-    countFrom(0);
+    countBetween(0, document()->characterCount() - 1);
 }
 
 QString BufferEdit::withCuts(forms::StringView text, int32_t at, int32_t head) {
@@ -237,7 +241,7 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     QTextBlock last = document()->findBlock(long_.toWidget(e.pos + n));
     if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
     QTextBlock left = layOutFor(first, last, kEagerLayoutMs);
-    if (left.isValid()) countFrom(left.blockNumber());
+    if (left.isValid()) countBetween(left.blockNumber(), last.position());
     pushing_ = false;
 }
 
@@ -468,7 +472,6 @@ qsizetype BufferEdit::columns() const {
 }
 
 void BufferEdit::layOut(QTextBlock b, qsizetype cols) {
-    if (b.layout()->lineCount() > 0) return;
     // Laying out a 10 MB page takes seconds, so a line that surely fits (ASCII in the fixed
     // font, a tab counted as a full tab stop, narrower than the text width) counts one
     // without being laid out.
@@ -476,11 +479,34 @@ void BufferEdit::layOut(QTextBlock b, qsizetype cols) {
         if (b.lineCount() != 1) b.setLineCount(1);
         return;
     }
-    document()->documentLayout()->blockBoundingRect(b);
+    // The block's own layout would stay with it (a quarter of a kilobyte a line); one
+    // layout laid out as the widget lays out a block gives the same count.
+    counter_.setText(b.text());
+    counter_.setFont(document()->defaultFont());
+    counter_.setTextOption(document()->defaultTextOption());
+    // The widget wraps its lines at the viewport's width.
+    qreal width = viewport()->width();
+    if (width <= 0) width = std::numeric_limits<int>::max();
+    width -= 2 * document()->documentMargin();
+    int lines = 0;
+    counter_.beginLayout();
+    for (QTextLine line = counter_.createLine(); line.isValid(); line = counter_.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        ++lines;
+    }
+    counter_.endLayout();
+    counter_.clearLayout();
+    if (b.lineCount() != lines) {
+        b.setLineCount(lines);
+        sized_ = true;
+    }
 }
 
-void BufferEdit::countFrom(int block) {
+void BufferEdit::countBetween(int block, int end) {
     countFrom_ = countFrom_ < 0 ? block : std::min(countFrom_, block);
+    if (countTo_.isNull()) countTo_ = QTextCursor(document());
+    countTo_.setPosition(std::max(countTo_.position(), end));
     if (!counting_.isActive()) counting_.start();
 }
 
@@ -488,24 +514,34 @@ QTextBlock BufferEdit::layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms
     QElapsedTimer clock;
     clock.start();
     qsizetype cols = columns();
+    sized_ = false;
+    QTextBlock left;
     for (int n = 1; b.isValid(); ++n) {
         layOut(b, cols);
-        if (b == last) return {};
+        if (b == last) break;
         b = b.next();
-        if ((n & 63) == 0 && clock.elapsed() >= ms) break;
+        if ((n & 63) == 0 && clock.elapsed() >= ms) {
+            left = b;
+            break;
+        }
     }
-    return b;
+    // The widget's scroll range follows the lines counted.
+    auto* layout = document()->documentLayout();
+    if (sized_) emit layout->documentSizeChanged(layout->documentSize());
+    return left;
 }
 
 void BufferEdit::countSlice() {
     if (countFrom_ < 0) return;
-    QTextBlock b = layOutFor(document()->findBlockByNumber(countFrom_), {}, kSliceMs);
+    QTextBlock b = layOutFor(document()->findBlockByNumber(countFrom_),
+                             document()->findBlock(countTo_.position()), kSliceMs);
     if (b.isValid()) {
         countFrom_ = b.blockNumber();
         counting_.start();
         return;
     }
     countFrom_ = -1;
+    countTo_.setPosition(0);
     if (box_.LineCountChanged) binder_.invoke([this] { box_.LineCountChanged(); });
 }
 
@@ -740,7 +776,7 @@ void BufferEdit::resizeEvent(QResizeEvent* e) {
     // A new width wraps every line anew.
     if (viewport()->width() != countedWidth_) {
         countedWidth_ = viewport()->width();
-        countFrom(0);
+        countBetween(0, document()->characterCount() - 1);
     }
 }
 

@@ -11,6 +11,8 @@
 
 #include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 
 class QMenu;
@@ -94,7 +96,8 @@ private:
     // Lays out from b to last (or the end) until ms have passed; gives the first block left,
     // or an invalid one when all are done.
     QTextBlock layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms);
-    void countFrom(int block);
+    // Lines from the block to the one holding position end are to be counted.
+    void countBetween(int block, int end);
     void countSlice();
     void pushSelection();
     void copySelection();
@@ -110,10 +113,13 @@ private:
     // Keys held down whose KeyUp already ran with their press.
     std::vector<int> typed_;
     bool pushing_ = false;
-    // Blocks from this one on may still be unlaid (-1: none); a slice at a time lays them
-    // out while the window is idle, and the model hears the count when all are done.
+    // Blocks from this one to countTo_'s may still be uncounted (-1: none); a slice at a
+    // time counts them while the window is idle, and the model hears when all are done.
     int countFrom_ = -1;
+    QTextCursor countTo_; // moves with the edits before it
     QTimer counting_;
+    QTextLayout counter_;
+    bool sized_ = false; // a block's count changed in this round
     int countedWidth_ = -1;
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};

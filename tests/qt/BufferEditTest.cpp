@@ -5,6 +5,7 @@
 
 #include "dialogs/PageProps.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
 
 #include <memory>
 #include <string>
@@ -197,6 +199,22 @@ TEST_F(BufferEditTest, ALongPasteCountsEveryLineOnceLaidOutAndTheCountFollowsThe
     mainView().resize(mainView().width() + 400, mainView().height());
     // A wider window, fewer lines.
     QTRY_VERIFY_WITH_TIMEOUT(lines() < wide - 1000, 20000);
+
+    // Counted as the widget itself lays the lines out: words, tabs, unbroken runs, wide
+    // and accented letters.
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("<P>\tword ").repeated(i % 40) + QString(i * 3, u'x') +
+                QStringLiteral(" caf\u00e9 \u6f22\u5b57-/").repeated(i % 9) + u'\n';
+    QApplication::clipboard()->setText(text);
+    setPage(u"", 0);
+    QTest::keyClick(&buffer(), Qt::Key_Insert, Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(!buffer().counting(), 20000);
+    const int counted = buffer().document()->lineCount();
+    for (QTextBlock b = buffer().document()->begin(); b.isValid(); b = b.next())
+        buffer().document()->documentLayout()->blockBoundingRect(b);
+    EXPECT_EQ(buffer().document()->lineCount(), counted);
+    EXPECT_GT(counted, 600);
 }
 
 TEST_F(BufferEditTest, TypingOnALargePageNeverCopiesItAndWholePageKeysOnceAtMost) {
