@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -104,6 +105,12 @@ State colourLine(QStringView s, State st, QList<Span>* out) {
     while (i < n) {
         switch (st.place) {
         case Place::Text: {
+            if (!out) {
+                // Entities change no state: reading states only, the next tag is all that
+                // matters.
+                i = s.indexOf(u'<', i);
+                if (i < 0) i = n;
+            }
             while (i < n && s[i] != u'<' && s[i] != u'&')
                 ++i;
             if (i >= n) break;
@@ -270,6 +277,9 @@ constexpr size_t kCachedBlocks = 400;
 PageColours::PageColours(QPlainTextEdit& edit) : edit_(edit) {
     blocks_ = edit.document()->blockCount();
     paletteChanged(edit.palette());
+    idle_.setSingleShot(true);
+    idle_.setInterval(0);
+    idle_.callOnTimeout([this] { readWhileIdle(); });
 }
 
 State PageColours::startOf(const QTextBlock& b) const {
@@ -314,13 +324,7 @@ void PageColours::colourShown(const QTextBlock& first, const QTextBlock& last) {
     if (!enabled_ || !first.isValid()) return;
     int from = first.blockNumber();
     if (known_ < from) {
-        // The lines above the view are read for their states only.
-        QTextBlock b = edit_.document()->findBlockByNumber(known_);
-        State st = startOf(b);
-        for (; b.isValid() && b.blockNumber() < from; b = b.next()) {
-            st = colourLine(b.text(), st, nullptr);
-            b.setUserState(st.code());
-        }
+        readStates(edit_.document()->findBlockByNumber(known_), first);
         known_ = from;
     }
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
@@ -331,6 +335,51 @@ void PageColours::colourShown(const QTextBlock& first, const QTextBlock& last) {
         if (b == last) break;
     }
     letGo(first.position(), last.position() + last.length());
+    readLater();
+}
+
+void PageColours::readStates(QTextBlock b, const QTextBlock& end) {
+    // The lines are read a stretch at a time in one piece of text: a line's own text costs a
+    // copy and three searches of the document, which dominate the reading of its state.
+    constexpr int kStretch = 1 << 16;
+    QTextDocument* doc = edit_.document();
+    QTextCursor cursor(doc);
+    State st = startOf(b);
+    const int stop = end.isValid() ? end.position() : doc->characterCount() - 1;
+    while (b.isValid() && b != end) {
+        int from = b.position();
+        QTextBlock after = doc->findBlock(std::min(from + kStretch, stop));
+        if (after.position() <= from) after = b.next();
+        cursor.setPosition(from);
+        cursor.setPosition(after.isValid() ? after.position() - 1 : doc->characterCount() - 1,
+                           QTextCursor::KeepAnchor);
+        const QString text = cursor.selectedText();
+        for (qsizetype at = 0; b.isValid() && b != after;) {
+            qsizetype lineEnd = text.indexOf(QChar::ParagraphSeparator, at);
+            if (lineEnd < 0) lineEnd = text.size();
+            st = colourLine(QStringView(text).sliced(at, lineEnd - at), st, nullptr);
+            b.setUserState(st.code());
+            b = b.next();
+            at = std::min(lineEnd + 1, text.size());
+        }
+    }
+}
+
+void PageColours::readWhileIdle() {
+    // A stretch takes a millisecond or two: keys typed meanwhile wait no longer than that.
+    constexpr int kSlice = 1 << 18;
+    QTextDocument* doc = edit_.document();
+    if (!enabled_ || known_ >= doc->blockCount()) return;
+    QTextBlock b = doc->findBlockByNumber(known_);
+    QTextBlock end = doc->findBlock(b.position() + kSlice);
+    if (end == b) end = b.next();
+    readStates(b, end);
+    known_ = end.isValid() ? end.blockNumber() : doc->blockCount();
+    readLater();
+}
+
+void PageColours::readLater() {
+    if (enabled_ && known_ < edit_.document()->blockCount()) idle_.start();
 }
 
 void PageColours::letGo(int viewFrom, int viewTo) {
@@ -365,6 +414,7 @@ void PageColours::changed(int pos, int removed, int added) {
     QTextBlock b = doc->findBlock(pos);
     if (!b.isValid()) {
         known_ = 0;
+        readLater();
         return;
     }
     int first = b.blockNumber();
@@ -372,6 +422,7 @@ void PageColours::changed(int pos, int removed, int added) {
     int knownAfter = std::clamp(known_ + delta, first, blocks);
     int last = doc->findBlock(std::min(pos + added, doc->characterCount() - 1)).blockNumber();
     known_ = first;
+    readLater(); // whatever is left unread here
     if (last - first > kEagerBlocks) return;
     // Only states are read here. Colouring inside the change would widen the range the
     // widget lays out and repaints to the whole view; the lines are coloured at the paint.

@@ -2,13 +2,14 @@
 // layouts, never in the text, the undo steps or the model. Only the blocks in view are
 // coloured; the state a line starts in (inside a comment, a tag, a quoted value) is carried
 // forward from the line before and kept in the block, so a 10 MB page opens and types as
-// fast as without colouring.
+// fast as without colouring. The states of the lines out of view are read while idle.
 #pragma once
 
 #include <QColor>
 #include <QList>
 #include <QStringView>
 #include <QTextCharFormat>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -79,6 +80,12 @@ public:
 
 private:
     colouring::State startOf(const QTextBlock& b) const;
+    // Reads the states of the lines from b up to end (an invalid end: the page's end).
+    void readStates(QTextBlock b, const QTextBlock& end);
+    // Reads the states of a stretch of lines after the known ones, and asks for the next.
+    void readWhileIdle();
+    // Asks for readWhileIdle when lines are left unread.
+    void readLater();
     colouring::State apply(const QTextBlock& b, colouring::State start);
     bool coloured(const QTextBlock& b) const;
     // Lets go of the kept shaping of lines beyond the last few coloured, out of view.
@@ -94,6 +101,9 @@ private:
     bool enabled_ = true;
     // Where the lines whose shaping is kept start, oldest first.
     std::deque<int> cached_;
+    // The states of the whole page are read while the window is idle, so that a jump far
+    // down (select all, Ctrl+End) finds them read.
+    QTimer idle_;
 };
 
 } // namespace tolva::qt

@@ -185,3 +185,53 @@ TEST_F(PageColoursTest, ABigPageIsColouredOnlyWhereItIsShown) {
     EXPECT_EQ(colourAt(lines - 2, 9), colour(Kind::Tag));
     EXPECT_EQ(colourAt(lines - 3, 1), colour(Kind::Comment));
 }
+
+TEST_F(PageColoursTest, TheLinesOutOfViewAreReadWhileIdleAsIfReadFromTheTop) {
+    startMain();
+    // Comments and quoted values that run over blank lines, repeated far down the page.
+    forms::String page;
+    for (int k = 0; page.size() < 3'000'000; ++k) {
+        page += u"<p class=\"row\">row &amp; line</p>\r\n\r\n";
+        if (k % 997 == 0) page += u"<!-- open\r\n\r\nstill --> <a href=\"x\r\n\r\ny\">z</a>\r\n";
+    }
+    // The last comment opens a few screens above the page's end.
+    page += u"<!-- last\r\n";
+    for (int k = 0; k < 300; ++k)
+        page += u"<p>inside\r\n\r\n";
+    page += u"still --> <a href=\"x\r\n\r\ny\">z</a>\r\n<b>bold</b>\r\n";
+    setPage(page);
+    auto& colours = buffer().colours();
+    int lines = buffer().document()->blockCount();
+    EXPECT_LT(colours.known(), lines / 2) << "opening reads only what is shown";
+    for (int k = 0; k < 100'000 && colours.known() < lines; ++k)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(colours.known(), lines);
+
+    // The jump to the end reads nothing more, and finds every state as it should be.
+    run([&] { main().Text1.setSelStart(main().Text1.length()); });
+    paint();
+    int at = lines - 5; // "still -->"; the page ends in an empty line
+    EXPECT_EQ(colourAt(at, 1), colour(Kind::Comment));
+    EXPECT_EQ(colourAt(at - 2, 1), colour(Kind::Comment)) << "carried over blank lines";
+    EXPECT_EQ(colourAt(at, 1), colour(Kind::Comment));
+    EXPECT_EQ(colourAt(at, 11), colour(Kind::Tag));
+    EXPECT_EQ(colourAt(at + 2, 0), colour(Kind::Value)) << "the value runs on";
+    EXPECT_EQ(colourAt(at + 2, 2), colour(Kind::Tag));
+    EXPECT_EQ(colourAt(at + 3, 1), colour(Kind::Tag));
+    EXPECT_FALSE(colourAt(at + 3, 4).isValid());
+
+    // An edit at the top that turns the rest of the page into script is read on while idle
+    // down to the page's end.
+    run([&] {
+        main().Text1.setSelStart(0);
+        main().Text1.setSelText(u"<script>");
+    });
+    paint();
+    for (int k = 0; k < 100'000 && colours.known() < lines; ++k)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(colours.known(), lines);
+    run([&] { main().Text1.setSelStart(main().Text1.length()); });
+    paint();
+    EXPECT_FALSE(colourAt(at, 1).isValid());
+    EXPECT_FALSE(colourAt(at + 3, 1).isValid());
+}
