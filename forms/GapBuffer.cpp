@@ -124,6 +124,8 @@ int32_t pairsIn(StringView s) {
 } // namespace
 
 std::pair<StringView, StringView> GapBuffer::spans(int32_t pos, int32_t len) const {
+    // What is asked for is copied (into the view's piece): all of it counts as a whole copy.
+    if (pos == 0 && len == size() && len > 0) ++wholeCopies_;
     Spans s = spansOf(buf_, gapStart_, gapEnd_, pos, pos + len);
     return {s.first, s.second};
 }
