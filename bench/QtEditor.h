@@ -1,5 +1,5 @@
-// The real editor window on a page, and a bare QPlainTextEdit holding the same page, for
-// benchmarks that compare the two in the same run.
+// The real editor window on a page, a bare QPlainTextEdit holding the same page, and the page
+// as a file, for benchmarks that compare the two in the same run.
 #pragma once
 
 #include "NullPlatform.h"
@@ -11,8 +11,42 @@
 #include "qt/MainView.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdlib>
+#include <string>
+
+// A page as a file, as Tolva saves it (ASCII pages stay ASCII; CR LF breaks).
+struct PageFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("page.htm"));
+    QString copy = dir.filePath(QStringLiteral("copy.htm"));
+
+    explicit PageFile(const forms::String& page) { write(page); }
+    void write(const forms::String& page) const {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) std::abort();
+        std::string bytes = forms::toUtf8(page);
+        if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
+            std::abort();
+    }
+    forms::String name() const { return forms::fromFileName(path.toStdString()); }
+    // The bare widget's open: the file's bytes as UTF-8, one line break for each CR LF.
+    QString plain() const {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) std::abort();
+        QString text = QString::fromUtf8(f.readAll());
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        return text;
+    }
+    static void shell(const QString& command) {
+        if (std::system(command.toStdString().c_str()) != 0) std::abort();
+    }
+};
 
 struct Editor {
     NullPlatform services;
@@ -39,6 +73,12 @@ struct Editor {
         });
         edit->ensureCursorVisible();
         QApplication::processEvents(); // the paint that colours what is shown
+        settle();
+    }
+    // File > Open of the file, as the user gets it: read through the window, shown and counted.
+    void read(const PageFile& file) {
+        program.runtime().invoke([&] { w->openPage(file.name()); });
+        QApplication::processEvents();
         settle();
     }
     // Until the lines the last edit left are laid out and counted.

@@ -23,27 +23,40 @@ String GapBuffer::mid(int32_t pos, int32_t len) const {
     return out;
 }
 
-namespace {
-
-// Room left for typing after an assignment or a growth: the first keys after opening a large
-// page, and each later growth, do not copy the page again soon.
-size_t gapFor(size_t used) {
-    return std::max<size_t>(4096, used / 8);
+void GapBuffer::assign(StringView text) {
+    String fresh;
+    fresh.reserve(text.size() + roomFor(text.size()));
+    fresh.assign(text);
+    adopt(std::move(fresh));
 }
 
-} // namespace
-
-void GapBuffer::assign(StringView text) {
-    std::vector<char16_t> fresh;
-    fresh.reserve(text.size() + gapFor(text.size()));
-    fresh.assign(text.begin(), text.end());
-    fresh.resize(fresh.capacity());
-    buf_.swap(fresh);
-    gapStart_ = text.size();
+void GapBuffer::adopt(String text) {
+    size_t used = text.size();
+    // Room left for typing: the first keys after opening a large page, and each later growth,
+    // do not copy the page again soon. Within the capacity, so that nothing is copied here.
+    text.resize(std::min(text.capacity(), used + roomFor(used)));
+    buf_.swap(text);
+    gapStart_ = used;
     gapEnd_ = buf_.size();
-    pairs_ = crs_ = lfs_ = 0;
-    countBreaks(0, size(), +1);
-    pairs_ = countPairs(0, size());
+    // One pass over a page just read, where counting each kind apart would make three.
+    const char16_t* p = buf_.data();
+    int32_t crs = 0;
+    int32_t lfs = 0;
+    int32_t pairs = 0;
+    for (size_t i = 0; i + 1 < used; ++i) {
+        bool cr = p[i] == CR;
+        bool lfNext = p[i + 1] == LF;
+        crs += cr ? 1 : 0;
+        lfs += p[i] == LF ? 1 : 0;
+        pairs += cr && lfNext ? 1 : 0;
+    }
+    if (used > 0) {
+        crs += p[used - 1] == CR ? 1 : 0;
+        lfs += p[used - 1] == LF ? 1 : 0;
+    }
+    crs_ = crs;
+    lfs_ = lfs;
+    pairs_ = pairs;
     anchor_ = {};
 }
 
@@ -68,14 +81,16 @@ void GapBuffer::moveGap(size_t pos) {
 void GapBuffer::ensureGap(size_t need) {
     if (gapLen() >= need) return;
     size_t used = buf_.size() - gapLen();
-    // Room after this edit too: a page opened by replacing all but its first character
-    // would otherwise be copied again by the first large paste.
-    size_t newSize = used + need + gapFor(used + need);
+    // Room after this edit too: a page set by replacing all but its first character would
+    // otherwise be copied again by the first large paste.
+    size_t newSize = used + need + roomFor(used + need);
     size_t tail = buf_.size() - gapEnd_;
-    std::vector<char16_t> grown(newSize);
-    std::copy_n(buf_.begin(), gapStart_, grown.begin());
-    std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_), tail,
-                grown.end() - static_cast<std::ptrdiff_t>(tail));
+    // Filled in order, so that only the gap is written twice.
+    String grown;
+    grown.reserve(newSize);
+    grown.append(buf_.data(), gapStart_);
+    grown.resize(newSize - tail);
+    grown.append(buf_.data() + gapEnd_, tail);
     buf_.swap(grown);
     gapEnd_ = buf_.size() - tail;
 }
@@ -88,8 +103,7 @@ struct Spans {
     StringView second;
 };
 
-Spans spansOf(const std::vector<char16_t>& buf, size_t gapStart, size_t gapEnd, int32_t a,
-              int32_t b) {
+Spans spansOf(const String& buf, size_t gapStart, size_t gapEnd, int32_t a, int32_t b) {
     auto size = static_cast<int32_t>(buf.size() - (gapEnd - gapStart));
     int32_t lo = std::clamp(a, 0, size);
     auto from = static_cast<size_t>(lo);
@@ -112,6 +126,13 @@ int32_t pairsIn(StringView s) {
 }
 
 } // namespace
+
+std::pair<StringView, StringView> GapBuffer::spans(int32_t pos, int32_t len) const {
+    // What is asked for is copied (into the view's piece): all of it counts as a whole copy.
+    if (pos == 0 && len == size() && len > 0) ++wholeCopies_;
+    Spans s = spansOf(buf_, gapStart_, gapEnd_, pos, pos + len);
+    return {s.first, s.second};
+}
 
 int32_t GapBuffer::countPairs(int32_t a, int32_t b) const {
     // Whole spans at a time: an edit of a 10 MB page counts its breaks in one pass.

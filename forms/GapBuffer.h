@@ -5,7 +5,7 @@
 #include "forms/Text.h"
 
 #include <cstdint>
-#include <vector>
+#include <utility>
 
 namespace forms {
 
@@ -26,6 +26,12 @@ public:
     long wholeCopies() const { return wholeCopies_; }
 
     void assign(StringView text);
+    // Takes text's storage rather than copying it; the room reserved past its end becomes
+    // the gap. A text made with roomFor(size) to spare takes the first keys without a copy.
+    void adopt(String text);
+    static size_t roomFor(size_t used) { return used / 8 > 4096 ? used / 8 : 4096; }
+    // The characters of [pos, pos + len) as they lie before and after the gap, uncopied.
+    std::pair<StringView, StringView> spans(int32_t pos, int32_t len) const;
     // Replaces len characters at pos (both already clamped by the caller).
     void replace(int32_t pos, int32_t len, StringView text);
 
@@ -55,7 +61,7 @@ private:
 
     mutable long wholeCopies_ = 0;
 
-    std::vector<char16_t> buf_;
+    String buf_;
     size_t gapStart_ = 0;
     size_t gapEnd_ = 0;
     int32_t pairs_ = 0;

@@ -10,22 +10,46 @@ namespace forms {
 
 namespace {
 
-// The display form of a piece made for it: CR LF and a lone CR become LF in place, so a
-// large edit copies the page no more than once on its way to the view.
-String inDisplayForm(String s) {
-    size_t cr = s.find(CR);
-    if (cr == String::npos) return s;
-    size_t out = cr;
-    for (size_t i = cr; i < s.size(); ++i) {
-        if (s[i] == CR) {
-            s[out++] = LF;
-            if (i + 1 < s.size() && s[i + 1] == LF) ++i;
-        } else {
-            s[out++] = s[i];
-        }
+// Appends the display form of s: CR LF and a lone CR become LF. In runs between CRs, so a
+// text without CR is one copy.
+void appendDisplay(String& out, StringView s) {
+    size_t i = 0;
+    for (size_t cr = s.find(CR); cr != StringView::npos; cr = s.find(CR, i)) {
+        out.append(s.substr(i, cr - i));
+        out.push_back(LF);
+        i = cr + 1;
+        if (i < s.size() && s[i] == LF) ++i;
     }
-    s.resize(out);
-    return s;
+    out.append(s.substr(i));
+}
+
+// The display form of [a, b) of the buffer, written straight from where its characters lie:
+// a large edit is copied once on its way to the view.
+String displayPiece(const GapBuffer& buf, int32_t a, int32_t b) {
+    auto [first, second] = buf.spans(a, b - a);
+    String out;
+    out.reserve(first.size() + second.size());
+    appendDisplay(out, first);
+    // A CR LF pair split by the gap is one break.
+    if (!first.empty() && first.back() == CR && !second.empty() && second.front() == LF)
+        second.remove_prefix(1);
+    appendDisplay(out, second);
+    return out;
+}
+
+// The lengths of the start and the end that text shares with t, not overlapping.
+std::pair<int32_t, int32_t> sharedEnds(const GapBuffer& text, StringView t) {
+    int32_t oldLen = text.size();
+    auto newLen = static_cast<int32_t>(t.size());
+    int32_t prefix = 0;
+    int32_t maxPrefix = std::min(oldLen, newLen);
+    while (prefix < maxPrefix && text.at(prefix) == t[static_cast<size_t>(prefix)])
+        ++prefix;
+    int32_t suffix = 0;
+    while (suffix < maxPrefix - prefix &&
+           text.at(oldLen - 1 - suffix) == t[static_cast<size_t>(newLen - 1 - suffix)])
+        ++suffix;
+    return {prefix, suffix};
 }
 
 constexpr size_t kUndoDepth = 2000;
@@ -60,21 +84,24 @@ String TextBox::before(int32_t end, int32_t n) const {
 void TextBox::setText(StringView t) {
     // Send the smallest replacement that turns the old text into the new one, so the
     // view re-lays out only what changed; the caret still goes to the start.
-    int32_t oldLen = length();
+    auto [prefix, suffix] = sharedEnds(buf_, t);
     auto newLen = static_cast<int32_t>(t.size());
-    int32_t prefix = 0;
-    int32_t maxPrefix = std::min(oldLen, newLen);
-    while (prefix < maxPrefix && buf_.at(prefix) == t[static_cast<size_t>(prefix)])
-        ++prefix;
-    int32_t suffix = 0;
-    while (suffix < maxPrefix - prefix &&
-           buf_.at(oldLen - 1 - suffix) == t[static_cast<size_t>(newLen - 1 - suffix)])
-        ++suffix;
     selStart_ = 0;
     selLength_ = 0;
-    replace(prefix, oldLen - prefix - suffix,
+    replace(prefix, length() - prefix - suffix,
             t.substr(static_cast<size_t>(prefix), static_cast<size_t>(newLen - prefix - suffix)),
             false, true);
+}
+
+void TextBox::adoptText(String t) {
+    auto [prefix, suffix] = sharedEnds(buf_, t);
+    auto newLen = static_cast<int32_t>(t.size());
+    undo_.clear();
+    redo_.clear();
+    selStart_ = 0;
+    selLength_ = 0;
+    StringView part(t.data() + prefix, static_cast<size_t>(newLen - prefix - suffix));
+    replace(prefix, length() - prefix - suffix, part, false, true, &t);
 }
 
 void TextBox::setSelStart(int64_t v) {
@@ -130,7 +157,8 @@ int32_t TextBox::lineCount() const {
     return lineCounter ? lineCounter() : buf_.lineBreaks() + 1;
 }
 
-void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart) {
+void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart,
+                      String* whole) {
     pos = std::clamp(pos, 0, length());
     len = std::clamp(len, 0, length() - pos);
     // An edit that begins or ends inside a character written as two halves takes in the
@@ -161,9 +189,14 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
         dB = buf_.toDisplay(b);
     }
 
-    if (!undoing_) record(pos, buf_.mid(pos, len), t, typed);
-    buf_.replace(pos, len, t);
     auto n = static_cast<int32_t>(t.size());
+    if (whole) {
+        // whole holds t: its storage moves into the buffer, and it has no past to record.
+        buf_.adopt(std::move(*whole));
+    } else {
+        if (!undoing_) record(pos, buf_.mid(pos, len), t, typed);
+        buf_.replace(pos, len, t);
+    }
     if (caretToStart) {
         selStart_ = 0;
     } else {
@@ -173,7 +206,7 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
 
     if (displayEdit) {
         int32_t newB = b - len + n;
-        displayEdit(DisplayEdit{dA, dB - dA, inDisplayForm(buf_.mid(a, newB - a))});
+        displayEdit(DisplayEdit{dA, dB - dA, displayPiece(buf_, a, newB)});
     }
     notify(Prop::Text);
     notify(Prop::Selection);

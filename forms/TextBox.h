@@ -47,6 +47,9 @@ public:
     int32_t length() const { return buf_.size(); }
     String text() const { return buf_.str(); }
     void setText(StringView t);
+    // setText of a text with no past (another file's page): the undo and redo steps go, none
+    // is recorded, and the box keeps t's storage instead of a copy.
+    void adoptText(String t);
     char16_t at(int32_t i) const { return buf_.at(i); }
     String mid(int32_t pos, int32_t len) const { return buf_.mid(pos, len); }
     // The up to n characters just before offset end.
@@ -141,7 +144,10 @@ public:
     std::function<void(const DisplayEdit&)> displayEdit;
 
 private:
-    void replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart);
+    // With whole, the buffer takes whole (the new text, t its replaced part) and no step is
+    // recorded.
+    void replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart,
+                 String* whole = nullptr);
 
     struct Step {
         int32_t pos;

@@ -63,11 +63,13 @@ bool Page::read(const String& path) {
                         forms::vbExclamation);
         return false;
     }
-    Text1.setText(loaded->text);
     // Another file's page is not this one's past: undoing into it and saving would write it
     // over this file. Reading the same file again keeps the steps, so edits lost to a
     // reload can still be taken back.
-    if (path != saveme_) Text1.clearUndo();
+    if (path != saveme_)
+        Text1.adoptText(std::move(loaded->text));
+    else
+        Text1.setText(loaded->text);
     star = u"";
     pageFormat = loaded->format;
     disk.follow(path, stamp);

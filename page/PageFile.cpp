@@ -1,8 +1,12 @@
 // Page files: code pages, line breaks and the atomic save.
 #include "page/PageFile.h"
 
+#include "forms/GapBuffer.h"
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -182,32 +186,66 @@ Encoding detect(std::string_view bytes) {
     return Encoding::Windows1252;
 }
 
-String decode(std::string_view bytes, Encoding encoding) {
+namespace {
+
+// UTF-16 units of valid UTF-8: one per sequence, two for one beyond the 16-bit range.
+size_t unitsOfUtf8(std::string_view bytes) {
+    size_t n = 0;
+    for (char c : bytes) {
+        auto b = static_cast<unsigned char>(c);
+        n += (b & 0xC0) != 0x80 ? 1 : 0;
+        n += b >= 0xF0 ? 1 : 0;
+    }
+    return n;
+}
+
+// A string of n characters to be overwritten, with the room the page's buffer keeps for
+// typing, so that the buffer takes it as it is.
+String forBuffer(size_t n) {
     String out;
+    out.reserve(n + forms::GapBuffer::roomFor(n));
+    out.resize(n);
+    return out;
+}
+
+} // namespace
+
+String decode(std::string_view bytes, Encoding encoding) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     if (encoding == Encoding::Windows1252) {
-        out.resize(bytes.size());
+        String out = forBuffer(bytes.size());
         char16_t* o = out.data();
         for (size_t i = 0; i < bytes.size(); ++i)
             o[i] = p[i] < 0x80 ? p[i] : fromByte(p[i]);
         return out;
     }
-    out.reserve(bytes.size());
     if (encoding == Encoding::Utf16LeBom || encoding == Encoding::Utf16BeBom) {
         bool le = encoding == Encoding::Utf16LeBom;
         if (bytes.starts_with(le ? kBom16Le : kBom16Be)) bytes.remove_prefix(2);
+        String out = forBuffer(bytes.size() / 2);
+        char16_t* o = out.data();
         for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-            out.push_back(unitAt(bytes, i, le));
+            *o++ = unitAt(bytes, i, le);
         return out;
     }
     if (encoding == Encoding::Utf8Bom && bytes.starts_with(kBom)) {
         bytes.remove_prefix(kBom.size());
         p += kBom.size();
     }
+    size_t units = unitsOfUtf8(bytes);
+    String out;
+    out.reserve(units + forms::GapBuffer::roomFor(units));
     char32_t cp = 0;
     for (size_t i = 0; i < bytes.size();) {
         if (p[i] < 0x80) {
-            out.push_back(p[i++]);
+            // A run of ASCII at once: most of a page is.
+            size_t end = i + 1;
+            while (end < bytes.size() && p[end] < 0x80)
+                ++end;
+            size_t at = out.size();
+            out.resize(at + end - i);
+            std::copy(p + i, p + end, out.begin() + static_cast<std::ptrdiff_t>(at));
+            i = end;
             continue;
         }
         size_t n = forms::utf8Length(bytes, i, cp);
@@ -298,7 +336,7 @@ String toBuffer(String text, Breaks breaks) {
     size_t lines = 0;
     for (size_t i = 0; i < n; ++i)
         lines += t[i] == brk ? 1 : 0;
-    String out(n + lines, u'\0');
+    String out = forBuffer(n + lines);
     char16_t* o = out.data();
     for (size_t i = 0; i < n; ++i) {
         if (t[i] == brk) {
@@ -374,10 +412,12 @@ std::optional<Loaded> load(const std::string& path, std::string& error) {
         ::close(fd);
         return std::nullopt;
     }
-    std::string bytes;
-    std::vector<char> chunk(1 << 16);
+    // Read in one go at the size the file has; a file that grows meanwhile is read on.
+    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (got == bytes.size()) bytes.resize(bytes.size() + (size_t{1} << 16));
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             error = reason(errno);
@@ -385,9 +425,10 @@ std::optional<Loaded> load(const std::string& path, std::string& error) {
             return std::nullopt;
         }
         if (n == 0) break;
-        bytes.append(chunk.data(), static_cast<size_t>(n));
+        got += static_cast<size_t>(n);
     }
     ::close(fd);
+    bytes.resize(got);
     return read(bytes);
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <vector>
 
 using namespace forms;
 using testing_support::ScriptedPlatform;
@@ -232,7 +233,14 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
         int32_t a = pos(rng);
         int32_t len = std::uniform_int_distribution<int32_t>(0, std::min(3, n - a))(rng);
         box.select(a, len);
-        box.setSelText(pieces[rng() % 8]);
+        if (i % 50 == 0) {
+            // Another text taken whole: the view still gets the smallest edit.
+            String other = box.text();
+            other.replace(static_cast<size_t>(a), static_cast<size_t>(len), pieces[rng() % 8]);
+            box.adoptText(std::move(other));
+        } else {
+            box.setSelText(pieces[rng() % 8]);
+        }
         ASSERT_EQ(show(display), show(displayForm(box.text()))) << "after edit " << i;
         ASSERT_EQ(box.storage().crlfPairs(), static_cast<int32_t>(box.length() - display.size()));
         ASSERT_EQ(box.storage().lineBreaks(), std::count(display.begin(), display.end(), LF));
@@ -241,6 +249,43 @@ TEST_F(Box, DisplayMirrorStaysExactUnderRandomEdits) {
         bool midPair = p > 0 && p < box.length() && box.at(p - 1) == CR && box.at(p) == LF;
         EXPECT_EQ(back, midPair ? p + 1 : p) << "offset " << p;
     }
+}
+
+// Another file's page: kept where it was read into, with no step to take back, and shown as
+// the part that differs from the page before it.
+TEST_F(Box, AnAdoptedTextIsKeptUncopiedWithNoPastAndShownAsWhatDiffers) {
+    std::vector<DisplayEdit> edits;
+    box.displayEdit = [&](const DisplayEdit& e) { edits.push_back(e); };
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.setText(u"<p>one\r\ntwo \U0001F600</p>");
+    type(u"x");
+    box.undo();
+    ASSERT_TRUE(box.canRedo());
+
+    String page = u"<p>one\r\ntwo \U0001F601</p>";
+    page.reserve(page.size() + GapBuffer::roomFor(page.size()));
+    const char16_t* storage = page.data();
+    edits.clear();
+    changes = 0;
+    box.adoptText(std::move(page));
+    EXPECT_TEXT(u"<p>one\r\ntwo \U0001F601</p>", box.text());
+    EXPECT_FALSE(box.canUndo());
+    EXPECT_FALSE(box.canRedo());
+    EXPECT_EQ(box.selStart(), 0);
+    EXPECT_EQ(changes, 1);
+    ASSERT_EQ(edits.size(), 1U);
+    // Only the emoji, though its first half is the same: no edit falls between the halves.
+    EXPECT_EQ(edits[0].pos, 11);
+    EXPECT_EQ(edits[0].removed, 2);
+    EXPECT_EQ(show(edits[0].text), show(u"\U0001F601"));
+    EXPECT_EQ(box.storage().spans(0, box.length()).first.data(), storage);
+
+    box.setSelStart(box.length());
+    type(u"abc");
+    EXPECT_EQ(box.storage().spans(0, 1).first.data(), storage)
+        << "the room read in takes the first keys";
+    EXPECT_TRUE(box.canUndo());
 }
 
 TEST(GapBufferTest, FindsAcrossTheGapBothWays) {
