@@ -109,6 +109,11 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
         // A picture shows no caption; a screen reader still announces it by its name.
         t->setAccessibleName(toQt(pict->caption()));
         if (t->toolTip().isEmpty()) t->setToolTip(toQt(pict->caption()));
+        // A picture that comes and goes (preview, restore) keeps its place, as it did in the
+        // classic window: the window's layout stays, and the page is not laid out anew.
+        QSizePolicy keep = t->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        t->setSizePolicy(keep);
         foot->addWidget(t);
     }
     foot->addSpacing(12);
