@@ -159,6 +159,16 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
     connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++widgetSteps_; });
+    // What a model edit changed in the widget, kept as cursors so that later changes of the
+    // same edit move them.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
+        if (!pushing_) return;
+        QTextCursor c(document());
+        c.setPosition(std::min(pos, document()->characterCount() - 1));
+        c.setPosition(std::min(pos + added, document()->characterCount() - 1),
+                      QTextCursor::KeepAnchor);
+        touched_.push_back(c);
+    });
     rebuild();
 
     box_.displayEdit = [this](const forms::DisplayEdit& e) { applyEdit(e); };
@@ -233,15 +243,21 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
         return;
     }
     pushing_ = true;
-    int w1 = long_.toWidget(e.pos);
+    touched_.clear();
     if (!retrace(e)) put(e);
-    // Lay out the touched blocks now, so the line count asked for next is the wrapped one;
-    // an edit too large for that leaves the rest to idle time.
-    QTextBlock first = document()->findBlock(w1);
-    QTextBlock last = document()->findBlock(long_.toWidget(e.pos + n));
-    if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
-    QTextBlock left = layOutFor(first, last, kEagerLayoutMs);
-    if (left.isValid()) countBetween(left.blockNumber(), last.position());
+    // Count the lines of the blocks the widget changed now, so the line count asked for
+    // next is the wrapped one; an edit too large for that leaves the rest to idle time.
+    QElapsedTimer clock;
+    clock.start();
+    for (const QTextCursor& c : touched_) {
+        QTextBlock first = document()->findBlock(c.selectionStart());
+        QTextBlock last = document()->findBlock(c.selectionEnd());
+        if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
+        QTextBlock left =
+            layOutFor(first, last, std::max<qint64>(0, kEagerLayoutMs - clock.elapsed()));
+        if (left.isValid()) countBetween(left.blockNumber(), last.position());
+    }
+    touched_.clear();
     pushing_ = false;
 }
 
@@ -334,10 +350,10 @@ bool BufferEdit::narrowed(int from, int to, const QString& text) {
 
 qsizetype BufferEdit::agreeing(int at, QStringView text) const {
     qsizetype i = 0;
-    for (QTextBlock b = document()->findBlock(at); b.isValid() && i < text.size(); b = b.next()) {
+    QTextBlock b = document()->findBlock(at);
+    for (qsizetype k = at - b.position(); b.isValid() && i < text.size(); b = b.next(), k = 0) {
         const QString line = b.text();
-        for (qsizetype k = std::max(0, at - b.position()); k < line.size() && i < text.size();
-             ++k, ++i)
+        for (; k < line.size() && i < text.size(); ++k, ++i)
             if (line[k] != text[i]) return i;
         if (i == text.size()) break;
         if (text[i] != u'\n' || !b.next().isValid()) return i; // the block's break
@@ -396,6 +412,13 @@ bool BufferEdit::retrace(const forms::DisplayEdit& e) {
 
 bool BufferEdit::holds(int at, forms::StringView text) const {
     QStringView t(text.data(), static_cast<qsizetype>(text.size()));
+    // Taking a step back or again brings back what the widget had at the time, and so does
+    // the model's undo or redo: their ends agreeing (the length does already) tells that
+    // the steps correspond, without reading megabytes. Any other edit is read whole.
+    constexpr qsizetype kEnds = 4096;
+    if (box_.undoing() && t.size() > 2 * kEnds)
+        return agreeing(at, t.first(kEnds)) == kEnds &&
+               agreeingBack(at + static_cast<int>(t.size()), t.last(kEnds)) == kEnds;
     return agreeing(at, t) == t.size();
 }
 

@@ -125,6 +125,7 @@ private:
     PageColours colours_{*this};
     LongLines long_;
     EditSteps steps_;
+    std::vector<QTextCursor> touched_;
     // The widget's undo steps counted as they come, and as far as steps_ accounts for them.
     int64_t widgetSteps_ = 0;
     int64_t knownSteps_ = 0;
