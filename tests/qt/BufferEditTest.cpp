@@ -204,7 +204,7 @@ TEST_F(BufferEditTest, ALongPasteCountsEveryLineOnceLaidOutAndTheCountFollowsThe
     // and accented letters.
     QString text;
     for (int i = 0; i < 300; ++i)
-        text += QStringLiteral("<P>\tword ").repeated(i % 40) + QString(i * 3, u'x') +
+        text += QStringLiteral("<P>\tword ").repeated(i % 40) + QString(qsizetype{3} * i, u'x') +
                 QStringLiteral(" caf\u00e9 \u6f22\u5b57-/").repeated(i % 9) + u'\n';
     QApplication::clipboard()->setText(text);
     setPage(u"", 0);
@@ -384,7 +384,7 @@ TEST_F(BufferEditTest, LargeEditsGiveTheWidgetOnlyWhatChangedAndUndoRetracesIt) 
 
     // A paste that differs from what it replaces in one character, lines from either end.
     String one = page;
-    const size_t at = one.find(u'L', static_cast<size_t>(mid + len / 2));
+    const size_t at = one.find(u'L', static_cast<size_t>(mid) + len / 2);
     one[at] = u'#';
     QApplication::clipboard()->setText(
         tolva::qt::toDesktopText(one.substr(static_cast<size_t>(mid), static_cast<size_t>(len))));
