@@ -244,7 +244,15 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     }
     pushing_ = true;
     touched_.clear();
+    // An edit the model cannot take back (another file's page) needs no step in the
+    // widget, whose steps would hold megabytes of bookkeeping for nothing.
+    bool untracked = !box_.canUndo() && !box_.canRedo();
+    if (untracked) {
+        forgetSteps();
+        document()->setUndoRedoEnabled(false);
+    }
     if (!retrace(e)) put(e);
+    if (untracked) document()->setUndoRedoEnabled(true);
     // Count the lines of the blocks the widget changed now, so the line count asked for
     // next is the wrapped one; an edit too large for that leaves the rest to idle time.
     QElapsedTimer clock;

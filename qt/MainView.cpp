@@ -147,16 +147,22 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     foot->addWidget(cmd);
 
     auto* labels = new QVBoxLayout;
+    // Room for a large page's figures from the start: a label that widened as the numbers
+    // grew would widen a narrow window and lay the whole page out again.
+    const int figures =
+        fontMetrics().horizontalAdvance(QStringLiteral("Number of lines: 99999999"));
     for (int i = 0; i < 2; ++i) {
         auto* lines = new QLabel(this);
         b.label(w.nooflines[i], lines);
         lines->setAlignment(Qt::AlignRight);
+        lines->setMinimumWidth(figures);
         labels->addWidget(lines);
     }
     for (int i = 0; i < 2; ++i) {
         auto* caret = new QLabel(this);
         b.label(w.Label1[i], caret);
         caret->setAlignment(Qt::AlignRight);
+        caret->setMinimumWidth(figures);
         labels->addWidget(caret);
     }
     foot->addLayout(labels);
