@@ -350,6 +350,10 @@ TEST_F(BufferEditTest, LargeEditsGiveTheWidgetOnlyWhatChangedAndUndoRetracesIt) 
         page += u"<P>Line of a page, long enough to matter.</P>\r\n";
     const auto mid = static_cast<int32_t>(page.rfind(u'\n', page.size() / 2) + 1);
     const int32_t len = 100 * 1024;
+    // Another file's page has no past, in the model or in the widget.
+    run([&] { main().Text1.adoptText(page); });
+    EXPECT_FALSE(buffer().document()->isUndoAvailable());
+    expectMirror();
     setPage(page, mid, len);
     int largest = 0;
     QObject::connect(buffer().document(), &QTextDocument::contentsChange, &buffer(),
