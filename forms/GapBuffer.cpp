@@ -60,6 +60,14 @@ void GapBuffer::adopt(String text) {
     anchor_ = {};
 }
 
+String GapBuffer::take() {
+    moveGap(static_cast<size_t>(size()));
+    String out = std::move(buf_);
+    out.resize(gapStart_);
+    assign({});
+    return out;
+}
+
 void GapBuffer::moveGap(size_t pos) {
     if (pos < gapStart_) {
         size_t n = gapStart_ - pos;

@@ -21,6 +21,8 @@ public:
     }
     String mid(int32_t pos, int32_t len) const;
     String str() const { return mid(0, size()); }
+    // The whole text, its storage handed over uncopied; the buffer is left empty.
+    String take();
     // Copies of the whole text made so far, by str() or a mid() that takes everything.
     // Typing must make none: a page may be 10 MB.
     long wholeCopies() const { return wholeCopies_; }

@@ -147,9 +147,14 @@ std::string toFileName(StringView name) {
 }
 
 String displayForm(StringView s) {
-    // Copied in runs between CRs, so a page with LF breaks or none is a plain copy.
     String out;
     out.reserve(s.size());
+    appendDisplayForm(out, s);
+    return out;
+}
+
+void appendDisplayForm(String& out, StringView s) {
+    // Copied in runs between CRs, so a page with LF breaks or none is a plain copy.
     size_t i = 0;
     for (size_t cr = s.find(CR); cr != StringView::npos; cr = s.find(CR, i)) {
         out.append(s.substr(i, cr - i));
@@ -158,7 +163,6 @@ String displayForm(StringView s) {
         if (i < s.size() && s[i] == LF) ++i;
     }
     out.append(s.substr(i));
-    return out;
 }
 
 String number(int64_t n) {

@@ -33,6 +33,8 @@ std::string toFileName(StringView name);
 // The text as an editor widget shows it: every line break (CR LF, lone CR, lone LF) as
 // one LF.
 String displayForm(StringView s);
+// Appends the display form of s to out.
+void appendDisplayForm(String& out, StringView s);
 
 // Decimal text of a number, with no leading blank (the classic Str would add one).
 String number(int64_t n);

@@ -10,30 +10,17 @@ namespace forms {
 
 namespace {
 
-// Appends the display form of s: CR LF and a lone CR become LF. In runs between CRs, so a
-// text without CR is one copy.
-void appendDisplay(String& out, StringView s) {
-    size_t i = 0;
-    for (size_t cr = s.find(CR); cr != StringView::npos; cr = s.find(CR, i)) {
-        out.append(s.substr(i, cr - i));
-        out.push_back(LF);
-        i = cr + 1;
-        if (i < s.size() && s[i] == LF) ++i;
-    }
-    out.append(s.substr(i));
-}
-
 // The display form of [a, b) of the buffer, written straight from where its characters lie:
 // a large edit is copied once on its way to the view.
 String displayPiece(const GapBuffer& buf, int32_t a, int32_t b) {
     auto [first, second] = buf.spans(a, b - a);
     String out;
     out.reserve(first.size() + second.size());
-    appendDisplay(out, first);
+    appendDisplayForm(out, first);
     // A CR LF pair split by the gap is one break.
     if (!first.empty() && first.back() == CR && !second.empty() && second.front() == LF)
         second.remove_prefix(1);
-    appendDisplay(out, second);
+    appendDisplayForm(out, second);
     return out;
 }
 
@@ -194,8 +181,11 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
         // whole holds t: its storage moves into the buffer, and it has no past to record.
         buf_.adopt(std::move(*whole));
     } else {
-        if (!undoing_) record(pos, buf_.mid(pos, len), t, typed);
-        buf_.replace(pos, len, t);
+        // The whole page deleted: the undo step takes the buffer's storage rather than a
+        // copy of it.
+        bool all = !undoing_ && t.empty() && pos == 0 && len == length() && len > 0;
+        if (!undoing_) record(pos, all ? buf_.take() : buf_.mid(pos, len), t, typed);
+        buf_.replace(pos, all ? 0 : len, t);
     }
     if (caretToStart) {
         selStart_ = 0;
