@@ -49,18 +49,11 @@ static void ModelWholePage(benchmark::State& state, commands::Id id) {
     Model m;
     m.run(state, 0, static_cast<int32_t>(m.page.size()), id);
 }
-BENCHMARK_CAPTURE(ModelWholePage, upper, commands::Id::mnuUcase)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-BENCHMARK_CAPTURE(ModelWholePage, lower, commands::Id::mnuLcase)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-BENCHMARK_CAPTURE(ModelWholePage, indent, commands::Id::mnuindent)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-BENCHMARK_CAPTURE(ModelWholePage, tabify, commands::Id::mnutabby)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-BENCHMARK_CAPTURE(ModelWholePage, comment, commands::Id::comment)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
+#define WHOLE_PAGE(name, id)                                                                       \
+    BENCHMARK_CAPTURE(ModelWholePage, name, id)->Unit(benchmark::kMillisecond)->Iterations(5)
+WHOLE_PAGE(upper, commands::Id::mnuUcase);
+WHOLE_PAGE(lower, commands::Id::mnuLcase);
+WHOLE_PAGE(indent, commands::Id::mnuindent);
+WHOLE_PAGE(tabify, commands::Id::mnutabby);
+WHOLE_PAGE(comment, commands::Id::comment);
+#undef WHOLE_PAGE

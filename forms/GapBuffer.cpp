@@ -38,25 +38,9 @@ void GapBuffer::adopt(String text) {
     buf_.swap(text);
     gapStart_ = used;
     gapEnd_ = buf_.size();
-    // One pass over a page just read, where counting each kind apart would make three.
-    const char16_t* p = buf_.data();
-    int32_t crs = 0;
-    int32_t lfs = 0;
-    int32_t pairs = 0;
-    for (size_t i = 0; i + 1 < used; ++i) {
-        bool cr = p[i] == CR;
-        bool lfNext = p[i + 1] == LF;
-        crs += cr ? 1 : 0;
-        lfs += p[i] == LF ? 1 : 0;
-        pairs += cr && lfNext ? 1 : 0;
-    }
-    if (used > 0) {
-        crs += p[used - 1] == CR ? 1 : 0;
-        lfs += p[used - 1] == LF ? 1 : 0;
-    }
-    crs_ = crs;
-    lfs_ = lfs;
-    pairs_ = pairs;
+    pairs_ = crs_ = lfs_ = 0;
+    countBreaks(0, size(), +1);
+    pairs_ = countPairs(0, size());
     anchor_ = {};
 }
 

@@ -158,6 +158,7 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     counting_.setSingleShot(true);
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
+    countTo_ = QTextCursor(document());
     connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++widgetSteps_; });
     // What a model edit changed in the widget, kept as cursors so that later changes of the
     // same edit move them.
@@ -243,7 +244,6 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
         return;
     }
     pushing_ = true;
-    touched_.clear();
     // An edit the model cannot take back (another file's page) needs no step in the
     // widget, whose steps would hold megabytes of bookkeeping for nothing.
     bool untracked = !box_.canUndo() && !box_.canRedo();
@@ -502,14 +502,18 @@ qsizetype BufferEdit::columns() const {
     return static_cast<qsizetype>(std::max<qreal>(room / advance, 0));
 }
 
-void BufferEdit::layOut(QTextBlock b, qsizetype cols) {
+bool BufferEdit::layOut(QTextBlock b, qsizetype cols) {
     // Laying out a 10 MB page takes seconds, so a line that surely fits (ASCII in the fixed
     // font, a tab counted as a full tab stop, narrower than the text width) counts one
     // without being laid out.
-    if (fitsColumns(b, cols)) {
-        if (b.lineCount() != 1) b.setLineCount(1);
-        return;
-    }
+    int lines = 1;
+    if (!fitsColumns(b, cols)) lines = wrappedLines(b);
+    if (b.lineCount() == lines) return false;
+    b.setLineCount(lines);
+    return true;
+}
+
+int BufferEdit::wrappedLines(const QTextBlock& b) {
     // The block's own layout would stay with it (a quarter of a kilobyte a line); one
     // layout laid out as the widget lays out a block gives the same count.
     counter_.setText(b.text());
@@ -528,15 +532,11 @@ void BufferEdit::layOut(QTextBlock b, qsizetype cols) {
     }
     counter_.endLayout();
     counter_.clearLayout();
-    if (b.lineCount() != lines) {
-        b.setLineCount(lines);
-        sized_ = true;
-    }
+    return lines;
 }
 
 void BufferEdit::countBetween(int block, int end) {
     countFrom_ = countFrom_ < 0 ? block : std::min(countFrom_, block);
-    if (countTo_.isNull()) countTo_ = QTextCursor(document());
     countTo_.setPosition(std::max(countTo_.position(), end));
     if (!counting_.isActive()) counting_.start();
 }
@@ -545,10 +545,10 @@ QTextBlock BufferEdit::layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms
     QElapsedTimer clock;
     clock.start();
     qsizetype cols = columns();
-    sized_ = false;
+    bool sized = false;
     QTextBlock left;
     for (int n = 1; b.isValid(); ++n) {
-        layOut(b, cols);
+        sized = layOut(b, cols) || sized;
         if (b == last) break;
         b = b.next();
         if ((n & 63) == 0 && clock.elapsed() >= ms) {
@@ -558,7 +558,7 @@ QTextBlock BufferEdit::layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms
     }
     // The widget's scroll range follows the lines counted.
     auto* layout = document()->documentLayout();
-    if (sized_) emit layout->documentSizeChanged(layout->documentSize());
+    if (sized) emit layout->documentSizeChanged(layout->documentSize());
     return left;
 }
 

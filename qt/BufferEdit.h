@@ -92,7 +92,9 @@ private:
     void adoptOwnEdit(int pos, int removed, int added);
     int32_t displayLines();
     qsizetype columns() const;
-    void layOut(QTextBlock b, qsizetype cols);
+    // Counts a block's display lines into it; whether its count changed.
+    bool layOut(QTextBlock b, qsizetype cols);
+    int wrappedLines(const QTextBlock& b);
     // Lays out from b to last (or the end) until ms have passed; gives the first block left,
     // or an invalid one when all are done.
     QTextBlock layOutFor(QTextBlock b, const QTextBlock& last, qint64 ms);
@@ -119,7 +121,6 @@ private:
     QTextCursor countTo_; // moves with the edits before it
     QTimer counting_;
     QTextLayout counter_;
-    bool sized_ = false; // a block's count changed in this round
     int countedWidth_ = -1;
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};
