@@ -3,6 +3,10 @@
 // status line, and the window icon.
 #include "QtProgramTest.h"
 
+#include "core/TempClip.h"
+#include "dialogs/PageProps.h"
+#include "tools/FindReplace.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QImage>
