@@ -92,8 +92,6 @@ TEST_F(ElementDialogViewsTest, TheBuildInsertsIntoThePage) {
         // focused button, not the default one.
         {"table closed by Escape", "tableb", "tablecreater", u"ab", 1, 0, [](FormView*) {}, nullptr,
          "i", u"ab", false, Qt::Key_Escape},
-        {"rule closed by Escape", "hra", "hrule", u"ab", 1, 0, [](FormView*) {}, nullptr, "Widther",
-         u"ab", false, Qt::Key_Escape},
         {"image, Enter on Cancel", "imagea", "imager", u"ab", 1, 0, [](FormView*) {}, nullptr,
          "CancelButton", u"ab", false},
         {"table", "tableb", "tablecreater", u"<BODY></BODY>", 6, 0,
@@ -215,7 +213,6 @@ TEST_F(ElementDialogViewsTest, AListItemSelectedByAScreenReaderIsTheChoice) {
         const char* reveal; // a button that shows the list first
     };
     for (const Case& c : {Case{"numberinga", "bulnumcreater", "type", nullptr},
-                          Case{"hra", "hrule", "Align", nullptr},
                           Case{"mnuhyperlink", "linkcomplete", "targets", "Command1"}}) {
         SCOPED_TRACE(c.form);
         FormView* v = open(c.opener, c.form);

@@ -61,7 +61,7 @@ protected:
         tolva::qt::forEachViewed(tolva::qt::ViewedWindows{}, [&]<class W>() {
             if constexpr (!std::is_same_v<W, Tolva> && !std::is_same_v<W, Splash>) {
                 FormView* v = showWindow([&]() -> forms::Form& { return program.window<W>(); });
-                if (!v) return;
+                ASSERT_NE(v, nullptr) << "every loaded window has a view";
                 const std::string name = v->objectName().toStdString();
                 SCOPED_TRACE(name);
                 check(v);

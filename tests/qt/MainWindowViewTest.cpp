@@ -22,12 +22,6 @@ using forms::String;
 
 class MainWindowViewTest : public QtProgramTest {
 protected:
-    template <class W> W& widget(const char* name, const char* view = "tolva") {
-        auto* w = in<W>(view, name);
-        EXPECT_NE(w, nullptr) << name;
-        if (!w) throw std::runtime_error(name);
-        return *w;
-    }
     // Drags text onto w as another program would offer it; the action the drop took.
     static Qt::DropAction drop(QWidget* w, const QString& text) {
         QMimeData mime;
@@ -47,20 +41,16 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     auto& b = buffer();
     run([&] { main().Text1.setText(u"ab\r\ncd"); });
     expectMirror();
+    // Plain typing is the buffer widget tests'; here, the CR LF pair taken as one break.
     QTest::keyClick(&b, Qt::Key_End); // end of the first line
-    QTest::keyClicks(&b, "XY");
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXY\r\ncd"));
     QTest::keyClick(&b, Qt::Key_Return);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXY\r\n\r\ncd"));
+    EXPECT_EQ(main().Text1.text(), forms::String(u"ab\r\n\r\ncd"));
     expectMirror();
     QTest::keyClick(&b, Qt::Key_Backspace);
-    QTest::keyClick(&b, Qt::Key_Backspace);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abX\r\ncd"));
     QTest::keyClick(&b, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(main().Text1.selLength(), 2) << "the selection takes the CR LF pair whole";
-    expectMirror();
     QTest::keyClick(&b, Qt::Key_Delete);
-    EXPECT_EQ(main().Text1.text(), forms::String(u"abXcd"));
+    EXPECT_EQ(main().Text1.text(), forms::String(u"abcd"));
     expectMirror();
 
     // Lone breaks show as line breaks too.
@@ -131,21 +121,19 @@ TEST_F(MainWindowViewTest, OpensShowingTheWholeButtonColumnWithinTheScreen) {
 // One button of a few groups, and the special character chosen in its list.
 TEST_F(MainWindowViewTest, AButtonWritesItsHelpLineWhenHoveredAndAClickChangesThePage) {
     startMain();
-    QTest::mouseMove(&widget<QAbstractButton>("bold"));
+    auto* chars = in<QComboBox>("tolva", "Combo3");
+    auto* helper = in<QLineEdit>("tolva", "helper");
+    ASSERT_TRUE(chars && helper);
+    QTest::mouseMove(in<QAbstractButton>("tolva", "bold"));
     QApplication::processEvents();
-    EXPECT_EQ(widget<QLineEdit>("helper").text().toStdString(),
-              "Select text to be made bold and click.");
-    const std::pair<const char*, forms::StringView> cases[] = {
-        {"bold", u"[<B>x</B>]"},
-        {"specialcharacter", u"[\u00A9]"},
-    };
-    auto& chars = widget<QComboBox>("Combo3");
-    chars.setCurrentIndex(16);
-    emit chars.activated(16);
-    for (auto [button, result] : cases) {
+    EXPECT_EQ(helper->text().toStdString(), "Select text to be made bold and click.");
+    chars->setCurrentIndex(16);
+    emit chars->activated(16);
+    for (auto [button, result] : {std::pair<const char*, forms::StringView>{"bold", u"[<B>x</B>]"},
+                                  {"specialcharacter", u"[\u00A9]"}}) {
         SCOPED_TRACE(button);
         setPage(u"[x]", 1, 1);
-        QTest::mouseClick(&widget<QAbstractButton>(button), Qt::LeftButton);
+        QTest::mouseClick(in<QAbstractButton>("tolva", button), Qt::LeftButton);
         EXPECT_TEXT(result, main().Text1.text());
         expectMirror();
     }
@@ -180,12 +168,20 @@ TEST_F(MainWindowViewTest, FindWindowSearchesFromItsBox) {
     expectMirror();
 }
 
-TEST_F(MainWindowViewTest, TemporaryClipboardPreviewsAPickedSnippetAndTakesADrop) {
+// Drops are copies: a move would take the dragged text out of where it came from.
+TEST_F(MainWindowViewTest, TemporaryClipboardTakesDropsOnItsFieldAndListAndPreviewsAPick) {
     startMain();
-    setPage(u"alpha beta", 0, 5);
-    QTest::keyClick(&buffer(), Qt::Key_D, Qt::ControlModifier);
+    setPage(u"alpha beta", 6, 4);
+    const String marker = program.page().star;
     auto* snippets = in<QComboBox>("tolva", "tmpcmb");
-    ASSERT_EQ(snippets->count(), 1);
+    QLineEdit* field = snippets->lineEdit();
+    ASSERT_NE(field, nullptr);
+    // What the drag carries is not read: the buffer's selection is the snippet.
+    EXPECT_EQ(drop(field, QStringLiteral("something else")), Qt::CopyAction);
+    EXPECT_EQ(main().tmpcmb.list().items(), std::vector<String>{u"beta"});
+    EXPECT_EQ(field->text().toStdString(), "Temporary Clipboard");
+    EXPECT_EQ(text(), String(u"alpha beta"));
+    EXPECT_EQ(program.page().star, marker) << "not marked modified";
 
     QTest::keyClick(&buffer(), Qt::Key_M, Qt::ControlModifier);
     ASSERT_NE(views->view("tempclip"), nullptr);
@@ -195,34 +191,14 @@ TEST_F(MainWindowViewTest, TemporaryClipboardPreviewsAPickedSnippetAndTakesADrop
     ASSERT_EQ(list->count(), 1);
     QRect first = list->visualItemRect(list->item(0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-    EXPECT_EQ(preview->toPlainText().toStdString(), "alpha");
+    EXPECT_EQ(preview->toPlainText().toStdString(), "beta");
 
     // The preview's selection dropped on the list becomes a snippet of both lists.
     run([&] {
         program.window<TempClip>().fullclip.setSelStart(1);
-        program.window<TempClip>().fullclip.setSelLength(3);
+        program.window<TempClip>().fullclip.setSelLength(2);
     });
-    EXPECT_EQ(drop(list->viewport(), QStringLiteral("lph")), Qt::CopyAction)
-        << "the preview keeps its text";
+    EXPECT_EQ(drop(list->viewport(), QStringLiteral("et")), Qt::CopyAction);
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(snippets->itemText(1).toStdString(), "lph");
-}
-
-TEST_F(MainWindowViewTest, ADropOnTheSnippetFieldAddsTheBufferSelectionAndLeavesThePage) {
-    startMain();
-    setPage(u"alpha beta", 6, 4);
-    const String marker = program.page().star;
-    auto* snippets = in<QComboBox>("tolva", "tmpcmb");
-    QLineEdit* field = snippets->lineEdit();
-    ASSERT_NE(field, nullptr);
-
-    // What the drag carries is not read: the buffer's selection is the snippet.
-    EXPECT_EQ(drop(field, QStringLiteral("something else")), Qt::CopyAction)
-        << "a move would take the text out of the page";
-
-    EXPECT_EQ(main().tmpcmb.list().items(), std::vector<String>{u"beta"});
-    EXPECT_EQ(program.window<TempClip>().tmpcmb.list().items(), std::vector<String>{u"beta"});
-    EXPECT_EQ(field->text().toStdString(), "Temporary Clipboard");
-    EXPECT_EQ(text(), String(u"alpha beta"));
-    EXPECT_EQ(program.page().star, marker) << "not marked modified";
+    EXPECT_EQ(snippets->itemText(1).toStdString(), "et");
 }
