@@ -61,6 +61,7 @@ struct RecoveryTest : FileTest {
     }
 };
 
+// What it holds of an opened file: KillTest, after a real kill; its bytes: RecoveryFileTest.
 TEST_F(RecoveryTest, WrittenAPauseAfterTheLastChangeAndAtIntervalsWhileTypingGoesOn) {
     setPage(u"<p></p>", 3);
     type(u"Hi");
@@ -74,6 +75,14 @@ TEST_F(RecoveryTest, WrittenAPauseAfterTheLastChangeAndAtIntervalsWhileTypingGoe
     EXPECT_TEXT(u"<p>Hi!</p>", c.text);
     EXPECT_EQ(c.selStart, 6);
     EXPECT_TEXT(Captions::untitled, c.name);
+    // This run's own, and readable by the user alone.
+    ASSERT_EQ(copies().size(), 1u);
+    fs::path file = copies().front();
+    EXPECT_EQ(file, program.recovery().path());
+    EXPECT_EQ(file.filename().string(), std::to_string(::getpid()) + ".recovery");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::group_all, fs::perms::none);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::others_all, fs::perms::none);
+    EXPECT_EQ(fs::status(state).permissions() & fs::perms::others_all, fs::perms::none);
 
     // A key every half second for 12 s: copied 5 s after the first unwritten change, then
     // again at the pause after the last.
@@ -88,20 +97,6 @@ TEST_F(RecoveryTest, WrittenAPauseAfterTheLastChangeAndAtIntervalsWhileTypingGoe
     EXPECT_TEXT(main().Text1.text(), onDisk().text);
     sp.clock.advance(60'000);
     EXPECT_EQ(sp.state.posted - before, 3) << "nothing new, nothing written";
-}
-
-// What it holds of an opened file: KillTest, after a real kill; its bytes: RecoveryFileTest.
-TEST_F(RecoveryTest, IsThisRunsOwnAndReadableByTheUserAlone) {
-    setPage(u"", 0);
-    type(u"a");
-    sp.clock.advance(Recovery::pauseMs);
-    ASSERT_EQ(copies().size(), 1u);
-    fs::path file = copies().front();
-    EXPECT_EQ(file, program.recovery().path());
-    EXPECT_EQ(file.filename().string(), std::to_string(::getpid()) + ".recovery");
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::group_all, fs::perms::none);
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::others_all, fs::perms::none);
-    EXPECT_EQ(fs::status(state).permissions() & fs::perms::others_all, fs::perms::none);
 }
 
 TEST_F(RecoveryTest, GoesWhenThePageIsSavedReplacedOrLetGoAndStaysWhileTheUserKeepsIt) {
