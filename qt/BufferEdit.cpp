@@ -261,6 +261,8 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
         QTextBlock first = document()->findBlock(c.selectionStart());
         QTextBlock last = document()->findBlock(c.selectionEnd());
         if (countFrom_ >= 0 && first.blockNumber() < countFrom_) countFrom_ = first.blockNumber();
+        // An edit inside one line: the widget has laid that line out and counted it.
+        if (first == last && first.layout()->lineCount() > 0) continue;
         QTextBlock left =
             layOutFor(first, last, std::max<qint64>(0, kEagerLayoutMs - clock.elapsed()));
         if (left.isValid()) countBetween(left.blockNumber(), last.position());

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QWindow>
 
 // The icons are built into this library; naming them here keeps them in every program that
 // makes views, the library being static.
@@ -20,6 +21,10 @@ namespace tolva::qt {
 
 namespace {
 constexpr int kTwipsPerPixel = 15;
+
+// Counts the moments the windows' stacking may have changed: a window raised or shown, or
+// the keyboard moved to another window.
+uint64_t stackings = 1;
 
 // The caption as the title bar must receive it: Qt reads "[*]" as its modified-marker
 // placeholder and drops it, and shows a doubled one as one literal "[*]".
@@ -33,6 +38,7 @@ FormView::FormView(forms::Form& form, QWidget* parent)
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(titleFor(form.caption()));
     setMouseTracking(true);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [] { ++stackings; });
     formChanges_ = form.listen([this](forms::Form::Change c) {
         switch (c) {
         case forms::Form::Change::Caption:
@@ -72,11 +78,16 @@ void FormView::placeOnce() {
 }
 
 void FormView::showInFront(bool activate) {
+    // Brought forward on every key typed in the page: raised already, with nothing shown or
+    // focused since, it is in front still, and a raise per key would only load the window
+    // system.
+    if (!activate && isVisible() && inFront_ == stackings) return;
     placeOnce();
     // The window the user is typing into keeps the keyboard.
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
     raise();
+    inFront_ = ++stackings;
     if (activate) {
         activateWindow();
         return;

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,6 +46,8 @@ private:
     Binder binder_;
     forms::Subscription formChanges_;
     bool placed_ = false;
+    // The stacking count when this window was last raised.
+    uint64_t inFront_ = 0;
 };
 
 // The view of a window of type W. Each view's file defines it for its window; the one list

@@ -56,6 +56,31 @@ QIcon pictureIcon(QWidget* w, const std::string& name) {
     return icon;
 }
 
+// A figure of the status (the line count, the caret's place), changed on every key. Its
+// size is fixed, with room for a large page's figures from the start: a label whose size
+// could change would have the window's layout worked out again at each key, and one that
+// widened as the numbers grew would widen a narrow window and lay the whole page out again.
+class Figure : public QLabel {
+public:
+    explicit Figure(QWidget* parent) : QLabel(parent) {
+        setAlignment(Qt::AlignRight);
+        fit();
+    }
+
+protected:
+    void changeEvent(QEvent* e) override {
+        QLabel::changeEvent(e);
+        if (e->type() == QEvent::FontChange) fit();
+    }
+
+private:
+    void fit() {
+        QLabel widest(QStringLiteral("Number of lines: 99999999"));
+        widest.setFont(font());
+        setFixedSize(widest.sizeHint());
+    }
+};
+
 } // namespace
 
 MainView::MainView(Tolva& w) : FormView(w), window_(w) {
@@ -147,23 +172,10 @@ MainView::MainView(Tolva& w) : FormView(w), window_(w) {
     foot->addWidget(cmd);
 
     auto* labels = new QVBoxLayout;
-    // Room for a large page's figures from the start: a label that widened as the numbers
-    // grew would widen a narrow window and lay the whole page out again.
-    const int figures =
-        fontMetrics().horizontalAdvance(QStringLiteral("Number of lines: 99999999"));
-    for (int i = 0; i < 2; ++i) {
-        auto* lines = new QLabel(this);
-        b.label(w.nooflines[i], lines);
-        lines->setAlignment(Qt::AlignRight);
-        lines->setMinimumWidth(figures);
-        labels->addWidget(lines);
-    }
-    for (int i = 0; i < 2; ++i) {
-        auto* caret = new QLabel(this);
-        b.label(w.Label1[i], caret);
-        caret->setAlignment(Qt::AlignRight);
-        caret->setMinimumWidth(figures);
-        labels->addWidget(caret);
+    for (forms::Label* figure : {&w.nooflines[0], &w.nooflines[1], &w.Label1[0], &w.Label1[1]}) {
+        auto* shown = new Figure(this);
+        b.label(*figure, shown);
+        labels->addWidget(shown);
     }
     foot->addLayout(labels);
     root->addLayout(foot);
