@@ -24,6 +24,42 @@ String displayPiece(const GapBuffer& buf, int32_t a, int32_t b) {
     return out;
 }
 
+// Whole-page undo and redo steps of at least this many characters trade storage with the
+// page rather than copy it.
+constexpr size_t kTradeFrom = size_t{1} << 16;
+
+} // namespace
+
+DisplayEdit::DisplayEdit(int32_t pos, int32_t removed, String text)
+    : pos(pos), removed(removed), added(static_cast<int32_t>(text.size())), text_(std::move(text)) {
+}
+
+DisplayEdit::DisplayEdit(int32_t pos, int32_t removed, int32_t added, const GapBuffer& page,
+                         int32_t from, int32_t to)
+    : pos(pos), removed(removed), added(added), page_(&page), from_(from), to_(to) {}
+
+String DisplayEdit::text() const {
+    return page_ ? displayPiece(*page_, from_, to_) : text_;
+}
+
+String DisplayEdit::head(int32_t n) const {
+    if (!page_) return text_.substr(0, static_cast<size_t>(std::max(n, 0)));
+    return displayPiece(*page_, from_, std::min(from_ + std::max(n, 0), to_));
+}
+
+String DisplayEdit::tail(int32_t n) const {
+    if (!page_)
+        return text_.substr(text_.size() -
+                            std::min(text_.size(), static_cast<size_t>(std::max(n, 0))));
+    int32_t start = std::max(from_, to_ - std::max(n, 0));
+    // The LF of a CR LF pair is no character of its own in the display.
+    if (start > from_ && start < to_ && page_->at(start) == LF && page_->at(start - 1) == CR)
+        ++start;
+    return displayPiece(*page_, start, to_);
+}
+
+namespace {
+
 // The lengths of the start and the end that text shares with t, not overlapping.
 std::pair<int32_t, int32_t> sharedEnds(const GapBuffer& text, StringView t) {
     int32_t oldLen = text.size();
@@ -145,7 +181,7 @@ int32_t TextBox::lineCount() const {
 }
 
 void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart,
-                      String* whole) {
+                      String* whole, String* taken) {
     pos = std::clamp(pos, 0, length());
     len = std::clamp(len, 0, length() - pos);
     // An edit that begins or ends inside a character written as two halves takes in the
@@ -177,9 +213,14 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
     }
 
     auto n = static_cast<int32_t>(t.size());
+    const int32_t displayBefore = buf_.displaySize();
     if (whole) {
         // whole holds t: its storage moves into the buffer, and it has no past to record.
+        if (taken) *taken = buf_.take();
         buf_.adopt(std::move(*whole));
+    } else if (taken && pos == 0 && len == length()) {
+        *taken = buf_.take();
+        buf_.replace(0, 0, t);
     } else {
         // The whole page deleted: the undo step takes the buffer's storage rather than a
         // copy of it.
@@ -196,7 +237,8 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
 
     if (displayEdit) {
         int32_t newB = b - len + n;
-        displayEdit(DisplayEdit{dA, dB - dA, displayPiece(buf_, a, newB)});
+        int32_t added = dB - dA + buf_.displaySize() - displayBefore;
+        displayEdit(DisplayEdit(dA, dB - dA, added, buf_, a, newB));
     }
     notify(Prop::Text);
     notify(Prop::Selection);
@@ -209,7 +251,7 @@ void TextBox::record(int32_t pos, String removed, StringView inserted, bool type
     redo_.clear();
     if (typed && removed.empty() && !undo_.empty()) {
         Step& last = undo_.back();
-        if (last.typed && last.removed.empty() &&
+        if (last.typed && !last.lent && last.removed.empty() &&
             last.pos + static_cast<int32_t>(last.inserted.size()) == pos &&
             !(inserted.size() == 1 && (inserted[0] == u' ' || inserted[0] == CR))) {
             last.inserted += inserted;
@@ -220,15 +262,28 @@ void TextBox::record(int32_t pos, String removed, StringView inserted, bool type
     if (undo_.size() > kUndoDepth) undo_.erase(undo_.begin());
 }
 
-void TextBox::apply(const Step& s, bool forward) {
+void TextBox::apply(Step& s, bool forward) {
     undoing_ = true;
     struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{undoing_};
-    const String& remove = forward ? s.removed : s.inserted;
-    const String& insert = forward ? s.inserted : s.removed;
-    replace(s.pos, static_cast<int32_t>(remove.size()), insert, false, false);
+    String& remove = forward ? s.removed : s.inserted;
+    String& insert = forward ? s.inserted : s.removed;
+    const int32_t len = s.lent ? length() : static_cast<int32_t>(remove.size());
+    // Undoing or redoing an edit of a whole large page (delete all, a whole-page command),
+    // the page and the step trade storage: the page takes the step's text and the step the
+    // page's, rather than copying megabytes each way.
+    const bool trade = s.pos == 0 && len == length() && insert.size() >= kTradeFrom;
+    if (!trade && !s.lent) {
+        replace(s.pos, len, insert, false, false);
+        return;
+    }
+    String page;
+    replace(s.pos, len, insert, false, false, trade ? &insert : nullptr, &page);
+    remove = std::move(page);
+    if (trade) insert.clear(); // moved into the page
+    s.lent = trade;
 }
 
 bool TextBox::undo() {

@@ -32,11 +32,33 @@ struct KeyView {
 };
 
 // One replacement as the display shows it: CR LF is one character there, and so is a
-// lone CR or LF. Reported after the storage changed and before Change is raised.
-struct DisplayEdit {
+// lone CR or LF. Reported after the storage changed and before Change is raised. The new
+// text's display form is made when asked for: a view that takes back a step of its own
+// reads its ends at most, not megabytes. Read it during the report; the box's text it is
+// made from changes after.
+class DisplayEdit {
+public:
+    // An edit whose new text is given in display form.
+    DisplayEdit(int32_t pos, int32_t removed, String text);
+    // An edit whose new text is the page's characters from to to, added long in display form.
+    DisplayEdit(int32_t pos, int32_t removed, int32_t added, const GapBuffer& page, int32_t from,
+                int32_t to);
+
     int32_t pos;
     int32_t removed;
-    String text; // line breaks as LF
+    int32_t added;
+
+    // The new text, line breaks as LF.
+    String text() const;
+    // The display form of the new text's first, or last, n characters of the page at most.
+    String head(int32_t n) const;
+    String tail(int32_t n) const;
+
+private:
+    const GapBuffer* page_ = nullptr;
+    int32_t from_ = 0;
+    int32_t to_ = 0;
+    String text_;
 };
 
 class TextBox : public Control {
@@ -145,18 +167,21 @@ public:
 
 private:
     // With whole, the buffer takes whole (the new text, t its replaced part) and no step is
-    // recorded.
+    // recorded. With taken, an edit of the whole page hands the page's storage to taken.
     void replace(int32_t pos, int32_t len, StringView t, bool typed, bool caretToStart,
-                 String* whole = nullptr);
+                 String* whole = nullptr, String* taken = nullptr);
 
     struct Step {
         int32_t pos;
         String removed;
         String inserted;
         bool typed;
+        // The side the page holds now is lent to it, not copied: that side is empty here,
+        // and its text is the whole page.
+        bool lent = false;
     };
     void record(int32_t pos, String removed, StringView inserted, bool typed);
-    void apply(const Step& s, bool forward);
+    void apply(Step& s, bool forward);
 
     GapBuffer buf_;
     int32_t selStart_ = 0;

@@ -233,7 +233,7 @@ void BufferEdit::cutLong(const QTextBlock& b) {
 }
 
 void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
-    auto n = static_cast<int32_t>(e.text.size());
+    int32_t n = e.added;
     if (adopting_) {
         adopting_ = false; // the widget holds this edit already
         long_.edited(e.pos, e.pos + e.removed, n);
@@ -272,7 +272,7 @@ void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
 }
 
 void BufferEdit::put(const forms::DisplayEdit& e) {
-    auto n = static_cast<int32_t>(e.text.size());
+    int32_t n = e.added;
     bool plain = long_.cuts().empty();
     int w1 = long_.toWidget(e.pos);
     int w2 = long_.toWidget(e.pos + e.removed);
@@ -280,7 +280,8 @@ void BufferEdit::put(const forms::DisplayEdit& e) {
     QTextCursor c(document());
     c.setPosition(w1);
     int head = w1 - c.block().position();
-    QString text = withCuts(e.text, e.pos, head);
+    const forms::String added = e.text();
+    QString text = withCuts(added, e.pos, head);
     // Each change is a widget step of its own (retrace() takes them back together): one
     // step would tell the widget that everything between its ends changed.
     if (!plain || !narrowed(w1, w2, text)) {
@@ -390,7 +391,7 @@ qsizetype BufferEdit::agreeingBack(int end, QStringView text) const {
 }
 
 bool BufferEdit::retrace(const forms::DisplayEdit& e) {
-    auto n = static_cast<int32_t>(e.text.size());
+    int32_t n = e.added;
     if (!long_.cuts().empty()) return false;
     EditSteps::Retrace way = steps_.match(e.pos, e.removed, n);
     if (way == EditSteps::Retrace::No) return false;
@@ -416,20 +417,27 @@ bool BufferEdit::retrace(const forms::DisplayEdit& e) {
     }
     // The widget brought back what that edit had removed; an edit of the same shape may
     // bring back other text.
-    if (n > 0 && !holds(e.pos, e.text)) put({e.pos, n, e.text});
+    if (n > 0 && !holds(e)) put(forms::DisplayEdit(e.pos, n, e.text()));
     return true;
 }
 
-bool BufferEdit::holds(int at, forms::StringView text) const {
-    QStringView t(text.data(), static_cast<qsizetype>(text.size()));
+bool BufferEdit::holds(const forms::DisplayEdit& e) const {
+    auto view = [](const forms::String& s) {
+        return QStringView(s.data(), static_cast<qsizetype>(s.size()));
+    };
     // Taking a step back or again brings back what the widget had at the time, and so does
     // the model's undo or redo: their ends agreeing (the length does already) tells that
-    // the steps correspond, without reading megabytes. Any other edit is read whole.
-    constexpr qsizetype kEnds = 4096;
-    if (box_.undoing() && t.size() > 2 * kEnds)
-        return agreeing(at, t.first(kEnds)) == kEnds &&
-               agreeingBack(at + static_cast<int>(t.size()), t.last(kEnds)) == kEnds;
-    return agreeing(at, t) == t.size();
+    // the steps correspond, without reading megabytes or making them. Any other edit is
+    // read whole.
+    constexpr int32_t kEnds = 4096;
+    if (box_.undoing() && e.added > 2 * kEnds) {
+        const forms::String head = e.head(kEnds);
+        const forms::String tail = e.tail(kEnds);
+        return agreeing(e.pos, view(head)) == view(head).size() &&
+               agreeingBack(e.pos + e.added, view(tail)) == view(tail).size();
+    }
+    const forms::String all = e.text();
+    return agreeing(e.pos, view(all)) == view(all).size();
 }
 
 void BufferEdit::forgetSteps() {

@@ -81,7 +81,7 @@ private:
     void put(const forms::DisplayEdit& e);
     bool narrowed(int from, int to, const QString& text);
     bool retrace(const forms::DisplayEdit& e);
-    bool holds(int at, forms::StringView text) const;
+    bool holds(const forms::DisplayEdit& e) const;
     // How many characters of text the widget holds from position at on, or before end.
     qsizetype agreeing(int at, QStringView text) const;
     qsizetype agreeingBack(int end, QStringView text) const;
