@@ -32,9 +32,12 @@ void GapBuffer::assign(StringView text) {
 
 void GapBuffer::adopt(String text) {
     size_t used = text.size();
-    // Room left for typing: the first keys after opening a large page, and each later growth,
-    // do not copy the page again soon. Within the capacity, so that nothing is copied here.
-    text.resize(std::min(text.capacity(), used + roomFor(used)));
+    // Room left for typing: the first keys after opening a large page do not copy it. Within
+    // the capacity, so that nothing is copied here; at most kOpenRoom, since the room is
+    // written and so held in memory, and the growth that comes once it is used up leaves
+    // room in proportion to the page.
+    constexpr size_t kOpenRoom = size_t{1} << 17;
+    text.resize(std::min(text.capacity(), used + std::min(roomFor(used), kOpenRoom)));
     buf_.swap(text);
     gapStart_ = used;
     gapEnd_ = buf_.size();
