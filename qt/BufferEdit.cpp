@@ -155,6 +155,9 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
 
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int pos, int removed, int added) { colours_.changed(pos, removed, added); });
+    colours_.lineReader = [this](int from, const std::function<bool(QStringView)>& line) {
+        readLines(from, line);
+    };
     counting_.setSingleShot(true);
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
@@ -190,6 +193,7 @@ BufferEdit::~BufferEdit() {
 void BufferEdit::rebuild() {
     pushing_ = true;
     long_.clear();
+    readTo_ = {};
     forms::String page = forms::displayForm(box_.text());
     setPlainText(withCuts(page, 0, 0)); // clears the widget's undo steps
     steps_.clear();
@@ -234,6 +238,7 @@ void BufferEdit::cutLong(const QTextBlock& b) {
 
 void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     int32_t n = e.added;
+    if (e.pos <= readTo_.display) readTo_ = {};
     if (adopting_) {
         adopting_ = false; // the widget holds this edit already
         long_.edited(e.pos, e.pos + e.removed, n);
@@ -419,6 +424,66 @@ bool BufferEdit::retrace(const forms::DisplayEdit& e) {
     // bring back other text.
     if (n > 0 && !holds(e)) put(forms::DisplayEdit(e.pos, n, e.text()));
     return true;
+}
+
+void BufferEdit::readLines(int from, const std::function<bool(QStringView)>& line) const {
+    // The cuts of long lines are breaks only the widget has.
+    if (!long_.cuts().empty()) return;
+    const forms::GapBuffer& page = box_.storage();
+    // The lines are read on from where the last reading stopped; a new place is found from
+    // the model's anchor, which stays near the caret.
+    int32_t at = from == readTo_.display ? readTo_.model : page.fromDisplay(from);
+    int display = from;
+    // Read a piece at a time where the characters lie; a line across two pieces is copied.
+    constexpr int32_t kPiece = 1 << 16;
+    forms::String carry;
+    bool afterCR = false;
+    auto view = [](forms::StringView s) {
+        return QStringView(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    // Hands on the lines ending in s, which starts at model offset base.
+    auto feed = [&](forms::StringView s, int32_t base) {
+        if (s.empty()) return true;
+        size_t i = 0;
+        // CR LF split between two pieces is one break.
+        if (afterCR && s[0] == forms::LF) i = 1;
+        afterCR = false;
+        for (;;) {
+            size_t br = s.find_first_of(u"\r\n", i);
+            if (br == forms::StringView::npos) {
+                carry.append(s.substr(std::min(i, s.size())));
+                return true;
+            }
+            forms::StringView text = s.substr(i, br - i);
+            if (!carry.empty()) {
+                carry.append(text);
+                text = carry;
+            }
+            size_t end = br + 1;
+            bool crAtEnd = false;
+            if (s[br] == forms::CR) {
+                if (end == s.size())
+                    crAtEnd = true;
+                else if (s[end] == forms::LF)
+                    ++end;
+            }
+            // Where the next line starts, should the reading stop after this one.
+            int32_t next = base + static_cast<int32_t>(end);
+            if (crAtEnd && next < page.size() && page.at(next) == forms::LF) ++next;
+            display += static_cast<int>(text.size()) + 1;
+            readTo_ = {display, next};
+            if (!line(view(text))) return false;
+            carry.clear();
+            afterCR = crAtEnd;
+            i = end;
+        }
+    };
+    for (; at < page.size(); at += kPiece) {
+        auto [a, b] = page.spans(at, std::min(kPiece, page.size() - at));
+        if (!feed(a, at) || !feed(b, at + static_cast<int32_t>(a.size()))) return;
+    }
+    line(view(carry)); // the last line, with no break after it
+    readTo_ = {};
 }
 
 bool BufferEdit::holds(const forms::DisplayEdit& e) const {

@@ -82,6 +82,8 @@ private:
     bool narrowed(int from, int to, const QString& text);
     bool retrace(const forms::DisplayEdit& e);
     bool holds(const forms::DisplayEdit& e) const;
+    // The page's lines from display position from on, read from the model's text.
+    void readLines(int from, const std::function<bool(QStringView)>& line) const;
     // How many characters of text the widget holds from position at on, or before end.
     qsizetype agreeing(int at, QStringView text) const;
     qsizetype agreeingBack(int end, QStringView text) const;
@@ -125,6 +127,12 @@ private:
     bool adopting_ = false; // the next model edit is one the widget made itself
     PageColours colours_{*this};
     LongLines long_;
+    // Where readLines stopped, in the widget and in the model; forgotten on an edit before it.
+    struct ReadTo {
+        int display = -1;
+        int32_t model = 0;
+    };
+    mutable ReadTo readTo_;
     EditSteps steps_;
     std::vector<QTextCursor> touched_;
     // The widget's undo steps counted as they come, and as far as steps_ accounts for them.

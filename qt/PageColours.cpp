@@ -343,6 +343,15 @@ void PageColours::readStates(QTextBlock b, const QTextBlock& end) {
     // copy and three searches of the document, which dominate the reading of its state.
     constexpr int kStretch = 1 << 16;
     QTextDocument* doc = edit_.document();
+    if (lineReader && b.isValid() && b != end) {
+        State st = startOf(b);
+        lineReader(b.position(), [&](QStringView text) {
+            st = colourLine(text, st, nullptr);
+            b.setUserState(st.code());
+            b = b.next();
+            return b.isValid() && b != end;
+        });
+    }
     QTextCursor cursor(doc);
     State st = startOf(b);
     const int stop = end.isValid() ? end.position() : doc->characterCount() - 1;

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 class QPalette;
 class QPlainTextEdit;
@@ -75,6 +76,11 @@ public:
     void setEnabled(bool on);
 
     const std::array<QColor, colouring::kKinds>& colours() const { return colours_; }
+
+    // Hands the page's lines, from a display position at a line's start on, to line until
+    // it says stop. Set by a view that has them faster than the document, whose text comes
+    // out a fragment at a time; lines it leaves unread are read from the document.
+    std::function<void(int from, const std::function<bool(QStringView)>& line)> lineReader;
     // Blocks before this one hold the state their next line starts in.
     int known() const { return known_; }
 

@@ -150,6 +150,8 @@ TEST_F(PageColoursTest, ABigPageIsReadWhereShownThenWhileIdleAsIfReadFromTheTop)
     for (int k = 0; page.size() < 3'000'000; ++k) {
         page += u"<p class=\"row\">row &amp; line</p>\r\n\r\n";
         if (k % 997 == 0) page += u"<!-- open\r\n\r\nstill --> <a href=\"x\r\n\r\ny\">z</a>\r\n";
+        // Lone CRs and LFs break lines too.
+        if (k % 991 == 0) page += u"<!-- open\n\rstill --> <a href=\"x\r\r\ny\">z</a>\n";
     }
     // The last comment opens a few screens above the page's end.
     page += u"<!-- last\r\n";
@@ -193,6 +195,11 @@ TEST_F(PageColoursTest, ABigPageIsReadWhereShownThenWhileIdleAsIfReadFromTheTop)
     EXPECT_EQ(colourAt(at + 2, 2), colour(Kind::Tag));
     EXPECT_EQ(colourAt(at + 3, 1), colour(Kind::Tag));
     EXPECT_FALSE(colourAt(at + 3, 4).isValid());
+    State st;
+    for (QTextBlock b = buffer().document()->begin(); b.isValid(); b = b.next()) {
+        st = colourLine(b.text(), st, nullptr);
+        ASSERT_EQ(b.userState() & 31, st.code()) << "line " << b.blockNumber();
+    }
 
     // An edit at the top that turns the rest of the page into script is read on while idle
     // down to the page's end.
