@@ -25,10 +25,6 @@
 #include <memory>
 #include <utility>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace tolva::qt {
 
 namespace {
@@ -165,14 +161,6 @@ BufferEdit::BufferEdit(forms::TextBox& box, Binder& binder, QWidget* parent)
     counting_.setSingleShot(true);
     counting_.setInterval(0);
     connect(&counting_, &QTimer::timeout, this, &BufferEdit::countSlice);
-    givingBack_.setSingleShot(true);
-    givingBack_.setInterval(0);
-#if defined(__GLIBC__)
-    // The page's copies on the way in (the file's text, the display form) are freed in the
-    // middle of the heap, where the allocator keeps them: 27 MB resident for nothing after
-    // a 10 MB page is opened.
-    connect(&givingBack_, &QTimer::timeout, this, [] { malloc_trim(0); });
-#endif
     countTo_ = QTextCursor(document());
     connect(document(), &QTextDocument::undoCommandAdded, this, [this] { ++widgetSteps_; });
     // What a model edit changed in the widget, kept as cursors so that later changes of the
@@ -251,8 +239,6 @@ void BufferEdit::cutLong(const QTextBlock& b) {
 void BufferEdit::applyEdit(const forms::DisplayEdit& e) {
     int32_t n = e.added;
     if (e.pos <= readTo_.display) readTo_ = {};
-    constexpr int32_t kLarge = 1 << 20;
-    if (n >= kLarge || e.removed >= kLarge) givingBack_.start();
     if (adopting_) {
         adopting_ = false; // the widget holds this edit already
         long_.edited(e.pos, e.pos + e.removed, n);

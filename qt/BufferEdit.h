@@ -122,8 +122,6 @@ private:
     int countFrom_ = -1;
     QTextCursor countTo_; // moves with the edits before it
     QTimer counting_;
-    // Gives the memory a large edit went through back to the system, once idle.
-    QTimer givingBack_;
     QTextLayout counter_;
     int countedWidth_ = -1;
     bool adopting_ = false; // the next model edit is one the widget made itself
