@@ -47,6 +47,11 @@ String DisplayEdit::head(int32_t n) const {
     return displayPiece(*page_, from_, std::min(from_ + std::max(n, 0), to_));
 }
 
+std::pair<StringView, StringView> DisplayEdit::raw() const {
+    if (!page_) return {};
+    return page_->spans(from_, to_ - from_);
+}
+
 String DisplayEdit::tail(int32_t n) const {
     if (!page_)
         return text_.substr(text_.size() -

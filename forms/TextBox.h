@@ -53,6 +53,9 @@ public:
     // The display form of the new text's first, or last, n characters of the page at most.
     String head(int32_t n) const;
     String tail(int32_t n) const;
+    // The new text as the page holds it (CR LF as two characters), in the one or two pieces
+    // it lies in, uncopied; none when it was given in display form.
+    std::pair<StringView, StringView> raw() const;
 
 private:
     const GapBuffer* page_ = nullptr;

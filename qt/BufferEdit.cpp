@@ -285,19 +285,25 @@ void BufferEdit::put(const forms::DisplayEdit& e) {
     QTextCursor c(document());
     c.setPosition(w1);
     int head = w1 - c.block().position();
-    const forms::String added = e.text();
-    QString text = withCuts(added, e.pos, head);
-    // Each change is a widget step of its own (retrace() takes them back together): one
-    // step would tell the widget that everything between its ends changed.
-    if (!plain || !narrowed(w1, w2, text)) {
-        c.beginEditBlock();
-        c.setPosition(w2, QTextCursor::KeepAnchor);
-        c.insertText(text);
-        c.endEditBlock();
+    int shown = n; // the characters the widget holds from w1 on after the edit
+    if (plain && w2 - w1 < kNarrowFrom && putRaw(c, w2, e, head)) {
+        // Given as the page holds it: no copy of the text on its way in.
+    } else {
+        const forms::String added = e.text();
+        QString text = withCuts(added, e.pos, head);
+        shown = static_cast<int>(text.size());
+        // Each change is a widget step of its own (retrace() takes them back together): one
+        // step would tell the widget that everything between its ends changed.
+        if (!plain || !narrowed(w1, w2, text)) {
+            c.beginEditBlock();
+            c.setPosition(w2, QTextCursor::KeepAnchor);
+            c.insertText(text);
+            c.endEditBlock();
+        }
     }
     // The pieces where the edit meets the text around it may now be too long.
     c.beginEditBlock();
-    cutLong(document()->findBlock(w1 + static_cast<int>(text.size())));
+    cutLong(document()->findBlock(w1 + shown));
     cutLong(document()->findBlock(w1));
     c.endEditBlock();
     auto made = static_cast<int32_t>(widgetSteps_ - knownSteps_);
@@ -306,10 +312,38 @@ void BufferEdit::put(const forms::DisplayEdit& e) {
     if (steps_.full()) forgetSteps();
 }
 
+bool BufferEdit::putRaw(QTextCursor& c, int to, const forms::DisplayEdit& e, int head) {
+    // The widget reads CR LF, a lone CR and a lone LF each as one line break, as the display
+    // form does: the model's own text goes in as it lies, without a display-form copy (the
+    // copy of a 10 MB page is 21 MB, and the heap keeps it after). Not when a line would
+    // need cutting, which the display form's offsets are for.
+    auto [a, b] = e.raw();
+    if (a.empty() && b.empty()) return false;
+    int32_t run = head;
+    for (forms::StringView piece : {a, b})
+        for (char16_t ch : piece) {
+            run = ch == forms::CR || ch == forms::LF ? 0 : run + 1;
+            if (run > LongLines::kLongest) return false;
+        }
+    // A CR LF pair split by the gap is one break: the LF gives it.
+    if (!a.empty() && !b.empty() && a.back() == forms::CR && b.front() == forms::LF)
+        a.remove_suffix(1);
+    auto rawData = [](forms::StringView s) {
+        return QString::fromRawData(reinterpret_cast<const QChar*>(s.data()),
+                                    static_cast<qsizetype>(s.size()));
+    };
+    c.beginEditBlock();
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    c.insertText(rawData(a));
+    if (!b.empty()) c.insertText(rawData(b));
+    c.endEditBlock();
+    return true;
+}
+
 bool BufferEdit::narrowed(int from, int to, const QString& text) {
     // A large replacement usually keeps most of what it replaces: inserting the text anew
     // would make the widget lay out and count every line of it again.
-    constexpr qsizetype kWorthIt = 4096;
+    constexpr qsizetype kWorthIt = kNarrowFrom;
     constexpr qsizetype kNearEnd = 256;
     qsizetype m = to - from;
     qsizetype n = text.size();

@@ -79,7 +79,12 @@ protected:
 private:
     void applyEdit(const forms::DisplayEdit& e);
     void put(const forms::DisplayEdit& e);
+    // Replacements of this many characters and more are put in as only what differs.
+    static constexpr int kNarrowFrom = 4096;
     bool narrowed(int from, int to, const QString& text);
+    // Replaces the widget's text from c's position to to with the edit's text as the model
+    // holds it; false, having changed nothing, where that cannot be done.
+    bool putRaw(QTextCursor& c, int to, const forms::DisplayEdit& e, int head);
     bool retrace(const forms::DisplayEdit& e);
     bool holds(const forms::DisplayEdit& e) const;
     // The page's lines from display position from on, read from the model's text.

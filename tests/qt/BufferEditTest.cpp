@@ -108,6 +108,39 @@ TEST_F(BufferEditTest, AClickInTheBufferBringsPagePropertiesForward) {
     EXPECT_EQ(raised, 1);
 }
 
+// The model's text goes into the widget as the model holds it, where the widget reads each
+// kind of line break as the display does; a CR LF pair may lie split by the model's gap.
+TEST_F(BufferEditTest, TheWidgetTakesThePagesOwnTextWithEveryKindOfBreak) {
+    startMain();
+    setPage(u"ab\ncd\ref", 0);
+    const String longLine(5000, u'w');
+    // The text only: after "x\r" put before an LF the model's caret lies inside the pair.
+    const auto expectSameText = [&] {
+        EXPECT_EQ(buffer().shownPage().toStdString(),
+                  tolva::qt::toQt(forms::displayForm(main().Text1.text())).toStdString());
+    };
+    const struct {
+        int32_t at, length;
+        const char16_t* text;
+    } edits[] = {
+        {2, 0, u"x\r"},          // a CR before an LF: one break, split by the gap
+        {0, 0, u"\n\r1\r\n2\r"}, // lone LF, lone CR, a pair, and a CR that meets "a"
+        {5, 3, u"\r\n\r\n"},
+        {0, 0, longLine.c_str()}, // too long a line for one piece
+    };
+    for (const auto& e : edits) {
+        run([&] {
+            main().Text1.select(e.at, e.length);
+            main().Text1.setSelText(e.text);
+        });
+        expectSameText();
+        run([&] { main().Text1.undo(); });
+        expectSameText();
+        run([&] { main().Text1.redo(); });
+        expectSameText();
+    }
+}
+
 TEST_F(BufferEditTest, DraggingTheSelectionMovesItInOneEdit) {
     startMain();
     setPage(u"one two\r\nthree", 4, 3); // "two"
