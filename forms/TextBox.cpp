@@ -219,20 +219,19 @@ void TextBox::replace(int32_t pos, int32_t len, StringView t, bool typed, bool c
 
     auto n = static_cast<int32_t>(t.size());
     const int32_t displayBefore = buf_.displaySize();
-    if (whole) {
-        // whole holds t: its storage moves into the buffer, and it has no past to record.
-        if (taken) *taken = buf_.take();
-        buf_.adopt(std::move(*whole));
-    } else if (taken && pos == 0 && len == length()) {
-        *taken = buf_.take();
-        buf_.replace(0, 0, t);
-    } else {
-        // The whole page deleted: the undo step takes the buffer's storage rather than a
-        // copy of it.
-        bool all = !undoing_ && t.empty() && pos == 0 && len == length() && len > 0;
-        if (!undoing_) record(pos, all ? buf_.take() : buf_.mid(pos, len), t, typed);
+    // The whole page replaced: what keeps the old page (taken, or the undo step) takes its
+    // storage rather than a copy of it.
+    const bool recorded = !undoing_ && !whole;
+    const bool all = pos == 0 && len == length() && len > 0 && (taken || recorded);
+    String old = all ? buf_.take() : recorded ? buf_.mid(pos, len) : String();
+    if (whole)
+        buf_.adopt(std::move(*whole)); // whole holds t: its storage moves into the buffer
+    else
         buf_.replace(pos, all ? 0 : len, t);
-    }
+    if (taken)
+        *taken = std::move(old);
+    else if (recorded)
+        record(pos, std::move(old), t, typed);
     if (caretToStart) {
         selStart_ = 0;
     } else {
