@@ -52,11 +52,6 @@ TEST_F(MainWindowViewTest, EditsKeepWidgetAndModelInStep) {
     QTest::keyClick(&b, Qt::Key_Delete);
     EXPECT_EQ(main().Text1.text(), forms::String(u"abcd"));
     expectMirror();
-
-    // Lone breaks show as line breaks too.
-    run([&] { main().Text1.setText(u"a\nb\rc\r\nd"); });
-    EXPECT_EQ(b.document()->blockCount(), 4);
-    expectMirror();
 }
 
 TEST_F(MainWindowViewTest, MenuItemsFollowTheModelAndTheirShortcutsWorkFromTheEditor) {
